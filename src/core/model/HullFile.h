@@ -1,0 +1,26 @@
+// The hull file (.hul): one value per line, CR LF, in the fixed record order.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "io/Files.h"
+#include "model/Hull.h"
+#include "model/Working.h"
+
+namespace merrowin {
+
+// The hull file text for the current document (54 N + 28 lines for N chines).
+std::string HullFileText(const HullDocument& hull);
+
+// Writes the hull file, replacing it atomically. False when it could not be written (the old
+// file is then untouched).
+bool WriteHullFile(const fs::path& folder, std::string_view name, const HullDocument& hull);
+
+// Reads a hull file into the document and the station boxes. Does nothing and returns false
+// when the file does not exist. Commas in the file are turned into points, in the file on disk
+// too. Whatever a damaged file cannot supply keeps its previous value.
+bool ReadHullFile(const fs::path& folder, std::string_view name, HullDocument& hull,
+                  WorkingValues& work);
+
+} // namespace merrowin
