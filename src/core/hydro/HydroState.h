@@ -22,6 +22,12 @@ struct HydroState {
     int HeelLowered = 0;
 
     int ResultsIndex = -1;
+
+    // Controls of the main window that the hydrostatics drive.
+    bool EnterWaterlineChecked = false; // "&Waterline" check mark
+    bool EnterHeelEnabled = false;      // "&Heel"
+    bool HScroll1Visible = false;       // waterline scroll bar
+    bool Combo1Visible = false;         // results list
 };
 
 } // namespace merrowin

@@ -1,0 +1,29 @@
+// The repaint of the main window (the hub's work) and of its main view.
+#pragma once
+
+#include "model/AppState.h"
+#include "ui/Canvas.h"
+#include "ui/Services.h"
+
+namespace merrowin {
+
+// The picture boxes of the main window: `Picture2` (main view) and `Picture1`(0..2) (sections,
+// profile and plan thumbnails).
+struct MainPictures {
+    Canvas& Picture2;
+    Canvas& Sections;
+    Canvas& Profile;
+    Canvas& Plan;
+};
+
+// Form_Paint: normalise and measure, derive the curves, status panel 2 ("MBm:"), perspective
+// arrays in the start orientation, thumbnails, then the main view.
+void RepaintMainWindow(AppState& app, StatusBar& status, const MainPictures& pictures);
+
+// Picture2_Paint: clear and draw the chosen view with selection, markers, figure and rig.
+void PaintMainView(AppState& app, Canvas& picture2);
+
+// Rebuilds ViewPoints and MirrorViewPoints in the start orientation (tilt, then turn).
+void PreparePerspective(const HullDocument& hull, ViewState& view, double pi);
+
+} // namespace merrowin
