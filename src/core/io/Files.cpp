@@ -1,0 +1,305 @@
+// File access: names inside an explicit working folder, case-insensitive look-up, bounded reads
+// and atomic replacement.
+#include "io/Files.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <fstream>
+#include <random>
+#include <system_error>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace merrowin {
+
+namespace {
+
+char LowerAscii(char c) {
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
+
+bool EqualNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (LowerAscii(a[i]) != LowerAscii(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool IsRegularFile(const fs::path& path) {
+    std::error_code error;
+    return fs::is_regular_file(path, error);
+}
+
+// Writes all bytes to a file descriptor and flushes them to the disk.
+bool WriteAllAndSync(int fd, std::string_view content) {
+    const char* data = content.data();
+    std::size_t left = content.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, left);
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        data += written;
+        left -= static_cast<std::size_t>(written);
+    }
+    return ::fsync(fd) == 0;
+}
+
+} // namespace
+
+fs::path InFolder(const fs::path& folder, std::string_view name) {
+    const fs::path file{std::string(name)};
+    if (file.is_absolute()) {
+        return file;
+    }
+    return folder / file;
+}
+
+std::optional<fs::path> FindFile(const fs::path& folder, std::string_view name) {
+    if (name.empty()) {
+        return std::nullopt;
+    }
+    const fs::path exact = InFolder(folder, name);
+    if (IsRegularFile(exact)) {
+        return exact;
+    }
+    // Names are compared without regard to case: look for a file spelled otherwise.
+    const fs::path parent = exact.parent_path();
+    const std::string wanted = exact.filename().string();
+    std::error_code error;
+    fs::directory_iterator it(parent.empty() ? fs::path(".") : parent, error);
+    if (error) {
+        return std::nullopt;
+    }
+    for (const fs::directory_entry& entry : it) {
+        const std::string candidate = entry.path().filename().string();
+        if (EqualNoCase(candidate, wanted) && IsRegularFile(entry.path())) {
+            return entry.path();
+        }
+    }
+    return std::nullopt;
+}
+
+bool FileExists(const fs::path& folder, std::string_view name) {
+    return FindFile(folder, name).has_value();
+}
+
+std::optional<std::string> ReadFileBytes(const fs::path& folder, std::string_view name) {
+    const std::optional<fs::path> path = FindFile(folder, name);
+    if (!path) {
+        return std::nullopt;
+    }
+    std::ifstream in(*path, std::ios::binary);
+    if (!in) {
+        return std::nullopt;
+    }
+    std::string content;
+    char buffer[65536];
+    while (content.size() < MaxReadBytes && in) {
+        const std::size_t want = std::min(sizeof buffer, MaxReadBytes - content.size());
+        in.read(buffer, static_cast<std::streamsize>(want));
+        content.append(buffer, static_cast<std::size_t>(in.gcount()));
+        if (in.gcount() == 0) {
+            break;
+        }
+    }
+    return content;
+}
+
+std::vector<std::string> SplitLines(std::string_view text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    const std::size_t size = text.size();
+    for (std::size_t i = 0; i < size; ++i) {
+        const char c = text[i];
+        if (c == '\n' || c == '\r') {
+            lines.emplace_back(text.substr(start, i - start));
+            if (c == '\r' && i + 1 < size && text[i + 1] == '\n') {
+                ++i;
+            }
+            start = i + 1;
+        }
+    }
+    if (start < size) {
+        lines.emplace_back(text.substr(start));
+    }
+    return lines;
+}
+
+std::optional<std::vector<std::string>> ReadLines(const fs::path& folder, std::string_view name) {
+    const std::optional<std::string> bytes = ReadFileBytes(folder, name);
+    if (!bytes) {
+        return std::nullopt;
+    }
+    return SplitLines(*bytes);
+}
+
+std::vector<std::string> SplitItems(std::string_view text) {
+    std::vector<std::string> items;
+    std::string item;
+    bool quoted = false;
+    bool wasQuoted = false;
+    auto finish = [&] {
+        if (!wasQuoted) {
+            const auto notBlank = [](char c) { return c != ' ' && c != '\t'; };
+            const auto first = std::find_if(item.begin(), item.end(), notBlank);
+            const auto last = std::find_if(item.rbegin(), item.rend(), notBlank).base();
+            item = first < last ? std::string(first, last) : std::string();
+        }
+        items.push_back(item);
+        item.clear();
+        wasQuoted = false;
+    };
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (quoted) {
+            if (c == '"') {
+                quoted = false;
+            } else {
+                item.push_back(c);
+            }
+            continue;
+        }
+        if (c == '"' && item.find_first_not_of(" \t") == std::string::npos) {
+            item.clear();
+            quoted = true;
+            wasQuoted = true;
+        } else if (c == ',') {
+            finish();
+        } else if (c == '\r' || c == '\n') {
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+                ++i;
+            }
+            finish();
+        } else if (!wasQuoted) {
+            item.push_back(c);
+        }
+    }
+    if (!item.empty() || wasQuoted) {
+        finish();
+    }
+    return items;
+}
+
+bool WriteFileAtomic(const fs::path& folder, std::string_view name, std::string_view content) {
+    if (name.empty()) {
+        return false;
+    }
+    const fs::path target = InFolder(folder, name);
+    std::error_code error;
+    if (fs::is_directory(target, error)) {
+        return false;
+    }
+    // The temporary file sits beside the target so that the rename stays on one file system.
+    std::random_device seed;
+    const fs::path temporary = fs::path(target).concat(".tmp" + std::to_string(::getpid()) + "-" +
+                                                       std::to_string(seed() % 1000000u));
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        return false;
+    }
+    const bool written = WriteAllAndSync(fd, content);
+    const bool closed = ::close(fd) == 0;
+    if (!written || !closed) {
+        fs::remove(temporary, error);
+        return false;
+    }
+    fs::rename(temporary, target, error);
+    if (error) {
+        fs::remove(temporary, error);
+        return false;
+    }
+    return true;
+}
+
+TextOut& TextOut::Line(std::string_view text) {
+    content_.append(text);
+    content_.append("\r\n");
+    return *this;
+}
+
+bool TextOut::WriteTo(const fs::path& folder, std::string_view name) const {
+    return WriteFileAtomic(folder, name, content_);
+}
+
+bool CopyFileAtomic(const fs::path& folder, std::string_view from, std::string_view to) {
+    const std::optional<fs::path> source = FindFile(folder, from);
+    if (!source) {
+        return false;
+    }
+    std::error_code error;
+    const auto size = fs::file_size(*source, error);
+    if (error || size > MaxReadBytes) {
+        return false;
+    }
+    const std::optional<std::string> bytes = ReadFileBytes(folder, from);
+    if (!bytes) {
+        return false;
+    }
+    return WriteFileAtomic(folder, to, *bytes);
+}
+
+bool WildcardMatch(std::string_view pattern, std::string_view name) {
+    // Iterative match with one back-track point for the last '*': linear in practice, no
+    // recursion depth to exhaust.
+    std::size_t p = 0, n = 0, starP = std::string_view::npos, starN = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() &&
+            (pattern[p] == '?' || LowerAscii(pattern[p]) == LowerAscii(name[n]))) {
+            ++p;
+            ++n;
+        } else if (p < pattern.size() && pattern[p] == '*') {
+            starP = p++;
+            starN = n;
+        } else if (starP != std::string_view::npos) {
+            p = starP + 1;
+            n = ++starN;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == '*') {
+        ++p;
+    }
+    return p == pattern.size();
+}
+
+int DeleteMatching(const fs::path& folder, std::string_view pattern) {
+    if (pattern.empty() || pattern.find('/') != std::string_view::npos) {
+        return 0; // only names inside the folder itself
+    }
+    std::error_code error;
+    fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, error);
+    if (error) {
+        return 0;
+    }
+    std::vector<fs::path> doomed;
+    for (const fs::directory_entry& entry : it) {
+        std::error_code entryError;
+        if (!entry.is_regular_file(entryError) || entry.is_symlink(entryError)) {
+            continue;
+        }
+        if (WildcardMatch(pattern, entry.path().filename().string())) {
+            doomed.push_back(entry.path());
+        }
+    }
+    int deleted = 0;
+    for (const fs::path& path : doomed) {
+        if (fs::remove(path, error)) {
+            ++deleted;
+        }
+    }
+    return deleted;
+}
+
+} // namespace merrowin

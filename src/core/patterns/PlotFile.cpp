@@ -1,0 +1,108 @@
+// Plot files: the writer, the plotter scale look-up and the shared coordinate-line tokeniser.
+#include "patterns/PlotFile.h"
+
+#include <cmath>
+
+#include "text/NumberText.h"
+
+namespace merrowin {
+
+void ReadPlotterScale(const fs::path& folder, double& plotXScale, double& plotYScale,
+                      const fs::path& systemFile) {
+    // The system-wide file first, then the working folder's two names; the first that exists.
+    std::optional<std::string> content;
+    if (!systemFile.empty()) {
+        content = ReadFileBytes(systemFile.parent_path(), systemFile.filename().string());
+    }
+    for (const char* name : {"pm32.dat", "pmaster.dat"}) {
+        if (!content) {
+            content = ReadFileBytes(folder, name);
+        }
+    }
+    if (content) {
+        const std::vector<std::string> items = SplitItems(*content);
+        if (!items.empty()) {
+            plotXScale = Val(items[0]);
+        }
+        if (items.size() > 1) {
+            plotYScale = Val(items[1]);
+        }
+    }
+    if (plotXScale == 0 || !std::isfinite(plotXScale)) {
+        plotXScale = 500;
+    }
+    if (plotYScale == 0 || !std::isfinite(plotYScale)) {
+        plotYScale = 500;
+    }
+    plotXScale = std::fabs(plotXScale);
+    plotYScale = std::fabs(plotYScale);
+}
+
+std::string TarvoHeader(const std::string& date, double plotXScale, double plotYScale) {
+    return "/* TARVO: " + date + " Xscale:" + StrNumber(plotXScale) +
+           " Yscale:" + StrNumber(plotYScale) + " */";
+}
+
+std::string ExpansionHeader(const std::string& date, double plotXScale, double plotYScale) {
+    return "/* Hull Xscale: " + TrimmedNumber(plotXScale) +
+           " Yscale: " + TrimmedNumber(plotYScale) + " " + date + " */";
+}
+
+void PlotWriter::Begin(std::string_view header) {
+    out_.Line("start_plot");
+    out_.Line(header);
+}
+
+void PlotWriter::Pen(int pen, bool down) {
+    out_.Line(IntText(pen) + (down ? " pendown" : " penup"));
+}
+
+void PlotWriter::Coordinate(double xInches, double yInches, std::string_view keyword) {
+    std::string line = IntText(IntFloor(xInches * xScale_));
+    line += ' ';
+    line += IntText(IntFloor(yInches * yScale_));
+    line += ' ';
+    line += keyword;
+    out_.Line(line);
+}
+
+void PlotWriter::Statement(std::string_view line) {
+    out_.Line(line);
+}
+
+void PlotWriter::End() {
+    out_.Line("end_plot");
+}
+
+bool PlotWriter::WriteTo(const fs::path& folder, std::string_view name) const {
+    return out_.WriteTo(folder, name);
+}
+
+PlotTokens TokenisePlotLine(std::string_view line, bool stripLeading) {
+    PlotTokens tokens;
+    const std::size_t firstBlank = line.find(' ');
+    if (firstBlank == std::string_view::npos) {
+        // No blank: not a coordinate line the readers can split; both numbers read as 0.
+        tokens.XText = std::string(line);
+        tokens.X = Val(tokens.XText);
+        return tokens;
+    }
+    tokens.XText = std::string(line.substr(0, firstBlank));
+    std::string_view remainder = line.substr(firstBlank + 1);
+    if (stripLeading) {
+        const std::size_t start = remainder.find_first_not_of(' ');
+        remainder = start == std::string_view::npos ? std::string_view() : remainder.substr(start);
+    }
+    const std::size_t secondBlank = remainder.find(' ');
+    if (secondBlank == std::string_view::npos) {
+        tokens.YText = std::string(remainder);
+    } else {
+        tokens.YText = std::string(remainder.substr(0, secondBlank));
+        tokens.Rest = std::string(remainder.substr(secondBlank));
+    }
+    tokens.X = Val(tokens.XText);
+    tokens.Y = Val(tokens.YText);
+    return tokens;
+}
+
+} // namespace merrowin
