@@ -1,0 +1,74 @@
+// Pattern generation: the Save button's run that turns the hull into shop patterns and saves it.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "io/Files.h"
+#include "model/Hull.h"
+#include "model/Working.h"
+#include "patterns/StrokeFont.h"
+#include "ui/Canvas.h"
+#include "ui/Services.h"
+
+namespace merrowin {
+
+// The whole run in the working folder (exports into work.Patterns.ExportPath): old pattern files
+// deleted, triangulation files, bulkhead, frame, transom, stem and sheet plot files, the 3-D hull
+// drawing, then expansion, leveling, hand plot and the chosen exports; with "Expansions" clear
+// only the save. Always ends by saving the hull to HullFileName and copying it to "default.hul".
+// The frame boxes may be clamped and "Soles" cleared by the run. The developing panels are drawn
+// on the canvas when one is given. Reads the 13 points of each chine as the last repaint left
+// them.
+void CreatePatterns(const fs::path& folder, HullDocument& hull, WorkingValues& work,
+                    StatusBar& status, Canvas* canvas = nullptr);
+
+// The 77 numbers of the triangulation file of a panel between a lower and an upper edge of 13
+// points each (X, Y, Z in inches, index 1..13; index 0 unused).
+using EdgePoints = std::array<std::array<double, 3>, PointsPerChine + 1>;
+std::string TriangulationText(const EdgePoints& lower, const EdgePoints& upper);
+
+// Writes the triangulation files of the run: chine panels, then keel, deck and soles as chosen.
+void WriteTriangulationFiles(const fs::path& folder, const HullDocument& hull,
+                             const PatternOptions& options);
+
+// The average height of the inner bulkheads' offsets (the centre of the spar cut-out).
+double MeanBulkheadHeight(const HullDocument& hull);
+
+// Pulls every non-zero frame box inside the stations that all chines cover and updates the
+// frame positions from the boxes.
+void ClampFrameStations(HullDocument& hull, PatternOptions& options);
+
+// Where station z cuts chine c: (X, Y) interpolated along its 13 points.
+std::array<double, 2> FrameCrossing(const HullDocument& hull, int chine, double z);
+
+// The plot files, each as its text, for a given scale, date and font.
+struct PlotContext {
+    double PlotXScale = 500, PlotYScale = 500;
+    std::string Date; // "mm-dd-yyyy" of the header
+    const StrokeFont* Font = nullptr;
+    StatusBar* Status = nullptr;
+};
+std::string BulkheadPlot(const HullDocument& hull, const PatternOptions& options,
+                         const PlotContext& context, int bulkhead, double meanHeight);
+std::string FramePlot(const HullDocument& hull, const PatternOptions& options,
+                      const PlotContext& context, int frame, double meanHeight);
+std::string TransomPlot(const HullDocument& hull, const PatternOptions& options,
+                        const PlotContext& context);
+std::string StemPlot(const HullDocument& hull, const PatternOptions& options,
+                     const PlotContext& context);
+std::string SheetPlot(const PatternOptions& options, const PlotContext& context);
+
+// The true shape of a raked bulkhead (0 stem, 4 transom), unrolled along its face: per chine
+// 1..ChineCount the half-width and the distance along the face from chine 1.
+std::array<std::array<double, 2>, MaxChines + 1> UnrolledBulkhead(const HullDocument& hull,
+                                                                  int bulkhead);
+
+// The name of the hull drawing: the hull file's name up to its first "." followed by "DXF",
+// beside the hull file.
+std::string HullDrawingName(std::string_view hullFileName);
+// The three-dimensional wireframe of the hull as DXF text, in inches.
+std::string HullDrawingText(const HullDocument& hull);
+
+} // namespace merrowin
