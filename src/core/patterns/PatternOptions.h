@@ -19,6 +19,7 @@ struct PatternOptions {
     bool Keel = false;      // Check10
     std::array<std::string, 8> FrameText{"0", "0", "0", "0", "0", "0", "0", "0"};
     std::string ExportPath; // always ends with '/' once set
+    std::string ExportText; // the text of the "Export Path:" box that ExportPath comes from
 };
 
 } // namespace merrowin
