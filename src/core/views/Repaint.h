@@ -22,6 +22,12 @@ void RepaintMainWindow(AppState& app, StatusBar& status, const MainPictures& pic
 
 // Picture2_Paint: clear and draw the chosen view with selection, markers, figure and rig.
 void PaintMainView(AppState& app, Canvas& picture2);
+// The same, and the waterplane outline of the plan view also on the plan thumbnail
+// `Picture1`(2) in its own coordinates (the window's repaint of the main view passes it).
+void PaintMainView(AppState& app, Canvas& picture2, Canvas* planThumbnail);
+
+// The three thumbnails in their own coordinates: chines, bulkheads and centre lines.
+void DrawThumbnails(const AppState& app, Canvas& sections, Canvas& profile, Canvas& plan);
 
 // Rebuilds ViewPoints and MirrorViewPoints in the start orientation (tilt, then turn).
 void PreparePerspective(const HullDocument& hull, ViewState& view, double pi);

@@ -31,7 +31,8 @@ void Spin(AppState& app, SpinAxis axis, RepaintHub& hub);
 bool ArrowKey(AppState& app, int keyCode, RepaintHub& hub);
 
 // A key pressed in station box Text1(b): checks Auto-Spline; Enter (13) stores the box's value
-// as the station of every chine at bulkhead b and repaints the window. `text` is the box text.
+// as the station of every chine at bulkhead b (and as StationText[b]) and repaints the window.
+// `text` is the box text.
 void StationBoxKey(AppState& app, int bulkhead, const std::string& text, int keyCode,
                    RepaintHub& hub);
 

@@ -1,6 +1,8 @@
 // View geometry: which view the main picture shows, and its user coordinates.
 #pragma once
 
+#include <array>
+
 #include "model/AppState.h"
 #include "ui/Canvas.h"
 
@@ -21,5 +23,40 @@ struct ViewExtent {
     double Left = 0, Top = 0, Right = 0, Bottom = 0;
 };
 bool MainViewExtent(const AppState& app, ViewKind kind, double aspect, ViewExtent& extent);
+
+// The number of chines the view code may touch: ChineCount held to 0..30, so that a damaged
+// count never reaches outside the arrays.
+int ChinesInUse(const HullDocument& hull);
+
+// A hull point (X half-breadth, Y height, Z station) in the (u, v) of a flat view: sections
+// (X, Y), profile (Z, Y), plan (Z, X). False for the perspective view.
+bool ProjectFlat(ViewKind kind, double x, double y, double z, double& u, double& v);
+
+// The perspective picture's lower left corner: the smallest projected u and v over both view
+// arrays (chines in use, points 1..13), each starting at 500.
+struct PerspectiveOrigin {
+    double Umin = 500, Vmin = 500;
+};
+PerspectiveOrigin FindPerspectiveOrigin(const HullDocument& hull, const ViewState& view);
+// A rotated point (coordinates 1..3 of a view array) seen from 5000 inches ahead; false when it
+// cannot be projected (the point lies in the eye's plane) or the result is not finite.
+bool ProjectPerspective(const std::array<double, 4>& point, const PerspectiveOrigin& origin,
+                        double& u, double& v);
+
+// Rotates both view arrays (chines in use, points 1..13) by the angle s in radians in the plane
+// of coordinates `first` and `second` (1 X, 2 Y, 3 Z): first' = first cos s + second sin s,
+// second' = second cos s - first sin s, both computed from the old values.
+void RotateViewArrays(ViewState& view, int chineCount, int first, int second, double s);
+
+// The mast step height on the keel (Keel Step) or the sheer (Deck Step), interpolated at
+// MastStepZ along the chine's points; kept when the station lies outside the chine.
+void UpdateMastStep(const HullDocument& hull, ViewState& view);
+// Raises HullHeight to the mast top and the head of the sail (until the next repaint of the
+// window measures the hull again).
+void RaiseHeightForRig(const HullDocument& hull, const ViewState& view, double& hullHeight);
+
+// Stores a user coordinate in a single-precision view value, held to the float range (a NaN
+// stores 0).
+float ToSingle(double value);
 
 } // namespace merrowin

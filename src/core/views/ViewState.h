@@ -10,12 +10,17 @@ struct ViewState {
     bool TrueView = true;                                 // proportional scaling
     bool Rig = false;                                     // Rig box of the Open window
 
-    float ViewMargin = 0; // inches, HullBeam / 25
+    float ViewMargin = 0;                                 // inches, HullBeam / 25
     float ZoomX1 = 0, ZoomY1 = 0, ZoomX2 = 0, ZoomY2 = 0; // ZoomX2 = 0: no zoom
     double SpinStep = 3.1415927 / 40;                     // radians
     SplineTable ViewPoints{};
     SplineTable MirrorViewPoints{};
-    double MastStepY = 0;
+    double MastStepY = 0; // inches, height of the mast step at MastStepZ
+
+    // The user coordinates of Picture2 set by the last repaint of the main view (left, top,
+    // right, bottom); kept when a repaint cannot form new ones.
+    double ScaleLeft = 0, ScaleTop = 0, ScaleRight = 0, ScaleBottom = 0;
+    bool HasScale = false;
 
     // Human figure for scale (-1 = none); outline points 1..100.
     int FigureIndex = -1;
