@@ -138,8 +138,10 @@ PatternShape ParsePattern(std::string_view pattern) {
             ++shape.optionalDecimals;
             ++j;
         }
-        // A point followed by no placeholder is dropped together with the number part.
-        i = j;
+        // A point followed by no placeholder stays in the literal tail ("0." shows "5.").
+        if (j > i + 1) {
+            i = j;
+        }
     }
     shape.tail = pattern.substr(i);
     return shape;
