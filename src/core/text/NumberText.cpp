@@ -12,8 +12,8 @@ namespace merrowin {
 
 namespace {
 
-// A finite, non-zero double rounded to 15 significant digits: value = 0.d1d2...dn x 10^(exponent
-// + 1), i.e. d1.d2...dn x 10^exponent, with trailing zeros of the digits dropped (n >= 1).
+// A finite, non-zero double rounded to 15 significant digits: |value| = d1.d2...dn x 10^exponent,
+// trailing zeros of the digits dropped (n >= 1).
 struct Decimal15 {
     std::array<char, 16> digits{};
     int count = 0;
@@ -43,7 +43,7 @@ Decimal15 ToDecimal15(double value) {
     int exponent = 0;
     if (p < res.ptr) {
         ++p; // the 'e'
-        std::from_chars(*p == '+' ? p + 1 : p, res.ptr, exponent);
+        std::from_chars(p < res.ptr && *p == '+' ? p + 1 : p, res.ptr, exponent);
     }
     d.exponent = exponent;
     while (d.count > 1 && d.digits[static_cast<std::size_t>(d.count - 1)] == '0') {
