@@ -7,16 +7,16 @@
 namespace merrowin {
 
 struct PatternOptions {
-    bool Expansions = true; // Check1
-    bool Hpgl = false;      // Check3
-    bool Dxf = false;       // Check4
-    bool Text = true;       // Check5
+    bool Expansions = true;  // Check1
+    bool Hpgl = false;       // Check3
+    bool Dxf = false;        // Check4
+    bool Text = true;        // Check5
     bool HalfFrames = false; // Check6
-    bool Spar = false;      // Check2 "2x4 Spar"
-    bool Stem = false;      // Check7 "Stem (BH 0)"
-    bool Soles = false;     // Check8
-    bool Deck = false;      // Check9
-    bool Keel = false;      // Check10
+    bool Spar = false;       // Check2 "2x4 Spar"
+    bool Stem = false;       // Check7 "Stem (BH 0)"
+    bool Soles = false;      // Check8
+    bool Deck = false;       // Check9
+    bool Keel = false;       // Check10
     std::array<std::string, 8> FrameText{"0", "0", "0", "0", "0", "0", "0", "0"};
     std::string ExportPath; // always ends with '/' once set
     std::string ExportText; // the text of the "Export Path:" box that ExportPath comes from

@@ -1,0 +1,107 @@
+// The patterns dialog's settings file "hull.dat" and the rules of its file-name, export folder
+// and frame boxes.
+#include "patterns/PatternSettings.h"
+
+#include <cmath>
+
+#include "text/NumberText.h"
+
+namespace merrowin {
+
+namespace {
+
+// The ten option boxes in the order "hull.dat" keeps them.
+std::array<bool*, 10> OptionBoxes(PatternOptions& options) {
+    return {&options.Expansions, &options.Hpgl, &options.Dxf,   &options.Text, &options.HalfFrames,
+            &options.Spar,       &options.Stem, &options.Soles, &options.Deck, &options.Keel};
+}
+
+std::string TrimBlanks(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    const std::size_t last = text.find_last_not_of(" \t");
+    return std::string(text.substr(first, last - first + 1));
+}
+
+} // namespace
+
+bool ReadPatternSettings(const fs::path& folder, PatternOptions& options) {
+    const std::optional<std::vector<std::string>> lines =
+        ReadLines(folder, PatternSettingsFileName);
+    if (!lines) {
+        return false;
+    }
+    const std::array<bool*, 10> boxes = OptionBoxes(options);
+    for (std::size_t i = 0; i < boxes.size() && i < lines->size(); ++i) {
+        // A check box takes 0 or 1; any other value cannot be set and leaves the box as it was.
+        const std::vector<std::string> items = SplitItems((*lines)[i]);
+        const double value = items.empty() ? 0 : Val(items.front());
+        if (value == 0 || value == 1) {
+            *boxes[i] = value == 1;
+        }
+    }
+    if (lines->size() > boxes.size()) {
+        // The export folder is taken as its whole line, so a folder name holding a comma
+        // survives; a quoted line loses its quotes.
+        std::string text = TrimBlanks((*lines)[boxes.size()]);
+        if (text.size() >= 2 && text.front() == '"' && text.back() == '"') {
+            text = text.substr(1, text.size() - 2);
+        }
+        SetExportText(options, text);
+    }
+    return true;
+}
+
+std::string PatternSettingsText(const PatternOptions& options) {
+    const bool boxes[] = {options.Expansions, options.Hpgl, options.Dxf,  options.Text,
+                          options.HalfFrames, options.Spar, options.Stem, options.Soles,
+                          options.Deck,       options.Keel};
+    TextOut out;
+    for (const bool box : boxes) {
+        out.Line(PrintNumber(box ? 1 : 0));
+    }
+    out.Line(options.ExportText);
+    return out.Content();
+}
+
+bool WritePatternSettings(const fs::path& folder, const PatternOptions& options) {
+    return WriteFileAtomic(folder, PatternSettingsFileName, PatternSettingsText(options));
+}
+
+std::string HullFileNameRule(std::string_view text) {
+    // Only the file's own name is cut: a dot in a folder name must not shorten the path.
+    const std::size_t slash = text.find_last_of('/');
+    const std::size_t nameStart = slash == std::string_view::npos ? 0 : slash + 1;
+    const std::string_view folderPart = text.substr(0, nameStart);
+    const std::string_view name = text.substr(nameStart);
+    const std::size_t dot = name.find('.');
+    std::string result(folderPart);
+    if (dot != std::string_view::npos) {
+        result += name.substr(0, dot);
+    } else {
+        result += name.substr(0, 8);
+    }
+    return result + ".hul";
+}
+
+void SetExportText(PatternOptions& options, const std::string& text) {
+    options.ExportText = text;
+    // An empty box means the working folder itself, never the root of the file system.
+    if (text.empty() || text.back() == '/') {
+        options.ExportPath = text;
+    } else {
+        options.ExportPath = text + "/";
+    }
+}
+
+void SetFrameText(HullDocument& hull, PatternOptions& options, int frame, const std::string& text) {
+    if (frame < 0 || frame >= static_cast<int>(options.FrameText.size())) {
+        return;
+    }
+    options.FrameText[static_cast<std::size_t>(frame)] = text;
+    hull.FramePositions[static_cast<std::size_t>(frame)] = std::fabs(Val(text));
+}
+
+} // namespace merrowin
