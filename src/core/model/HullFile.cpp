@@ -1,0 +1,272 @@
+// The hull file (.hul): writing the fixed record layout and reading it back, current or older.
+#include "model/HullFile.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+#include <system_error>
+#include <vector>
+
+#include "text/NumberText.h"
+
+namespace merrowin {
+
+namespace {
+
+// Text written as one line of the file: a CR or LF inside it would split the line and shift
+// every record after it, so each becomes a blank.
+std::string SingleLine(std::string_view text) {
+    std::string line(text);
+    std::replace_if(
+        line.begin(), line.end(), [](char ch) { return ch == '\r' || ch == '\n'; }, ' ');
+    return line;
+}
+
+// The number of chines the records are laid out for; the count is always 2..30 in the model,
+// the clamp only keeps a damaged document from writing a layout its count does not describe.
+int LayoutChines(const HullDocument& hull) {
+    return std::clamp(hull.ChineCount, 2, MaxChines);
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    const auto last = text.find_last_not_of(" \t");
+    return text.substr(first, last - first + 1);
+}
+
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const auto lower = [](char ch) {
+            return (ch >= 'A' && ch <= 'Z') ? static_cast<char>(ch - 'A' + 'a') : ch;
+        };
+        if (lower(a[i]) != lower(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The lines of the file in order; a read past the last line yields nothing, which leaves the
+// value it was meant for unchanged.
+class LineCursor {
+public:
+    explicit LineCursor(std::vector<std::string> lines) : lines_(std::move(lines)) {}
+
+    std::optional<std::string_view> Next() {
+        if (next_ >= lines_.size()) {
+            return std::nullopt;
+        }
+        return TrimBlanks(lines_[next_++]);
+    }
+    // Reads a number into the target; false (target unchanged) when the file has ended.
+    bool Number(double& target) {
+        const auto line = Next();
+        if (!line) {
+            return false;
+        }
+        target = Val(*line);
+        return true;
+    }
+    bool Text(std::string& target) {
+        const auto line = Next();
+        if (!line) {
+            return false;
+        }
+        target = std::string(*line);
+        return true;
+    }
+    // The file has ended: no line is left, or only blank ones (a trailing empty line after the
+    // last record does not make an older file look like the current layout).
+    bool AtEnd() const {
+        return std::all_of(lines_.begin() + static_cast<std::ptrdiff_t>(next_), lines_.end(),
+                           [](const std::string& l) { return TrimBlanks(l).empty(); });
+    }
+    bool Exhausted() const { return next_ >= lines_.size(); }
+
+private:
+    std::vector<std::string> lines_;
+    std::size_t next_ = 0;
+};
+
+// Turns every comma of the file into a point, in the file on disk as well (files written under a
+// decimal-comma locale). The file is rewritten atomically and only when it holds a comma: without
+// one the content would not change. A file larger than a reader takes in is never rewritten, as
+// the rewrite would cut it short.
+std::string RepairCommas(const fs::path& file, std::string content) {
+    if (content.find(',') == std::string::npos) {
+        return content;
+    }
+    std::replace(content.begin(), content.end(), ',', '.');
+    std::error_code error;
+    const auto size = fs::file_size(file, error);
+    if (!error && size <= content.size()) {
+        WriteFileAtomic(file.parent_path(), file.filename().string(), content);
+    }
+    return content;
+}
+
+// Record 2 or 4: one three-value group per chine 1..count. Chines above 30 are read and dropped.
+// Returns false once the file has ended.
+bool ReadTriples(LineCursor& in, std::int64_t count, const auto& store) {
+    for (std::int64_t c = 1; c <= count; ++c) {
+        double values[3] = {0, 0, 0};
+        for (int i = 0; i < 3; ++i) {
+            if (!in.Number(values[i])) {
+                // A partly read crossing keeps the values it got.
+                if (c <= MaxChines) {
+                    store(static_cast<int>(c), values, i);
+                }
+                return false;
+            }
+        }
+        if (c <= MaxChines) {
+            store(static_cast<int>(c), values, 3);
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+std::string HullFileText(const HullDocument& hull) {
+    const int n = LayoutChines(hull);
+    TextOut out;
+    const auto number = [&out](double value) { out.Line(PrintNumber(value)); };
+
+    number(n);
+    for (int b = 0; b < BulkheadCount; ++b) {
+        for (int c = 1; c <= n; ++c) {
+            number(hull.OffsetX[b][c]);
+            number(hull.OffsetY[b][c]);
+            number(hull.OffsetZ[b][c]);
+        }
+    }
+    number(hull.AutoSpline ? -1 : 0);
+    for (int p = 1; p <= PointsPerChine; ++p) {
+        for (int c = 1; c <= n; ++c) {
+            for (int k = 1; k <= 3; ++k) {
+                number(hull.SplinePoints[c][p][k]);
+            }
+        }
+    }
+    for (int f = 0; f <= 7; ++f) {
+        number(hull.FramePositions[f]);
+    }
+    for (const auto& text : hull.RigText) {
+        out.Line(SingleLine(text));
+    }
+    out.Line(hull.DeckStep ? "True" : "False");
+    out.Line(hull.KeelStep ? "True" : "False");
+    for (const auto& text : hull.InfoLines) {
+        out.Line(SingleLine(text));
+    }
+    out.Line(SingleLine(hull.NestOption));
+    number(hull.BallastWeight);
+    number(hull.BallastHeight);
+    number(hull.BallastStation);
+    number(hull.ReservedValue);
+    return out.Content();
+}
+
+bool WriteHullFile(const fs::path& folder, std::string_view name, const HullDocument& hull) {
+    return WriteFileAtomic(folder, name, HullFileText(hull));
+}
+
+bool ReadHullFile(const fs::path& folder, std::string_view name, HullDocument& hull,
+                  WorkingValues& work) {
+    const auto file = FindFile(folder, name);
+    if (!file) {
+        return false;
+    }
+    auto bytes = ReadFileBytes(file->parent_path(), file->filename().string());
+    if (!bytes) {
+        return false;
+    }
+    LineCursor in(SplitLines(RepairCommas(*file, std::move(*bytes))));
+
+    // Record 1. The count is not validated while reading: it only lays out the records, and every
+    // loop over it ends with the file. The model's count is clamped at the end.
+    double countValue = 0;
+    if (!in.Number(countValue)) {
+        hull.AutoSpline = true; // an empty file ends before record 3 like an older one
+        return true;
+    }
+    {
+        const std::int64_t count = RoundHalfEven(countValue);
+        hull.ChineCount = static_cast<int>(std::clamp<std::int64_t>(count, 2, MaxChines));
+        work.ChineCountText = IntText(hull.ChineCount);
+
+        // Record 2, bulkhead by bulkhead; the station boxes show chine 1's station.
+        bool more = true;
+        for (int b = 0; b < BulkheadCount && more; ++b) {
+            more = ReadTriples(in, count, [&](int c, const double* v, int got) {
+                if (got > 0) {
+                    hull.OffsetX[b][c] = v[0];
+                }
+                if (got > 1) {
+                    hull.OffsetY[b][c] = v[1];
+                }
+                if (got > 2) {
+                    hull.OffsetZ[b][c] = v[2];
+                    if (c == 1) {
+                        work.StationText[b] = BoxText(v[2]);
+                    }
+                }
+            });
+        }
+
+        // Record 3. A file that ends here (or earlier) is of the older layout: the offsets are
+        // the master and the spline points come from them at the next repaint.
+        double flag = 0;
+        const bool haveFlag = more && in.Number(flag);
+        if (!haveFlag || in.AtEnd()) {
+            hull.AutoSpline = true;
+            return true;
+        }
+        hull.AutoSpline = flag != 0;
+
+        // Record 4: spline points, point by point.
+        for (int p = 1; p <= PointsPerChine && more; ++p) {
+            more = ReadTriples(in, count, [&](int c, const double* v, int got) {
+                for (int k = 0; k < got; ++k) {
+                    hull.SplinePoints[c][p][k + 1] = v[k];
+                }
+            });
+        }
+    }
+    if (in.Exhausted()) {
+        return true;
+    }
+
+    // Records 5 to 10. Past the end of the file each read leaves its value as it was.
+    for (int f = 0; f <= 7; ++f) {
+        in.Number(hull.FramePositions[f]);
+    }
+    for (int box = 0; box < RigBoxCount; ++box) {
+        if (const auto line = in.Next()) {
+            SetRigText(hull, static_cast<RigBox>(box), BoxText(Val(*line)));
+        }
+    }
+    for (bool* option : {&hull.DeckStep, &hull.KeelStep}) {
+        if (const auto line = in.Next()) {
+            *option = EqualsNoCase(*line, "True") || Val(*line) != 0;
+        }
+    }
+    for (auto& text : hull.InfoLines) {
+        in.Text(text);
+    }
+    in.Text(hull.NestOption);
+    in.Number(hull.BallastWeight);
+    in.Number(hull.BallastHeight);
+    in.Number(hull.BallastStation);
+    in.Number(hull.ReservedValue);
+    return true;
+}
+
+} // namespace merrowin

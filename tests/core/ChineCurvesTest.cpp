@@ -1,0 +1,222 @@
+// Tests of the chine curves: normalising, the spline points from the offsets and back.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "model/AppState.h"
+#include "model/ChineCurves.h"
+
+namespace merrowin {
+namespace {
+
+AppState DefaultApp() {
+    AppState app;
+    ResetToStartup(app);
+    return app;
+}
+
+void SetChine(HullDocument& hull, int c, const double (&x)[5], const double (&y)[5],
+              const double (&z)[5]) {
+    for (int b = 0; b < BulkheadCount; ++b) {
+        hull.OffsetX[b][c] = x[b];
+        hull.OffsetY[b][c] = y[b];
+        hull.OffsetZ[b][c] = z[b];
+    }
+}
+
+void ExpectAllPointsFinite(const HullDocument& hull) {
+    for (int c = 1; c <= hull.ChineCount; ++c) {
+        for (int p = 1; p <= PointsPerChine; ++p) {
+            for (int k = 1; k <= 3; ++k) {
+                ASSERT_TRUE(std::isfinite(hull.SplinePoints[c][p][k]))
+                    << "chine " << c << " point " << p << " coordinate " << k;
+            }
+        }
+    }
+}
+
+void ExpectPointsOnCrossings(const HullDocument& hull, int c) {
+    for (int b = 0; b < BulkheadCount; ++b) {
+        const auto& point = hull.SplinePoints[c][1 + 3 * b];
+        EXPECT_EQ(point[1], hull.OffsetX[b][c]) << "chine " << c << " bulkhead " << b;
+        EXPECT_EQ(point[2], hull.OffsetY[b][c]) << "chine " << c << " bulkhead " << b;
+        EXPECT_EQ(point[3], hull.OffsetZ[b][c]) << "chine " << c << " bulkhead " << b;
+    }
+}
+
+TEST(ChineCurvesTest, DefaultHullPointsSitOnCrossingsAndStepByThirdPlusATenth) {
+    AppState app = DefaultApp();
+    app.Hull.ChineCount = 6;
+    UpdateHullGeometry(app.Hull, app.Work);
+
+    // Chine 1: stem station 1.3, bulkhead 1 at 28, step 26.7 / 3 + 0.1 = 9.0.
+    const auto& keel = app.Hull.SplinePoints[1];
+    EXPECT_DOUBLE_EQ(keel[1][3], 1.3);
+    EXPECT_DOUBLE_EQ(keel[2][3], 10.3);
+    EXPECT_DOUBLE_EQ(keel[3][3], 19.3);
+    for (int c = 1; c <= 6; ++c) {
+        ExpectPointsOnCrossings(app.Hull, c);
+    }
+    // Normalising raised the keel's stem half-breadth from 0 to 0.01.
+    EXPECT_EQ(app.Hull.OffsetX[0][1], 0.01);
+    EXPECT_EQ(app.Work.HullBeam, 41);
+    EXPECT_EQ(app.Work.HullHeight, 46);
+    EXPECT_EQ(app.Work.HullLength, 140);
+    EXPECT_FLOAT_EQ(app.Work.View.ViewMargin, 41.0f / 25);
+    double widest = 0;
+    for (int c = 1; c <= 6; ++c) {
+        for (int p = 1; p <= PointsPerChine; ++p) {
+            widest = std::max(widest, app.Hull.SplinePoints[c][p][1]);
+        }
+    }
+    EXPECT_EQ(app.Work.MaxHalfBreadth, widest);
+    EXPECT_GE(widest, 41);
+}
+
+TEST(ChineCurvesTest, NaturalSplineValuesMatchAnIndependentSolution) {
+    AppState app = DefaultApp();
+    // Equal bays of 30 inches, heights 0 0 1 0 0; the expected values come from an exact
+    // rational solution of the full natural-spline system, evaluated at the sampled stations.
+    SetChine(app.Hull, 1, {1, 1, 1, 1, 1}, {0, 0, 1, 0, 0}, {0, 30, 60, 90, 120});
+    double widest = 0;
+    DeriveSplinePoints(app.Hull, widest);
+    const auto& points = app.Hull.SplinePoints[1];
+    EXPECT_NEAR(points[2][2], -0.12793173015873016, 1e-13);
+    EXPECT_NEAR(points[5][2], 0.3906893756613757, 1e-13);
+    EXPECT_NEAR(points[6][2], 0.8111721481481482, 1e-13);
+    EXPECT_NEAR(points[11][2], -0.15919684126984127, 1e-13);
+    EXPECT_DOUBLE_EQ(points[5][3], 40.1);
+    EXPECT_DOUBLE_EQ(points[6][3], 50.2);
+    // A constant half-breadth stays constant.
+    for (int p = 1; p <= PointsPerChine; ++p) {
+        EXPECT_NEAR(points[p][1], 1, 1e-12);
+    }
+}
+
+TEST(ChineCurvesTest, ChineOnAStraightLineKeepsAllPointsOnIt) {
+    AppState app = DefaultApp();
+    app.Hull.ChineCount = 2;
+    SetChine(app.Hull, 2, {2, 7, 12, 17, 22}, {10, 8, 6, 4, 2}, {0, 25, 50, 75, 100});
+    double widest = 0;
+    DeriveSplinePoints(app.Hull, widest);
+    for (int p = 1; p <= PointsPerChine; ++p) {
+        const auto& point = app.Hull.SplinePoints[2][p];
+        EXPECT_NEAR(point[1], 2 + point[3] / 5, 1e-9) << "point " << p;
+        EXPECT_NEAR(point[2], 10 - point[3] / 12.5, 1e-9) << "point " << p;
+    }
+    EXPECT_EQ(widest, 22);
+}
+
+TEST(ChineCurvesTest, AwkwardStationsStillGiveThirteenFinitePointsEndingOnTheTransom) {
+    struct Case {
+        const char* what;
+        double z[5];
+        double y[5];
+    };
+    const Case cases[] = {
+        {"short bays", {0, 0.3, 0.6, 50, 50.5}, {1, 2, 3, 4, 5}},
+        {"equal stations", {0, 30, 30, 90, 120}, {1, 2, 3, 4, 5}},
+        {"decreasing stations", {0, 60, 30, 90, 120}, {1, 2, 3, 4, 5}},
+        {"absurd offsets", {0, 1e-300, 2e-300, 1e300, 1.5e300}, {0, 1e300, 0, 1e300, 0}},
+        {"stations lost in rounding",
+         {1e17, 1e17 + 16, 1e17 + 32, 1e17 + 48, 1e17 + 64},
+         {1, 2, 3, 4, 5}},
+    };
+    for (const Case& one : cases) {
+        SCOPED_TRACE(one.what);
+        AppState app = DefaultApp();
+        app.Hull.ChineCount = 2;
+        SetChine(app.Hull, 1, {1, 2, 3, 4, 5}, one.y, one.z);
+        SetChine(app.Hull, 2, {1, 2, 3, 4, 5}, one.y, one.z);
+        double widest = 0;
+        DeriveSplinePoints(app.Hull, widest);
+        ExpectAllPointsFinite(app.Hull);
+        ExpectPointsOnCrossings(app.Hull, 1);
+        EXPECT_GE(widest, 5);
+    }
+}
+
+TEST(ChineCurvesTest, ShortBaysAreSampledAtThirdsAndFlatBaysFallBackToStraightLines) {
+    AppState app = DefaultApp();
+    SetChine(app.Hull, 1, {1, 1, 1, 1, 1}, {0, 0, 0, 0, 0}, {0, 0.3, 30, 60, 90});
+    double widest = 0;
+    DeriveSplinePoints(app.Hull, widest);
+    EXPECT_DOUBLE_EQ(app.Hull.SplinePoints[1][2][3], 0.1);
+    EXPECT_DOUBLE_EQ(app.Hull.SplinePoints[1][3][3], 0.2);
+    EXPECT_DOUBLE_EQ(app.Hull.SplinePoints[1][5][3], 0.3 + 29.7 / 3 + 0.1);
+
+    // Bulkheads 1 and 2 at one station: straight lines between the crossings.
+    SetChine(app.Hull, 1, {3, 6, 9, 12, 15}, {0, 3, 6, 9, 12}, {0, 30, 30, 60, 90});
+    DeriveSplinePoints(app.Hull, widest);
+    const auto& points = app.Hull.SplinePoints[1];
+    EXPECT_DOUBLE_EQ(points[2][3], 10);
+    EXPECT_DOUBLE_EQ(points[2][2], 1);
+    EXPECT_DOUBLE_EQ(points[2][1], 4);
+    EXPECT_DOUBLE_EQ(points[5][3], 30);
+    EXPECT_DOUBLE_EQ(points[6][2], 5);
+    EXPECT_DOUBLE_EQ(points[12][3], 80);
+}
+
+TEST(ChineCurvesTest, NormalisingRepairsOffsetsOfChinesInUseOnly) {
+    AppState app = DefaultApp();
+    app.Hull.OffsetY[2][3] = -4;
+    app.Hull.OffsetX[0][2] = 0;
+    app.Hull.OffsetX[0][3] = -1;
+    app.Hull.OffsetZ[3][1] = std::nan("");
+    app.Hull.OffsetX[2][4] = INFINITY;
+    app.Hull.OffsetY[1][5] = -7; // chine 5 is not in use
+    NormaliseOffsets(app.Hull, app.Work);
+    EXPECT_EQ(app.Hull.OffsetY[2][3], 0);
+    EXPECT_EQ(app.Hull.OffsetX[0][2], 0.01);
+    EXPECT_EQ(app.Hull.OffsetX[0][3], 0.01);
+    EXPECT_EQ(app.Hull.OffsetZ[3][1], 0);
+    EXPECT_EQ(app.Hull.OffsetX[2][4], 0);
+    EXPECT_EQ(app.Hull.OffsetY[1][5], -7);
+    EXPECT_EQ(app.Work.HullBeam, 37); // chine 4 at bulkhead 3
+    EXPECT_EQ(app.Work.HullHeight, 38);
+    EXPECT_EQ(app.Work.HullLength, 140);
+}
+
+TEST(ChineCurvesTest, WithAutoSplineOffPointsAreMasterAndInnerBulkheadsStayPlanar) {
+    AppState app = DefaultApp();
+    UpdateHullGeometry(app.Hull, app.Work); // points from the default offsets
+    app.Hull.AutoSpline = false;
+    app.Work.SelectedChine = 3;
+    app.Hull.SplinePoints[3][7][3] = 61.5; // point 7 of chine 3 dragged aft
+    app.Hull.SplinePoints[2][1][3] = 2.5;  // the stem of chine 2 raked
+    app.Hull.SplinePoints[4][8][2] = 99;   // an intermediate point stays where it was put
+    UpdateHullGeometry(app.Hull, app.Work);
+
+    for (int c = 1; c <= 4; ++c) {
+        EXPECT_EQ(app.Hull.SplinePoints[c][7][3], 61.5) << "chine " << c;
+        EXPECT_EQ(app.Hull.OffsetZ[2][c], 61.5) << "chine " << c;
+    }
+    EXPECT_EQ(app.Hull.OffsetZ[0][2], 2.5);
+    EXPECT_EQ(app.Hull.OffsetZ[0][3], 0);
+    EXPECT_EQ(app.Hull.SplinePoints[4][8][2], 99);
+    EXPECT_EQ(app.Work.MaxHalfBreadth, 0);
+
+    // After a failed pick the inner stations keep their offsets and the points follow the
+    // station of the highest chine in use.
+    app.Work.SelectedChine = -1;
+    app.Hull.OffsetZ[1][4] = 27;
+    app.Hull.SplinePoints[2][4][3] = 40;
+    UpdateHullGeometry(app.Hull, app.Work);
+    EXPECT_EQ(app.Hull.OffsetZ[1][2], 28);
+    EXPECT_EQ(app.Hull.OffsetZ[1][4], 27);
+    for (int c = 1; c <= 4; ++c) {
+        EXPECT_EQ(app.Hull.SplinePoints[c][4][3], 27) << "chine " << c;
+    }
+}
+
+TEST(ChineCurvesTest, TurningAutoSplineBackOnDiscardsHandEditedPoints) {
+    AppState app = DefaultApp();
+    UpdateHullGeometry(app.Hull, app.Work);
+    const double derived = app.Hull.SplinePoints[2][5][2];
+    app.Hull.SplinePoints[2][5][2] = derived + 10;
+    UpdateHullGeometry(app.Hull, app.Work);
+    EXPECT_EQ(app.Hull.SplinePoints[2][5][2], derived);
+}
+
+} // namespace
+} // namespace merrowin
