@@ -81,8 +81,13 @@ void DrawSelection(ViewPen& pen, const FlatView& view) {
     const double s = view.MarkerSize;
     const bool chineSelected = sc >= 1 && sc <= view.Chines;
     const bool bulkheadIndex = sb >= 0 && sb < BulkheadCount;
+    // A selection outside the chines in use (a failed pick, or a count lowered below the
+    // picked chine) highlights nothing.
+    if (!chineSelected) {
+        return;
+    }
     if (view.App.Hull.AutoSpline) {
-        if (bulkheadIndex && view.Chines >= 1) {
+        if (bulkheadIndex) {
             for (int c = 1; c < view.Chines; ++c) {
                 const Uv lower = view.Crossing(sb, c);
                 const Uv upper = view.Crossing(sb, c + 1);
@@ -92,11 +97,11 @@ void DrawSelection(ViewPen& pen, const FlatView& view) {
             const Uv sheer = view.Crossing(sb, view.Chines);
             pen.Marker(sheer.U, sheer.V, s, DarkGrey);
         }
-    } else if (chineSelected && sb >= 1 && sb <= PointsPerChine) {
+    } else if (sb >= 1 && sb <= PointsPerChine) {
         const Uv point = view.Point(sc, sb);
         pen.Marker(point.U, point.V, s, DarkGrey);
     }
-    if (chineSelected && bulkheadIndex) {
+    if (bulkheadIndex) {
         const Uv crossing = view.Crossing(sb, sc);
         pen.Marker(crossing.U, crossing.V, s, LightRed);
     }

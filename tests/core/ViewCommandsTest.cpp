@@ -1,0 +1,134 @@
+// The main window's view commands: view menu, thumbnails, logo, spin and arrow keys, station
+// boxes and the chine-count box.
+#include <cmath>
+
+#include <gtest/gtest.h>
+
+#include "model/AppState.h"
+#include "views/HeadlessWindow.h"
+#include "views/ViewCommands.h"
+
+namespace merrowin {
+namespace {
+
+class ViewCommands : public ::testing::Test {
+protected:
+    ViewCommands() {
+        ResetToStartup(app);
+        window.RepaintWindow();
+    }
+
+    // The starboard keel point at the bow in the perspective array.
+    std::array<double, 4> Bow() const { return app.Work.View.ViewPoints[1][1]; }
+
+    AppState app;
+    HeadlessWindow window{app, HeadlessWindow::Drawing::Discard};
+};
+
+TEST_F(ViewCommands, MenuThumbnailAndLogoChooseTheView) {
+    ChooseView(app, ViewKind::Plan, window);
+    EXPECT_TRUE(app.Work.View.Plan);
+    ChooseView(app, ViewKind::Sections, window);
+    EXPECT_TRUE(app.Work.View.Sections);
+    EXPECT_FALSE(app.Work.View.Plan);
+    EXPECT_EQ(window.MainViewRepaints(), 2);
+
+    app.Work.View.ZoomX1 = 1;
+    app.Work.View.ZoomX2 = 5;
+    app.Work.View.ZoomY2 = 3;
+    ClickThumbnail(app, 1, window);
+    EXPECT_TRUE(app.Work.View.Profile);
+    EXPECT_FALSE(app.Work.View.Sections);
+    EXPECT_EQ(app.Work.View.ZoomX2, 0);
+    EXPECT_EQ(app.Work.View.ZoomX1, 0);
+
+    app.Work.View.ZoomX2 = 5;
+    const int repaints = window.WindowRepaints();
+    ClickLogo(app, window);
+    EXPECT_EQ(EditedView(app.Work.View), ViewKind::Perspective);
+    EXPECT_EQ(app.Work.View.ZoomX2, 0);
+    EXPECT_EQ(window.WindowRepaints(), repaints + 1);
+
+    ClickThumbnail(app, 3, window); // no such thumbnail
+    EXPECT_EQ(EditedView(app.Work.View), ViewKind::Perspective);
+}
+
+TEST_F(ViewCommands, TrueViewTogglesWithItsStatusText) {
+    ToggleTrueView(app, window.Status(), window);
+    EXPECT_FALSE(app.Work.View.TrueView);
+    EXPECT_EQ(window.Status().Panel(1), "false view");
+    ToggleTrueView(app, window.Status(), window);
+    EXPECT_EQ(window.Status().Panel(1), "true view");
+}
+
+TEST_F(ViewCommands, ArrowKeysSetTheSpinSignForLaterClicks) {
+    const double step = std::abs(app.Work.View.SpinStep);
+    const auto start = Bow();
+    // Left then the Y button: two turns the same way, X' = X cos s + Z sin s with s > 0.
+    EXPECT_TRUE(ArrowKey(app, 37, window));
+    Spin(app, SpinAxis::Y, window);
+    EXPECT_EQ(app.Work.View.SpinStep, step);
+    const double twice = 2 * step;
+    EXPECT_NEAR(Bow()[1], start[1] * std::cos(twice) + start[3] * std::sin(twice), 1e-9);
+    EXPECT_NEAR(Bow()[2], start[2], 1e-12);
+
+    // Right then the Y button turns back twice: the start orientation returns.
+    EXPECT_TRUE(ArrowKey(app, 39, window));
+    Spin(app, SpinAxis::Y, window);
+    EXPECT_EQ(app.Work.View.SpinStep, -step);
+    EXPECT_NEAR(Bow()[1], start[1], 1e-9);
+    EXPECT_NEAR(Bow()[3], start[3], 1e-9);
+
+    // Up is negative about the Z button's plane, Down positive.
+    EXPECT_TRUE(ArrowKey(app, 38, window));
+    EXPECT_EQ(app.Work.View.SpinStep, -step);
+    EXPECT_NEAR(Bow()[1], start[1], 1e-9);
+    EXPECT_NEAR(Bow()[2], start[2] * std::cos(step) - start[3] * std::sin(step), 1e-9);
+    EXPECT_TRUE(ArrowKey(app, 40, window));
+    EXPECT_EQ(app.Work.View.SpinStep, step);
+    EXPECT_NEAR(Bow()[2], start[2], 1e-9);
+
+    EXPECT_FALSE(ArrowKey(app, 65, window));
+    EXPECT_EQ(window.WindowRepaints(), 1); // spinning repaints the main view only
+}
+
+TEST_F(ViewCommands, SpinLeavesTheFlatViewsAndAWindowRepaintResetsIt) {
+    const auto start = Bow();
+    app.Work.View.Plan = true;
+    Spin(app, SpinAxis::X, window);
+    EXPECT_EQ(EditedView(app.Work.View), ViewKind::Perspective);
+    EXPECT_NE(Bow()[1], start[1]);
+    window.RepaintWindow();
+    EXPECT_EQ(Bow(), start);
+}
+
+TEST_F(ViewCommands, StationBoxStoresOnEnterOnly) {
+    app.Hull.AutoSpline = false;
+    StationBoxKey(app, 2, "60", '6', window);
+    EXPECT_TRUE(app.Hull.AutoSpline);
+    EXPECT_EQ(app.Hull.OffsetZ[2][1], 58);
+    EXPECT_EQ(window.WindowRepaints(), 1);
+
+    StationBoxKey(app, 2, "60", 13, window);
+    for (int c = 1; c <= 4; ++c) {
+        EXPECT_EQ(app.Hull.OffsetZ[2][c], 60);
+    }
+    EXPECT_EQ(app.Work.StationText[2], "60");
+    EXPECT_EQ(app.Hull.SplinePoints[1][7][3], 60); // the repaint derived the points
+    EXPECT_EQ(app.Hull.OffsetZ[2][5], 58);         // hidden chines keep their data
+
+    StationBoxKey(app, 7, "1", 13, window); // no such box
+    EXPECT_EQ(window.WindowRepaints(), 2);
+}
+
+TEST_F(ViewCommands, ChineCountBoxClampsAndRepaints) {
+    EXPECT_EQ(ChineCountChanged(app, "45", window), "30");
+    EXPECT_EQ(app.Hull.ChineCount, 30);
+    EXPECT_EQ(ChineCountChanged(app, "1", window), "2");
+    EXPECT_EQ(app.Hull.ChineCount, 2);
+    EXPECT_EQ(app.Work.ChineCountText, "2");
+    EXPECT_EQ(window.WindowRepaints(), 3);
+}
+
+} // namespace
+} // namespace merrowin

@@ -1,0 +1,200 @@
+// View geometry: the view choice, the main view's extents and the perspective orientation.
+#include <cmath>
+#include <limits>
+
+#include <gtest/gtest.h>
+
+#include "model/AppState.h"
+#include "views/HeadlessWindow.h"
+#include "views/Repaint.h"
+#include "views/ViewGeometry.h"
+
+namespace merrowin {
+namespace {
+
+AppState StartedApp() {
+    AppState app;
+    ResetToStartup(app);
+    HeadlessWindow window(app, HeadlessWindow::Drawing::Discard);
+    window.RepaintWindow();
+    return app;
+}
+
+TEST(ViewGeometry, RigForcesTheProfileDrawingButNotTheEditedView) {
+    ViewState view;
+    EXPECT_EQ(DrawnView(view), ViewKind::Perspective);
+    view.Sections = true;
+    view.Rig = true;
+    EXPECT_EQ(DrawnView(view), ViewKind::Profile);
+    EXPECT_EQ(EditedView(view), ViewKind::Sections);
+    view.Profile = true; // profile outranks the others
+    EXPECT_EQ(EditedView(view), ViewKind::Profile);
+}
+
+TEST(ViewGeometry, FittedExtentsOfTheDefaultHull) {
+    AppState app = StartedApp();
+    const double m = app.Work.View.ViewMargin;
+    ASSERT_NEAR(m, app.Work.HullBeam / 25, 1e-6);
+    ViewExtent e;
+
+    app.Work.View.TrueView = false;
+    ASSERT_TRUE(MainViewExtent(app, ViewKind::Profile, 0.5, e));
+    EXPECT_DOUBLE_EQ(e.Left, -m);
+    EXPECT_DOUBLE_EQ(e.Right, app.Work.HullLength + m);
+    EXPECT_DOUBLE_EQ(e.Top, app.Work.HullHeight + m);
+    EXPECT_DOUBLE_EQ(e.Bottom, -m);
+
+    // A box twice as wide as high: 46 / 140 is not above 0.5, so the length is fitted.
+    app.Work.View.TrueView = true;
+    app.Work.HullLength = 140;
+    app.Work.HullHeight = 46;
+    ASSERT_TRUE(MainViewExtent(app, ViewKind::Profile, 0.5, e));
+    EXPECT_DOUBLE_EQ(e.Right, 140 + m);
+    EXPECT_DOUBLE_EQ(e.Top, (140 + m) * 0.5);
+    // A tall hull fits its height instead.
+    app.Work.HullHeight = 100;
+    ASSERT_TRUE(MainViewExtent(app, ViewKind::Profile, 0.5, e));
+    EXPECT_DOUBLE_EQ(e.Top, 100 + m);
+    EXPECT_DOUBLE_EQ(e.Right, 100 / 0.5 + m);
+
+    ASSERT_TRUE(MainViewExtent(app, ViewKind::Sections, 0.5, e));
+    EXPECT_DOUBLE_EQ(e.Right, (100 + m) / 0.5);
+    app.Work.View.TrueView = false;
+    ASSERT_TRUE(MainViewExtent(app, ViewKind::Plan, 0.5, e));
+    EXPECT_DOUBLE_EQ(e.Top, app.Work.HullBeam + m);
+    // The perspective view ignores proportional scaling.
+    ASSERT_TRUE(MainViewExtent(app, ViewKind::Perspective, 0.5, e));
+    EXPECT_DOUBLE_EQ(e.Top, (140 + m) * 0.5);
+}
+
+TEST(ViewGeometry, ZoomReplacesTheExtentUnlessItHasNoSize) {
+    AppState app = StartedApp();
+    ViewState& view = app.Work.View;
+    view.ZoomX1 = 10;
+    view.ZoomY1 = 50;
+    view.ZoomX2 = 40;
+    view.ZoomY2 = 70;
+    ViewExtent e;
+    ASSERT_TRUE(MainViewExtent(app, ViewKind::Sections, 0.5, e));
+    EXPECT_EQ(e.Left, 10);
+    EXPECT_EQ(e.Top, 70);
+    EXPECT_EQ(e.Right, 40);
+    EXPECT_EQ(e.Bottom, 50);
+
+    // A right click without a drag leaves a flat rectangle: the fitted extent stays.
+    view.ZoomX2 = 10;
+    view.ZoomY2 = 50;
+    ASSERT_TRUE(MainViewExtent(app, ViewKind::Sections, 0.5, e));
+    EXPECT_DOUBLE_EQ(e.Left, -view.ViewMargin);
+    view.ZoomX2 = 40;
+    ASSERT_TRUE(MainViewExtent(app, ViewKind::Sections, 0.5, e));
+    EXPECT_DOUBLE_EQ(e.Left, -view.ViewMargin);
+}
+
+TEST(ViewGeometry, ExtentsThatCannotBeFormedAreRefused) {
+    AppState app = StartedApp();
+    ViewExtent e{1, 2, 3, 4};
+    app.Work.View.ViewMargin = 0;
+    app.Work.HullLength = 0;
+    app.Work.HullHeight = 0;
+    app.Work.HullBeam = 0;
+    EXPECT_FALSE(MainViewExtent(app, ViewKind::Profile, 0.5, e));
+    app.Work.HullLength = 1e308;
+    app.Work.HullHeight = 1e308;
+    EXPECT_FALSE(MainViewExtent(app, ViewKind::Profile, 0.0001, e)); // H / A overflows
+    EXPECT_FALSE(MainViewExtent(app, ViewKind::Sections, 0, e));
+    EXPECT_EQ(e.Left, 1); // untouched
+}
+
+TEST(ViewGeometry, StartOrientationIsTiltThenTurn) {
+    HullDocument hull;
+    hull.ChineCount = 2;
+    hull.SplinePoints[1][1] = {0, 10, 20, 30};
+    ViewState view;
+    const double pi = 3.1415927;
+    PreparePerspective(hull, view, pi);
+
+    // Tilt about X by pi/10, then turn about Y by -pi/10, each from the old coordinates.
+    const double s = pi / 10;
+    const double y1 = 20 * std::cos(s) + 30 * std::sin(s);
+    const double z1 = 30 * std::cos(s) - 20 * std::sin(s);
+    const double x2 = 10 * std::cos(-s) + z1 * std::sin(-s);
+    const double z2 = z1 * std::cos(-s) - 10 * std::sin(-s);
+    EXPECT_NEAR(view.ViewPoints[1][1][1], x2, 1e-12);
+    EXPECT_NEAR(view.ViewPoints[1][1][2], y1, 1e-12);
+    EXPECT_NEAR(view.ViewPoints[1][1][3], z2, 1e-12);
+    // The port side starts from X negated.
+    EXPECT_NEAR(view.MirrorViewPoints[1][1][1], -10 * std::cos(-s) + z1 * std::sin(-s), 1e-12);
+    // Chines above the count are never written.
+    EXPECT_EQ(view.ViewPoints[3][1][2], 0);
+}
+
+TEST(ViewGeometry, PerspectiveSkipsPointsInTheEyePlaneAndOriginStartsAt500) {
+    PerspectiveOrigin origin;
+    double u = 7, v = 7;
+    EXPECT_FALSE(ProjectPerspective({0, 1, 1, -5000}, origin, u, v));
+    EXPECT_EQ(u, 7);
+    ASSERT_TRUE(ProjectPerspective({0, 100, 50, 0}, origin, u, v));
+    EXPECT_DOUBLE_EQ(u, 100 - 500);
+    EXPECT_DOUBLE_EQ(v, 50 - 500);
+
+    HullDocument hull;
+    hull.ChineCount = 2;
+    ViewState view;
+    for (int c = 1; c <= 2; ++c) {
+        for (int p = 1; p <= 13; ++p) {
+            view.ViewPoints[c][p] = {0, 800, 900, 0};
+            view.MirrorViewPoints[c][p] = {0, 700, 600, 0};
+        }
+    }
+    view.ViewPoints[2][1] = {0, 1, 1, -5000}; // skipped, not a division by zero
+    view.ViewPoints[3][1] = {0, -9, -9, 0};   // chine 3 is not in use
+    const PerspectiveOrigin found = FindPerspectiveOrigin(hull, view);
+    EXPECT_EQ(found.Umin, 500);
+    EXPECT_EQ(found.Vmin, 500);
+    view.MirrorViewPoints[2][13] = {0, -30, 20, 0};
+    EXPECT_EQ(FindPerspectiveOrigin(hull, view).Umin, -30);
+    EXPECT_EQ(FindPerspectiveOrigin(hull, view).Vmin, 20);
+}
+
+TEST(ViewGeometry, MastStepFollowsTheStepChineAndRaisesTheHeight) {
+    HullDocument hull;
+    hull.ChineCount = 3;
+    for (int p = 1; p <= 13; ++p) {
+        hull.SplinePoints[1][p] = {0, 1, 2.0 * p, 10.0 * p}; // keel rising 0.2 per inch
+        hull.SplinePoints[3][p] = {0, 20, 40, 10.0 * p};     // sheer level at 40
+    }
+    ViewState view;
+    view.MastStepY = -1;
+    hull.MastStepZ = 10; // at the first point: no segment has Z(p) < 10
+    UpdateMastStep(hull, view);
+    EXPECT_EQ(view.MastStepY, -1);
+    hull.MastStepZ = 25;
+    UpdateMastStep(hull, view);
+    EXPECT_DOUBLE_EQ(view.MastStepY, 5);
+    hull.DeckStep = true;
+    UpdateMastStep(hull, view);
+    EXPECT_DOUBLE_EQ(view.MastStepY, 40);
+
+    hull.MastLength = 200;
+    hull.BoomHeight = 20;
+    hull.LuffLength = 150;
+    hull.HeadLength = 100;
+    hull.HeadAngle = 90;
+    double height = 46;
+    RaiseHeightForRig(hull, view, height);
+    EXPECT_NEAR(height, 40 + 20 + 150 + 100 * std::sin(90 * 3.1415 / 180), 1e-9);
+    height = 500;
+    RaiseHeightForRig(hull, view, height);
+    EXPECT_EQ(height, 500);
+}
+
+TEST(ViewGeometry, ToSingleHoldsTheFloatRange) {
+    EXPECT_EQ(ToSingle(1e300), std::numeric_limits<float>::max());
+    EXPECT_EQ(ToSingle(-1e300), -std::numeric_limits<float>::max());
+    EXPECT_EQ(ToSingle(std::nan("")), 0.0f);
+    EXPECT_EQ(ToSingle(12.5), 12.5f);
+}
+
+} // namespace
+} // namespace merrowin
