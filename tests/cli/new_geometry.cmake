@@ -1,0 +1,71 @@
+# Golden tests of merrowin-cli new and geometry: the default hull written and read back, fixture
+# hull files of every layout, and the usage and missing-file errors (exit status 2).
+# Run as: cmake -DCLI=<merrowin-cli> -DDATA=<tests/data> -DWORK=<scratch folder> -P new_geometry.cmake
+
+file(REMOVE_RECURSE "${WORK}")
+file(MAKE_DIRECTORY "${WORK}")
+set(GOLDEN "${DATA}/cli")
+
+# run_cli(STATUS OUT_VAR args...): runs merrowin-cli in WORK and checks its exit status.
+function(run_cli expected out_var)
+    execute_process(COMMAND "${CLI}" ${ARGN} WORKING_DIRECTORY "${WORK}"
+                    RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    if(NOT status EQUAL expected)
+        message(FATAL_ERROR "merrowin-cli ${ARGN}: exit ${status}, expected ${expected}\n${err}")
+    endif()
+    if(expected EQUAL 2 AND err STREQUAL "")
+        message(FATAL_ERROR "merrowin-cli ${ARGN}: no message on stderr")
+    endif()
+    set(${out_var} "${out}" PARENT_SCOPE)
+endfunction()
+
+function(expect_same_file actual expected)
+    execute_process(COMMAND "${CMAKE_COMMAND}" -E compare_files "${actual}" "${expected}"
+                    RESULT_VARIABLE differ)
+    if(differ)
+        message(FATAL_ERROR "${actual} differs from ${expected}")
+    endif()
+endfunction()
+
+# geometry_golden(HULL NAME): prints the geometry of HULL and compares it with NAME.txt.
+function(geometry_golden hull name)
+    run_cli(0 out geometry "${hull}")
+    file(WRITE "${WORK}/${name}.txt" "${out}")
+    expect_same_file("${WORK}/${name}.txt" "${GOLDEN}/${name}.txt")
+endfunction()
+
+# The default hull, four chines: the file byte for byte (CR LF, 244 lines), then its geometry.
+run_cli(0 out new default.hul)
+expect_same_file("${WORK}/default.hul" "${GOLDEN}/new_default.hul")
+geometry_golden(default.hul geometry_default)
+
+# Eight chines by an absolute name: chines 7 and 8 continue the two below them.
+run_cli(0 out new "${WORK}/eight.hul" --chines 8)
+geometry_golden("${WORK}/eight.hul" geometry_chines8)
+run_cli(0 out new clamped.hul --chines 45)
+geometry_golden(clamped.hul geometry_chines30)
+
+# Fixtures, copied first: reading repairs commas in the file itself.
+foreach(fixture skiff6 older_layout decimal_comma)
+    file(COPY "${DATA}/${fixture}.hul" DESTINATION "${WORK}")
+    geometry_golden(${fixture}.hul geometry_${fixture})
+endforeach()
+file(READ "${WORK}/decimal_comma.hul" repaired)
+string(FIND "${repaired}" "," comma)
+if(NOT comma EQUAL -1)
+    message(FATAL_ERROR "decimal_comma.hul still holds a comma after the read")
+endif()
+
+# Errors: a missing file, and arguments that are not exactly what the command takes.
+run_cli(2 out geometry missing.hul)
+run_cli(2 out geometry)
+run_cli(2 out geometry default.hul extra)
+run_cli(2 out new)
+run_cli(2 out new bad.hul --chines x)
+run_cli(2 out new bad.hul --chines 4.5x)
+run_cli(2 out new bad.hul --chines)
+run_cli(2 out new bad.hul --colour red)
+run_cli(2 out new bad.hul other.hul)
+if(EXISTS "${WORK}/bad.hul")
+    message(FATAL_ERROR "a refused command wrote its file")
+endif()
