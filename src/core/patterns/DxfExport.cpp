@@ -1,0 +1,111 @@
+// DXF export: plot files translated into two-dimensional DXF drawings in inches.
+#include "patterns/DxfExport.h"
+
+#include <vector>
+
+#include "patterns/PatternFiles.h"
+#include "patterns/PlotFile.h"
+#include "text/NumberText.h"
+
+namespace merrowin {
+
+namespace {
+
+struct Position {
+    double X = 0, Y = 0; // inches
+};
+
+Position ReadPosition(std::string_view line, double plotXScale, double plotYScale) {
+    const PlotTokens t = TokenisePlotLine(line, false);
+    return {t.X / plotXScale, t.Y / plotYScale};
+}
+
+void Group(TextOut& out, std::string_view code, std::string_view value) {
+    out.Line(code);
+    out.Line(value);
+}
+
+void Vertex(TextOut& out, Position p) {
+    Group(out, "  0", "VERTEX");
+    Group(out, "  8", "0");
+    Group(out, " 10", PrintNumber(p.X));
+    Group(out, " 20", PrintNumber(p.Y));
+}
+
+bool Contains(std::string_view line, std::string_view word) {
+    return line.find(word) != std::string_view::npos;
+}
+
+} // namespace
+
+std::string PlotToDxf(std::string_view plotText, double plotXScale, double plotYScale) {
+    TextOut out;
+    Group(out, "  0", "SECTION");
+    Group(out, "  2", "ENTITIES");
+    if (plotXScale != 0 && plotYScale != 0) {
+        const std::vector<std::string> lines = SplitLines(plotText);
+        bool penDown = false;
+        Position previous, current;
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            const std::string& line = lines[i];
+            if (Contains(line, "penup")) {
+                penDown = false;
+            } else if (Contains(line, "pendown")) {
+                penDown = true;
+            } else if (Contains(line, "acut") || Contains(line, "aline")) {
+                previous = current;
+                current = ReadPosition(line, plotXScale, plotYScale);
+                if (penDown) {
+                    Group(out, "  0", "LINE");
+                    Group(out, "  8", "0");
+                    Group(out, " 10", PrintNumber(previous.X));
+                    Group(out, " 20", PrintNumber(previous.Y));
+                    Group(out, " 11", PrintNumber(current.X));
+                    Group(out, " 21", PrintNumber(current.Y));
+                }
+            } else if (Contains(line, "start_spline")) {
+                // Every line of the block is one point up to the end line or the end of the
+                // file; a block with no line after it draws nothing. The pen is not changed.
+                if (i + 1 >= lines.size()) {
+                    break;
+                }
+                previous = ReadPosition(lines[++i], plotXScale, plotYScale);
+                Group(out, "  0", "POLYLINE");
+                Group(out, "  8", "0");
+                Group(out, " 66", "     1");
+                Group(out, " 10", "0.0");
+                Group(out, " 20", "0.0");
+                Vertex(out, previous);
+                while (i + 1 < lines.size() && !Contains(lines[i + 1], "end_spline")) {
+                    current = ReadPosition(lines[++i], plotXScale, plotYScale);
+                    Vertex(out, current);
+                }
+                ++i; // the end line, when there is one
+                Group(out, "  0", "SEQEND");
+            }
+        }
+    }
+    Group(out, "  0", "ENDSEC");
+    Group(out, "  0", "EOF");
+    return out.Content();
+}
+
+void ExportDxf(const fs::path& folder, const HullDocument& hull, WorkingValues& work,
+               StatusBar& status) {
+    DeleteMatching(folder, "chine*.dxf");
+    ReadPlotterScale(folder, work.PlotXScale, work.PlotYScale);
+    const fs::path exportFolder =
+        work.Patterns.ExportPath.empty() ? folder : InFolder(folder, work.Patterns.ExportPath);
+    for (const std::string& piece : PieceNames(hull, work.Patterns, true)) {
+        const std::string dxfName = piece + ".dxf";
+        status.SetPanel(1, "Exporting to DXF..." + dxfName);
+        const std::optional<std::string> plot = ReadFileBytes(folder, piece + ".uc");
+        if (!plot) {
+            continue; // a pattern that was never plotted gets no drawing
+        }
+        WriteFileAtomic(exportFolder, dxfName, PlotToDxf(*plot, work.PlotXScale, work.PlotYScale));
+    }
+    status.SetPanel(1, "Done...");
+}
+
+} // namespace merrowin

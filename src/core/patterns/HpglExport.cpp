@@ -1,0 +1,101 @@
+// HPGL export: plot files translated into pen-plotter moves at 1016 units per inch.
+#include "patterns/HpglExport.h"
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+#include "patterns/PatternFiles.h"
+#include "patterns/PlotFile.h"
+#include "text/NumberText.h"
+
+namespace merrowin {
+
+namespace {
+
+constexpr double HpglUnitsPerInch = 1016;
+
+bool Contains(std::string_view line, std::string_view word) {
+    return line.find(word) != std::string_view::npos;
+}
+
+// Str() of a whole number: a leading blank when not negative.
+std::string SignedText(std::int64_t value) {
+    return value >= 0 ? " " + IntText(value) : IntText(value);
+}
+
+// Plot units to plotter units: the coordinate kept in single precision, as the plotter files
+// have always been computed, then scaled and floored.
+std::int64_t PlotterUnits(double plotUnits, double plotScale) {
+    // Beyond the single range the value is used as it is (IntFloor clamps it anyway).
+    const double kept = std::fabs(plotUnits) <= std::numeric_limits<float>::max()
+                            ? static_cast<double>(static_cast<float>(plotUnits))
+                            : plotUnits;
+    return IntFloor(kept * HpglUnitsPerInch / plotScale);
+}
+
+} // namespace
+
+std::string PlotToHpgl(std::string_view plotText, double plotXScale, double plotYScale) {
+    TextOut out;
+    out.Line("SP 1;");
+    if (plotXScale == 0 || plotYScale == 0) {
+        return out.Content();
+    }
+    // Pen 0 draws the cut outlines (plotter pen 3), pen 1 everything else (plotter pen 1). A
+    // numbered pen statement gives "PU "/"PD " with a blank, a bare one "PU"/"PD" and pen 1.
+    std::string command = "PU ";
+    int pen = 0, selectedPen = 0;
+    for (const std::string& line : SplitLines(plotText)) {
+        if (Contains(line, "0 penup")) {
+            command = "PU ";
+            pen = 0;
+        } else if (Contains(line, "0 pendown")) {
+            command = "PD ";
+            pen = 0;
+        } else if (Contains(line, "1 penup")) {
+            command = "PU ";
+            pen = 1;
+        } else if (Contains(line, "1 pendown")) {
+            command = "PD ";
+            pen = 1;
+        } else if (Contains(line, "pendown")) {
+            command = "PD";
+            pen = 1;
+        } else if (Contains(line, "penup")) {
+            command = "PU";
+            pen = 1;
+        }
+        if (!Contains(line, "acut")) {
+            continue;
+        }
+        const PlotTokens t = TokenisePlotLine(line, true);
+        if (pen != selectedPen) {
+            out.Line(pen == 1 ? "SP 1;" : "SP 3;");
+            selectedPen = pen;
+        }
+        out.Line(command + SignedText(PlotterUnits(t.X, plotXScale)) + ", " +
+                 SignedText(PlotterUnits(t.Y, plotYScale)) + ";");
+    }
+    return out.Content();
+}
+
+void ExportHpgl(const fs::path& folder, const HullDocument& hull, WorkingValues& work,
+                StatusBar& status) {
+    DeleteMatching(folder, "chine*.plt");
+    ReadPlotterScale(folder, work.PlotXScale, work.PlotYScale);
+    const fs::path exportFolder =
+        work.Patterns.ExportPath.empty() ? folder : InFolder(folder, work.Patterns.ExportPath);
+    for (const std::string& piece : PieceNames(hull, work.Patterns, true)) {
+        const std::string pltName = piece + ".plt";
+        status.SetPanel(1, "Exporting to HPGL..." + pltName);
+        const std::optional<std::string> plot = ReadFileBytes(folder, piece + ".uc");
+        if (!plot) {
+            continue; // a pattern that was never plotted gets no plotter file
+        }
+        WriteFileAtomic(exportFolder, pltName, PlotToHpgl(*plot, work.PlotXScale, work.PlotYScale));
+    }
+    status.SetPanel(1, "Done...");
+}
+
+} // namespace merrowin

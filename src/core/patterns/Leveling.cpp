@@ -1,0 +1,96 @@
+// Leveling: developed panels turned about the origin onto their least-squares line.
+#include "patterns/Leveling.h"
+
+#include <cmath>
+
+#include "patterns/PatternFiles.h"
+#include "patterns/PlotFile.h"
+#include "text/NumberText.h"
+
+namespace merrowin {
+
+namespace {
+
+// Points are every coordinate, ruling-line, mark and spline line, whatever the pen does.
+bool IsPointLine(std::string_view line) {
+    return line.find("acut") != std::string_view::npos ||
+           line.find("aline") != std::string_view::npos ||
+           line.find("spline_pt") != std::string_view::npos;
+}
+
+} // namespace
+
+double LevelingAngle(std::string_view plotText, double plotXScale, double plotYScale) {
+    if (plotXScale == 0 || plotYScale == 0) {
+        return 0;
+    }
+    // The sums are kept in plotter units (whole numbers, exact in a double for any real panel)
+    // and the slope brought to inches at the end: m = (n Sxy - Sx Sy) / (n Sxx - Sx^2). So a
+    // panel whose points all share one x gives a denominator of exactly 0 rather than rounding
+    // noise that would read as a steep slope.
+    double n = 0, sx = 0, sy = 0, sxy = 0, sxx = 0;
+    for (const std::string& line : SplitLines(plotText)) {
+        if (!IsPointLine(line)) {
+            continue;
+        }
+        const PlotTokens t = TokenisePlotLine(line, false);
+        n += 1;
+        sx += t.X;
+        sy += t.Y;
+        sxy += t.X * t.Y;
+        sxx += t.X * t.X;
+    }
+    const double numerator = n * sxy - sx * sy;
+    const double denominator = n * sxx - sx * sx;
+    // All points on one vertical line (or none): no slope to fit, the panel is not turned.
+    if (!(denominator > 1e-12 * n * sxx) || !std::isfinite(numerator)) {
+        return 0;
+    }
+    const double slope = numerator / denominator * plotXScale / plotYScale;
+    return -std::atan(slope);
+}
+
+std::string TurnPlot(std::string_view plotText, double angle, double plotXScale,
+                     double plotYScale) {
+    TextOut out;
+    const double c = std::cos(angle), s = std::sin(angle);
+    for (const std::string& line : SplitLines(plotText)) {
+        if (!IsPointLine(line) || plotXScale == 0 || plotYScale == 0) {
+            out.Line(line);
+            continue;
+        }
+        const PlotTokens t = TokenisePlotLine(line, false);
+        const double x = t.X / plotXScale, y = t.Y / plotYScale;
+        const double turnedX = x * c - y * s, turnedY = x * s + y * c;
+        out.Line(FormatNumber(turnedX * plotXScale, "0") + " " +
+                 FormatNumber(turnedY * plotYScale, "0") + t.Rest);
+    }
+    return out.Content();
+}
+
+void LevelPatterns(const fs::path& folder, const HullDocument& hull, WorkingValues& work,
+                   StatusBar& status) {
+    ReadPlotterScale(folder, work.PlotXScale, work.PlotYScale);
+    for (const std::string& panel : PanelNames(hull, work.Patterns)) {
+        const std::string name = panel + ".uc";
+        status.SetPanel(1, "Leveling..." + name);
+        const std::optional<fs::path> path = FindFile(folder, name);
+        if (!path) {
+            continue;
+        }
+        const std::optional<std::string> text = ReadFileBytes(folder, path->filename().string());
+        if (!text) {
+            continue;
+        }
+        const double angle = LevelingAngle(*text, work.PlotXScale, work.PlotYScale);
+        // The turned panel goes to "temp" first and is then copied over the panel file in one
+        // step, so a failed write never leaves the panel half rewritten.
+        if (WriteFileAtomic(folder, "temp",
+                            TurnPlot(*text, angle, work.PlotXScale, work.PlotYScale))) {
+            CopyFileAtomic(folder, "temp", path->filename().string());
+        }
+    }
+    status.SetPanel(1, "Done...");
+}
+
+} // namespace merrowin

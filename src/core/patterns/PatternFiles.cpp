@@ -1,0 +1,66 @@
+// The pattern pieces of a run in the order each pattern routine takes them.
+#include "patterns/PatternFiles.h"
+
+#include <algorithm>
+
+namespace merrowin {
+
+namespace {
+
+int PanelCount(const HullDocument& hull) {
+    // Chine panels lie between adjacent chines: ChineCount - 1 of them, within the model's range.
+    return std::clamp(hull.ChineCount, 1, MaxChines) - 1;
+}
+
+void AddChosenPanels(std::vector<std::string>& names, const PatternOptions& options) {
+    if (options.Deck) {
+        names.emplace_back("deck");
+    }
+    if (options.Keel) {
+        names.emplace_back("keel");
+    }
+    if (options.Soles) {
+        names.emplace_back("sole1");
+        names.emplace_back("sole2");
+    }
+}
+
+void AddChinePanels(std::vector<std::string>& names, const HullDocument& hull) {
+    for (int n = 1; n <= PanelCount(hull); ++n) {
+        names.push_back("chine" + std::to_string(n));
+    }
+}
+
+} // namespace
+
+std::vector<std::string> PanelNames(const HullDocument& hull, const PatternOptions& options) {
+    std::vector<std::string> names;
+    AddChosenPanels(names, options);
+    AddChinePanels(names, hull);
+    return names;
+}
+
+std::vector<std::string> PieceNames(const HullDocument& hull, const PatternOptions& options,
+                                    bool includeSheet) {
+    std::vector<std::string> names;
+    if (options.Stem) {
+        names.emplace_back("stem");
+    }
+    names.emplace_back("transom");
+    for (int b = 1; b <= 3; ++b) {
+        names.push_back("bhead" + std::to_string(b));
+    }
+    AddChosenPanels(names, options);
+    for (int f = 0; f < 8; ++f) {
+        if (hull.FramePositions[f] > 0) {
+            names.push_back("frame" + std::to_string(f + 1));
+        }
+    }
+    if (includeSheet) {
+        names.emplace_back("4x8");
+    }
+    AddChinePanels(names, hull);
+    return names;
+}
+
+} // namespace merrowin

@@ -1,0 +1,398 @@
+// Tests of panel expansion: the flat strip, the smooth outline and the panel plot files.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <numbers>
+#include <string>
+#include <vector>
+
+#include "TempFolder.h"
+#include "patterns/Expansion.h"
+#include "text/NumberText.h"
+#include "ui/RecordingCanvas.h"
+
+namespace merrowin {
+namespace {
+
+using Point3 = std::array<double, 3>;
+
+double Distance(const Point3& a, const Point3& b) {
+    return std::hypot(a[0] - b[0], a[1] - b[1], a[2] - b[2]);
+}
+
+double Distance(FlatPoint a, FlatPoint b) {
+    return std::hypot(a.X - b.X, a.Y - b.Y);
+}
+
+// The strip of a panel between lower points p and upper points q (13 each), laid out as the
+// triangulation file holds it.
+Triangulation StripOf(const std::vector<Point3>& p, const std::vector<Point3>& q) {
+    Triangulation tri;
+    for (int k = 0; k < 12; ++k) {
+        tri.Upper[2 * k + 1] = Distance(q[k], q[k + 1]);
+        tri.Rungs[2 * k] = Distance(p[k], q[k]);
+        tri.Rungs[2 * k + 1] = Distance(p[k + 1], q[k]);
+        tri.Lower[2 * k] = Distance(p[k], p[k + 1]);
+    }
+    tri.Rungs[24] = Distance(p[12], q[12]);
+    return tri;
+}
+
+// Strip vertex v: lower point v / 2 for even v, upper point v / 2 otherwise.
+Point3 Vertex3(const std::vector<Point3>& p, const std::vector<Point3>& q, int v) {
+    return v % 2 == 0 ? p[v / 2] : q[v / 2];
+}
+
+// A doubly curved, twisted panel: nothing about it is developable, but every triangle of its
+// strip must still lie flat with its own side lengths.
+void TwistedPanel(std::vector<Point3>& p, std::vector<Point3>& q) {
+    for (int k = 0; k < 13; ++k) {
+        const double z = 12.0 * k;
+        p.push_back({8 + 14 * std::sin(k / 4.0), 2 + 0.05 * (k - 6) * (k - 6), z});
+        q.push_back({12 + 16 * std::sin(k / 4.0), 16 - 0.3 * k, z + 3 * std::cos(k / 3.0)});
+    }
+}
+
+double Cross(FlatPoint o, FlatPoint a, FlatPoint b) {
+    return (a.X - o.X) * (b.Y - o.Y) - (a.Y - o.Y) * (b.X - o.X);
+}
+
+TEST(Expansion, TrianglesKeepTheirSideLengthsAndNeverFold) {
+    std::vector<Point3> p, q;
+    TwistedPanel(p, q);
+    const DevelopedStrip strip = DevelopStrip(StripOf(p, q));
+    ASSERT_EQ(strip.Points.size(), 26u);
+    ASSERT_EQ(strip.Triangles.size(), 24u);
+    const std::vector<FlatPoint>& v = strip.Points;
+
+    EXPECT_EQ(v[0].X, 0);
+    EXPECT_EQ(v[0].Y, 0);
+    EXPECT_EQ(v[1].X, 0); // the first rung stands on the y axis
+    EXPECT_GT(v[2].X, 0); // and the strip runs to +x
+
+    for (int i = 0; i < 24; ++i) {
+        // Every side but one is exact: the chord and the new rung of each triangle, and the
+        // rung it shares. The first triangle's far rung carries the first placement's 3.1415.
+        const double chord = Distance(Vertex3(p, q, i), Vertex3(p, q, i + 2));
+        EXPECT_NEAR(Distance(v[i], v[i + 2]), chord, 1e-9) << "triangle " << i;
+        EXPECT_NEAR(Distance(v[i], v[i + 1]), Distance(Vertex3(p, q, i), Vertex3(p, q, i + 1)),
+                    i == 1 ? 1e-3 : 1e-9)
+            << "triangle " << i;
+        EXPECT_NEAR(Distance(v[i + 1], v[i + 2]),
+                    Distance(Vertex3(p, q, i + 1), Vertex3(p, q, i + 2)), i == 0 ? 1e-3 : 1e-9)
+            << "triangle " << i;
+        if (i > 0) {
+            // Triangle i - 1 and triangle i lie on opposite sides of their shared side.
+            EXPECT_LT(Cross(v[i], v[i + 1], v[i - 1]) * Cross(v[i], v[i + 1], v[i + 2]), 0)
+                << "triangle " << i;
+        }
+    }
+    // Vertices alternate between the edges, forward to aft.
+    ASSERT_EQ(strip.Lower.size(), 13u);
+    ASSERT_EQ(strip.Upper.size(), 13u);
+    for (int k = 0; k < 13; ++k) {
+        EXPECT_EQ(strip.Lower[k], 2 * k);
+        EXPECT_EQ(strip.Upper[k], 2 * k + 1);
+    }
+}
+
+TEST(Expansion, CylinderDevelopsToItsRectangle) {
+    // Rungs parallel to the y axis on a circular cylinder about z: the developed panel is a
+    // rectangle as long as the arc and as wide as the rung. The edges are the chords of the
+    // arc, so the developed length is the sum of the chords.
+    std::vector<Point3> p, q;
+    const double radius = 30, rung = 20;
+    double chordSum = 0;
+    std::vector<double> along{0};
+    for (int k = 0; k < 13; ++k) {
+        const double a = 0.1 * k;
+        p.push_back({radius * std::cos(a), 0, radius * std::sin(a)});
+        q.push_back({radius * std::cos(a), rung, radius * std::sin(a)});
+        if (k > 0) {
+            chordSum += Distance(p[k - 1], p[k]);
+            along.push_back(chordSum);
+        }
+    }
+    const DevelopedStrip strip = DevelopStrip(StripOf(p, q));
+    for (int k = 0; k < 13; ++k) {
+        // The first placement's quarter turn of 3.1415 / 2 tilts the strip by a few millionths
+        // of a radian: a thousandth of an inch at the aft end, half a plotter unit.
+        const FlatPoint lower = strip.Points[strip.Lower[k]];
+        const FlatPoint upper = strip.Points[strip.Upper[k]];
+        EXPECT_NEAR(lower.X, along[k], 1e-3) << k;
+        EXPECT_NEAR(lower.Y, 0, 1e-3) << k;
+        EXPECT_NEAR(upper.X, along[k], 1e-3) << k;
+        EXPECT_NEAR(upper.Y, rung, 1e-3) << k;
+    }
+
+    // In the plot file every outline point is within one plotter unit of the exact rectangle.
+    StrokeFont noFont;
+    MemoryStatusBar status;
+    const std::string plot = ExpandedPanelPlot(strip, 500, 500, "01-02-2027", noFont, status);
+    const std::vector<std::string> lines = SplitLines(plot);
+    std::vector<std::string> marked;
+    for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
+        if (lines[i] == "/* hand plot */") {
+            marked.push_back(lines[i + 1]);
+        }
+    }
+    ASSERT_EQ(marked.size(), 26u);
+    for (int k = 0; k < 26; ++k) {
+        const bool upper = k >= 13;
+        const int station = upper ? 25 - k : k;
+        const double x = along[station] * 500, y = (upper ? rung : 0) * 500;
+        std::istringstream in(marked[k]);
+        double px = 0, py = 0;
+        in >> px >> py;
+        EXPECT_LE(std::fabs(px - std::floor(x)), 1) << marked[k];
+        EXPECT_LE(std::fabs(py - std::floor(y)), 1) << marked[k];
+    }
+}
+
+TEST(Expansion, ConeOnItsGeneratorsDevelopsToItsSector) {
+    // Rungs along the generators of a right circular cone (apex at the origin, half-angle
+    // beta, axis z): the flat panel is a ring sector about the flat apex, each rung on a ray.
+    const double beta = 0.35, near = 40, far = 62, step = 0.12;
+    std::vector<Point3> p, q;
+    for (int k = 0; k < 13; ++k) {
+        const double az = step * k;
+        const Point3 g{std::sin(beta) * std::cos(az), std::sin(beta) * std::sin(az),
+                       std::cos(beta)};
+        p.push_back({near * g[0], near * g[1], near * g[2]});
+        q.push_back({far * g[0], far * g[1], far * g[2]});
+    }
+    // Flat angle between neighbouring generators: 2 asin(sin(beta) sin(step / 2)).
+    const double flatStep = 2 * std::asin(std::sin(beta) * std::sin(step / 2));
+    const DevelopedStrip strip = DevelopStrip(StripOf(p, q));
+    const FlatPoint apex{0, -near};
+    for (int k = 0; k < 13; ++k) {
+        const double a = flatStep * k; // clockwise from the y axis, the strip running to +x
+        const FlatPoint lower = strip.Points[strip.Lower[k]];
+        const FlatPoint upper = strip.Points[strip.Upper[k]];
+        EXPECT_NEAR(lower.X, apex.X + near * std::sin(a), 2e-3) << k;
+        EXPECT_NEAR(lower.Y, apex.Y + near * std::cos(a), 2e-3) << k;
+        EXPECT_NEAR(upper.X, apex.X + far * std::sin(a), 2e-3) << k;
+        EXPECT_NEAR(upper.Y, apex.Y + far * std::cos(a), 2e-3) << k;
+        // Radii from the flat apex are the slant distances, whatever the tilt.
+        EXPECT_NEAR(Distance(lower, apex), near, 2e-3) << k;
+        EXPECT_NEAR(Distance(upper, apex), far, 2e-3) << k;
+    }
+}
+
+TEST(Expansion, SidesThatCloseNoTriangleStillGiveAFiniteStrip) {
+    std::vector<Point3> p, q;
+    TwistedPanel(p, q);
+    Triangulation tri = StripOf(p, q);
+    tri.Rungs[5] = 1000;   // far longer than the other two sides together
+    tri.Lower[8] = 0.001;  // a chord too short to reach
+    tri.Rungs[12] = -3;    // a negative length
+    tri.Upper[15] = 1e300; // absurdly long
+    const DevelopedStrip strip = DevelopStrip(tri);
+    ASSERT_EQ(strip.Points.size(), 26u);
+    for (const FlatPoint& v : strip.Points) {
+        EXPECT_TRUE(std::isfinite(v.X) && std::isfinite(v.Y));
+    }
+    StrokeFont noFont;
+    MemoryStatusBar status;
+    const std::string plot = ExpandedPanelPlot(strip, 500, 500, "01-02-2027", noFont, status);
+    EXPECT_EQ(plot.find("nan"), std::string::npos);
+    EXPECT_EQ(plot.find("inf"), std::string::npos);
+}
+
+TEST(Expansion, StripEndsAtTheFirstTriangleWithoutAChord) {
+    std::vector<Point3> p, q;
+    TwistedPanel(p, q);
+    Triangulation tri = StripOf(p, q);
+    tri.Lower[4] = 0; // triangle 4 has neither chord
+    const DevelopedStrip strip = DevelopStrip(tri);
+    EXPECT_EQ(strip.Triangles.size(), 4u);
+    EXPECT_EQ(strip.Points.size(), 6u);
+
+    const DevelopedStrip empty = DevelopStrip(Triangulation{});
+    EXPECT_EQ(empty.Triangles.size(), 0u);
+    StrokeFont noFont;
+    MemoryStatusBar status;
+    // Nothing to cut but the forward rung's two points: the outline still begins and ends.
+    const std::string plot = ExpandedPanelPlot(empty, 500, 500, "d", noFont, status);
+    EXPECT_NE(plot.find("start_plot"), std::string::npos);
+}
+
+TEST(Expansion, OutlineSplineReproducesCubicsAndPassesThroughThePoints) {
+    // A not-a-knot spline is exact for any cubic: points on one come back on it in between.
+    auto f = [](double t) { return 0.002 * t * t * t - 0.1 * t * t + 3 * t - 7; };
+    for (int count : {2, 3, 4, 5, 9}) {
+        std::vector<FlatPoint> points;
+        for (int k = 0; k < count; ++k) {
+            const double t = 10.0 * k;
+            points.push_back({2 * t + 1, count == 2 ? 4 * t : (count == 3 ? t * t / 50 : f(t))});
+        }
+        const auto spans = OutlineSpans(points);
+        ASSERT_EQ(spans.size(), static_cast<std::size_t>(count - 1));
+        for (int k = 1; k < count; ++k) {
+            const auto& span = spans[k - 1];
+            EXPECT_EQ(span.front().X, points[k - 1].X);
+            EXPECT_EQ(span.back().Y, points[k].Y);
+            for (int j = 0; j <= 10; ++j) {
+                const double t = 10.0 * (k - 1) + j;
+                const double y = count == 2 ? 4 * t : (count == 3 ? t * t / 50 : f(t));
+                EXPECT_NEAR(span[j].X, 2 * t + 1, 1e-9);
+                EXPECT_NEAR(span[j].Y, y, 1e-9) << count << " points, t " << t;
+            }
+        }
+    }
+    EXPECT_TRUE(OutlineSpans({{1, 2}}).empty());
+}
+
+TEST(Expansion, OutlineDropsPointsThatPrintAlikeAndStopsAt51) {
+    DevelopedStrip strip;
+    auto add = [&](double x, double y, bool upper) {
+        strip.Points.push_back({x, y});
+        strip.OnUpperEdge.push_back(upper);
+        (upper ? strip.Upper : strip.Lower).push_back(static_cast<int>(strip.Points.size()) - 1);
+    };
+    add(0, 0, false);
+    add(0, 10, true);
+    add(5, 0.04, false);
+    add(5.02, 0.01, false); // prints as 5.0 0.0 like the one before: dropped
+    add(5, 10, true);
+    const std::vector<FlatPoint> outline = OutlinePoints(strip);
+    ASSERT_EQ(outline.size(), 4u);
+    EXPECT_EQ(outline[1].X, 5);
+    EXPECT_EQ(outline[2].Y, 10); // upper edge from aft to forward
+    EXPECT_EQ(outline[3].Y, 10);
+    EXPECT_EQ(outline[3].X, 0);
+
+    DevelopedStrip many;
+    for (int k = 0; k < 80; ++k) {
+        many.Points.push_back({double(k), 0});
+        many.OnUpperEdge.push_back(false);
+        many.Lower.push_back(k);
+    }
+    EXPECT_EQ(OutlinePoints(many).size(), 51u);
+}
+
+// Counts the lines of a text equal to the given one.
+int CountLines(const std::vector<std::string>& lines, const std::string& wanted) {
+    return static_cast<int>(std::count(lines.begin(), lines.end(), wanted));
+}
+
+TEST(Expansion, PanelPlotHasRulingLinesMarksAndAnOpenOutline) {
+    std::vector<Point3> p, q;
+    TwistedPanel(p, q);
+    const DevelopedStrip strip = DevelopStrip(StripOf(p, q));
+    // A font of one stroke per letter the marks use.
+    const StrokeFont font = ParseStrokeFont("F\r\n2\r\n0,0\r\n0,8\r\nB\r\n2\r\n0,0\r\n4,4\r\n");
+    MemoryStatusBar status;
+    const std::string plot = ExpandedPanelPlot(strip, 500, 250, "03-04-2027", font, status);
+    const std::vector<std::string> lines = SplitLines(plot);
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[0], "start_plot");
+    EXPECT_EQ(lines[1], "/* Hull Xscale: 500 Yscale: 250 03-04-2027 */");
+    EXPECT_EQ(CountLines(lines, "end_plot"), 0);
+
+    // Ruling lines P1 Q1 .. P12 Q12, pen 1, the first standing on x = 0.
+    EXPECT_EQ(lines[2], "0 0 acut");
+    EXPECT_EQ(lines[3], "1 pendown");
+    EXPECT_EQ(lines[4], "0 " + IntText(IntFloor(strip.Points[1].Y * 250)) + " acut");
+    EXPECT_EQ(lines[5], "1 penup");
+    // 12 ruling lines; "F", "B" and each "B" of "BH1".."BH3" drawn (H, T, A, 1..3 missing).
+    EXPECT_EQ(CountLines(lines, "1 pendown"), 12 + 5);
+
+    // The outline: 26 points, each marked, the first one also written with the pen up; spans
+    // of 11 samples each.
+    EXPECT_EQ(CountLines(lines, "/* hand plot */"), 26);
+    EXPECT_EQ(CountLines(lines, "0 pendown"), 1);
+    const auto penDown = std::find(lines.begin(), lines.end(), "0 pendown");
+    ASSERT_NE(penDown, lines.end());
+    EXPECT_EQ(*(penDown - 2), "0 penup");
+    EXPECT_EQ(*(penDown - 1), "0 0 acut");
+    EXPECT_EQ(static_cast<std::size_t>(lines.end() - penDown), 1 + 2 + 25 * 13);
+    // It ends on the forward upper point: the forward rung is not cut.
+    EXPECT_EQ(lines.back(), lines[4]);
+    // The aft rung is a span of the cut: its two ends are consecutive marked points.
+    auto lineOf = [](FlatPoint v) {
+        return IntText(IntFloor(v.X * 500)) + " " + IntText(IntFloor(v.Y * 250)) + " acut";
+    };
+    std::vector<std::string> marked;
+    for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
+        if (lines[i] == "/* hand plot */") {
+            marked.push_back(lines[i + 1]);
+        }
+    }
+    ASSERT_EQ(marked.size(), 26u);
+    EXPECT_EQ(marked[12], lineOf(strip.Points[24]));
+    EXPECT_EQ(marked[13], lineOf(strip.Points[25]));
+}
+
+void WriteRaw(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string ReadRaw(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string TriangulationFileText(const Triangulation& tri) {
+    std::string text = PrintNumber(tri.Factor) + "\r\n";
+    for (double u : tri.Upper) {
+        text += PrintNumber(u) + "\r\n";
+    }
+    for (double d : tri.Rungs) {
+        text += PrintNumber(d) + "\r\n";
+    }
+    for (double l : tri.Lower) {
+        text += PrintNumber(l) + "\r\n";
+    }
+    return text;
+}
+
+TEST(Expansion, ExpandPanelsWritesEachPanelAndSkipsMissingOnes) {
+    test::TempFolder folder;
+    std::vector<Point3> p, q;
+    TwistedPanel(p, q);
+    Triangulation tri = StripOf(p, q);
+    EXPECT_NEAR(ParseTriangulation(TriangulationFileText(tri)).Rungs[24], tri.Rungs[24], 1e-12);
+    WriteRaw(folder.Path() / "deck.tri", TriangulationFileText(tri));
+    tri.Factor = 2;
+    WriteRaw(folder.Path() / "chine1.tri", TriangulationFileText(tri));
+    tri.Factor = 1;
+    WriteRaw(folder.Path() / "CHINE3.TRI", TriangulationFileText(tri)); // any letter case
+    WriteRaw(folder.Path() / "chine3.uc", "stale\r\n");                 // replaced, not doubled
+
+    HullDocument hull;
+    hull.ChineCount = 4; // chine1, chine2 (missing), chine3
+    WorkingValues work;
+    work.Patterns.Deck = true;
+    MemoryStatusBar status;
+    RecordingCanvas canvas;
+    ExpandPanels(folder.Path(), hull, work, status, &canvas);
+
+    EXPECT_EQ(status.Panel(1), "Done...");
+    const std::vector<std::string> deck = SplitLines(ReadRaw(folder.Path() / "deck.UC"));
+    const std::vector<std::string> chine1 = SplitLines(ReadRaw(folder.Path() / "chine1.UC"));
+    const std::vector<std::string> chine3 = SplitLines(ReadRaw(folder.Path() / "chine3.uc"));
+    EXPECT_FALSE(fs::exists(folder.Path() / "chine2.UC"));
+    EXPECT_FALSE(fs::exists(folder.Path() / "chine3.UC"));
+    ASSERT_GT(chine1.size(), 5u);
+    ASSERT_GT(chine3.size(), 5u);
+    // A factor of 2 halves the scales of its own panel only.
+    EXPECT_NE(deck[1].find("Xscale: 500 Yscale: 500"), std::string::npos);
+    EXPECT_NE(chine1[1].find("Xscale: 250 Yscale: 250"), std::string::npos);
+    EXPECT_NE(chine3[1].find("Xscale: 500 Yscale: 500"), std::string::npos);
+    EXPECT_EQ(work.PlotXScale, 500);
+    EXPECT_EQ(chine1[4], "0 " + IntText(IntFloor(tri.Rungs[0] * 250)) + " acut");
+
+    // Each developed panel drawn: cleared, fitted, three sides per triangle.
+    EXPECT_EQ(canvas.Count(CanvasOp::Clear), 3u);
+    EXPECT_EQ(canvas.Count(CanvasOp::Line), 3u * 3 * 24);
+    ASSERT_TRUE(canvas.HasScale());
+    const CanvasScale s = canvas.CurrentScale();
+    EXPECT_LT(s.Left, -9.9);
+    EXPECT_GT(s.Top, s.Bottom); // y upward
+    EXPECT_NEAR((s.Right - s.Left) / (s.Top - s.Bottom), canvas.Width() / canvas.Height(), 1e-9);
+}
+
+} // namespace
+} // namespace merrowin

@@ -1,0 +1,136 @@
+// Tests of leveling: developed panels turned onto their best-fit line, rewritten in place.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <sstream>
+
+#include "TempFolder.h"
+#include "patterns/Expansion.h"
+#include "patterns/Leveling.h"
+#include "patterns/PlotFile.h"
+
+namespace merrowin {
+namespace {
+
+void WriteRaw(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string ReadRaw(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// A panel drawn along a line rising one in two, with every kind of point line and a comment.
+const std::string SlantedPanel = "start_plot\r\n"
+                                 "/* Hull Xscale: 500 Yscale: 500 01-02-2027 */\r\n"
+                                 "0 0 acut\r\n"
+                                 "1 pendown\r\n"
+                                 "1000 500 aline\r\n"
+                                 "1 penup\r\n"
+                                 "/* hand plot */\r\n"
+                                 "2000 1000 acut\r\n"
+                                 "start_spline\r\n"
+                                 "3000 1500 spline_pt  kept as it is\r\n"
+                                 "end_spline\r\n";
+
+TEST(Leveling, SlantedPanelComesOutHorizontalAboutAFixedOrigin) {
+    EXPECT_NEAR(LevelingAngle(SlantedPanel, 500, 500), -std::atan(0.5), 1e-12);
+    // The slope is in inches: a doubled y scale halves it.
+    EXPECT_NEAR(LevelingAngle(SlantedPanel, 500, 1000), -std::atan(0.25), 1e-12);
+
+    const std::string turned =
+        TurnPlot(SlantedPanel, LevelingAngle(SlantedPanel, 500, 500), 500, 500);
+    // Lengths along the line: 1000 * sqrt(1.25) = 1118.03..., rounded to the nearest unit.
+    EXPECT_EQ(turned, "start_plot\r\n"
+                      "/* Hull Xscale: 500 Yscale: 500 01-02-2027 */\r\n"
+                      "0 0 acut\r\n"
+                      "1 pendown\r\n"
+                      "1118 0 aline\r\n"
+                      "1 penup\r\n"
+                      "/* hand plot */\r\n"
+                      "2236 0 acut\r\n"
+                      "start_spline\r\n"
+                      "3354 0 spline_pt  kept as it is\r\n"
+                      "end_spline\r\n");
+}
+
+TEST(Leveling, LevelAndVerticalPanelsAreLeftAsTheyAre) {
+    const std::string level = "start_plot\r\n-3 7 acut\r\n1999 7 acut\r\n4001 7 acut\r\n";
+    EXPECT_EQ(LevelingAngle(level, 500, 500), 0);
+    EXPECT_EQ(TurnPlot(level, 0, 500, 500), level);
+
+    // All points on one vertical line: no slope to fit, no turn (not a quarter turn).
+    const std::string vertical = "7 0 acut\r\n7 900 acut\r\n7 -13 acut\r\n";
+    EXPECT_EQ(LevelingAngle(vertical, 500, 500), 0);
+    EXPECT_EQ(LevelingAngle("start_plot\r\n/* nothing */\r\n", 500, 500), 0);
+    EXPECT_EQ(LevelingAngle("1 1 acut\r\n", 500, 500), 0);
+
+    // Written to the nearest whole unit, halves away from zero.
+    EXPECT_EQ(TurnPlot("2.5 -2.5 acut\r\n", 0, 500, 500), "3 -3 acut\r\n");
+}
+
+TEST(Leveling, LevelPatternsRewritesOnlyTheRunsPanels) {
+    test::TempFolder folder;
+    WriteRaw(folder.Path() / "chine1.UC", SlantedPanel);
+    WriteRaw(folder.Path() / "keel.uc", SlantedPanel);
+    WriteRaw(folder.Path() / "deck.uc", SlantedPanel);   // "Deck" not chosen: untouched
+    WriteRaw(folder.Path() / "bhead1.uc", SlantedPanel); // bulkheads are never leveled
+    HullDocument hull;
+    hull.ChineCount = 3; // chine1 and chine2 (missing)
+    WorkingValues work;
+    work.Patterns.Keel = true;
+    MemoryStatusBar status;
+    LevelPatterns(folder.Path(), hull, work, status);
+
+    EXPECT_EQ(status.Panel(1), "Done...");
+    const std::string chine1 = ReadRaw(folder.Path() / "chine1.UC");
+    EXPECT_NE(chine1.find("\r\n2236 0 acut\r\n"), std::string::npos);
+    EXPECT_EQ(ReadRaw(folder.Path() / "keel.uc"), chine1);
+    EXPECT_EQ(ReadRaw(folder.Path() / "temp"), chine1); // the last panel rewritten
+    EXPECT_EQ(ReadRaw(folder.Path() / "deck.uc"), SlantedPanel);
+    EXPECT_EQ(ReadRaw(folder.Path() / "bhead1.uc"), SlantedPanel);
+    EXPECT_FALSE(fs::exists(folder.Path() / "chine2.uc"));
+}
+
+TEST(Leveling, DevelopedPanelIsTurnedAsAWholeAboutItsOrigin) {
+    // A strip of leaning parallelograms develops at a slant. Leveling turns it, marks, ruling
+    // lines and outline together: the origin stays, distances stay, the slant is gone.
+    Triangulation tri;
+    for (int k = 0; k < 12; ++k) {
+        tri.Upper[2 * k + 1] = 12;
+        tri.Lower[2 * k] = 12;
+        tri.Rungs[2 * k] = 18;
+        tri.Rungs[2 * k + 1] = std::hypot(9.0, 18.0); // longer diagonals: the rungs lean
+    }
+    tri.Rungs[24] = 18;
+    const DevelopedStrip strip = DevelopStrip(tri);
+    StrokeFont noFont;
+    MemoryStatusBar status;
+    const std::string plot = ExpandedPanelPlot(strip, 500, 500, "01-02-2027", noFont, status);
+    const double angle = LevelingAngle(plot, 500, 500);
+    EXPECT_GT(std::fabs(angle), 0.1);
+    const std::string leveled = TurnPlot(plot, angle, 500, 500);
+    // The fit of the turned points is not exactly level (a least-squares line of y on x is
+    // not turned with its points), but the slant is gone.
+    EXPECT_LT(std::fabs(LevelingAngle(leveled, 500, 500)), 0.01);
+
+    const std::vector<std::string> before = SplitLines(plot), after = SplitLines(leveled);
+    ASSERT_EQ(before.size(), after.size());
+    EXPECT_EQ(after[1], before[1]);
+    EXPECT_EQ(after[2], "0 0 acut"); // the first ruling line starts at the origin
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        if (before[i].find("acut") == std::string::npos) {
+            EXPECT_EQ(after[i], before[i]);
+            continue;
+        }
+        const PlotTokens b = TokenisePlotLine(before[i], false);
+        const PlotTokens a = TokenisePlotLine(after[i], false);
+        EXPECT_NEAR(std::hypot(a.X, a.Y), std::hypot(b.X, b.Y), 1.0) << before[i];
+        EXPECT_EQ(a.Rest, " acut");
+    }
+}
+
+} // namespace
+} // namespace merrowin
