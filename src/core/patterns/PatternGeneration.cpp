@@ -1,0 +1,489 @@
+// Pattern generation: triangulation files, bulkhead, frame, transom, stem and sheet plot files,
+// the 3-D hull drawing, then the expansion and exports, and the save of the hull.
+#include "patterns/PatternGeneration.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "model/HullFile.h"
+#include "patterns/DxfExport.h"
+#include "patterns/Expansion.h"
+#include "patterns/HandPlot.h"
+#include "patterns/HpglExport.h"
+#include "patterns/Leveling.h"
+#include "patterns/PatternSettings.h"
+#include "text/NumberText.h"
+
+namespace merrowin {
+
+namespace {
+
+constexpr double LabelSize = 0.375; // inches
+constexpr int X = 1, Y = 2, Z = 3;  // coordinates of a spline point
+
+using Point2 = std::array<double, 2>;
+using Point3 = std::array<double, 3>;
+
+// The chines a run may index: a damaged count never reaches past the arrays.
+int ChinesInUse(const HullDocument& hull) {
+    return std::clamp(hull.ChineCount, 0, MaxChines);
+}
+
+// Straight-line distance; anything not finite is written as 0 so no file carries it.
+double Distance(const Point3& a, const Point3& b) {
+    const double dx = b[0] - a[0], dy = b[1] - a[1], dz = b[2] - a[2];
+    const double d = std::sqrt(dx * dx + dy * dy + dz * dz);
+    return std::isfinite(d) ? d : 0.0;
+}
+
+// The 13 points of a chine, or of its reflection in the centre plane.
+EdgePoints ChineEdge(const HullDocument& hull, int chine, bool mirrored) {
+    EdgePoints edge{};
+    const double sign = mirrored ? -1.0 : 1.0;
+    for (int p = 1; p <= PointsPerChine; ++p) {
+        const auto& point = hull.SplinePoints[static_cast<std::size_t>(chine)][p];
+        edge[p] = {sign * point[X], point[Y], point[Z]};
+    }
+    return edge;
+}
+
+std::string Numbered(const char* stem, int number, const char* extension) {
+    return stem + IntText(number) + extension;
+}
+
+// The common frame of the outline files: header, label, the hand-plot marker, the closed outline
+// with pen 0, and the spar cut-out.
+struct Outline {
+    std::string Label;
+    Point2 LabelAt{};
+    bool PenUpBeforeLabel = false; // frame files lift the pen right after the header
+    std::vector<Point2> Points;    // ends on its first point again
+    bool Spar = false;
+    double MeanHeight = 0;
+};
+
+std::string OutlinePlot(const Outline& outline, const PatternOptions& options,
+                        const PlotContext& context) {
+    MemoryStatusBar quiet;
+    StatusBar& status = context.Status ? *context.Status : quiet;
+    PlotWriter plot(context.PlotXScale, context.PlotYScale);
+    plot.Begin(TarvoHeader(context.Date, context.PlotXScale, context.PlotYScale));
+    if (outline.PenUpBeforeLabel) {
+        plot.Pen(0, false);
+    }
+    if (options.Text) {
+        const StrokeFont missing;
+        DrawLabel(plot, context.Font ? *context.Font : missing, status, outline.Label,
+                  outline.LabelAt[0], outline.LabelAt[1], LabelSize, 0);
+    }
+    plot.Statement("/* hand plot all points */");
+    if (!outline.PenUpBeforeLabel) {
+        plot.Pen(0, false);
+    }
+    for (std::size_t i = 0; i < outline.Points.size(); ++i) {
+        plot.Coordinate(outline.Points[i][0], outline.Points[i][1]);
+        if (i == 0) {
+            plot.Pen(0, true);
+        }
+    }
+    plot.Pen(0, false);
+    if (outline.Spar) {
+        // A 2 x 4 (1.5 x 3.5 in) through the centre line at the mean bulkhead height.
+        const double h = outline.MeanHeight;
+        plot.Coordinate(-0.75, h - 1.75);
+        plot.Pen(0, true);
+        plot.Coordinate(-0.75, h + 1.75);
+        plot.Coordinate(0.75, h + 1.75);
+        plot.Coordinate(0.75, h - 1.75);
+        plot.Coordinate(-0.75, h - 1.75);
+        plot.Pen(0, false);
+    }
+    plot.End();
+    return plot.Content();
+}
+
+// A bulkhead or frame outline through one point per chine: the starboard side upward, the
+// centre line at the sheer, the port side downward unless only half is wanted, the centre line
+// at chine 1, closed on the first point.
+std::vector<Point2> SectionOutline(const std::vector<Point2>& side, bool half) {
+    std::vector<Point2> points;
+    if (side.empty()) {
+        return points;
+    }
+    points.reserve(2 * side.size() + 3);
+    points.insert(points.end(), side.begin(), side.end());
+    points.push_back({0.0, side.back()[1]});
+    if (!half) {
+        for (auto it = side.rbegin(); it != side.rend(); ++it) {
+            points.push_back({-(*it)[0], (*it)[1]});
+        }
+    }
+    points.push_back({0.0, side.front()[1]});
+    points.push_back(side.front());
+    return points;
+}
+
+void Write(const fs::path& folder, const std::string& name, const std::string& content) {
+    WriteFileAtomic(folder, name, content); // a file that cannot be written is skipped
+}
+
+void AddVertex(TextOut& out, double x, double y, double z) {
+    out.Line("  0").Line("VERTEX").Line("  8").Line("0");
+    out.Line(" 10").Line(PrintNumber(x));
+    out.Line(" 20").Line(PrintNumber(y));
+    out.Line(" 30").Line(PrintNumber(z));
+}
+
+void BeginPolyline(TextOut& out) {
+    out.Line("  0").Line("POLYLINE").Line("  8").Line("0").Line(" 66").Line("     1");
+    out.Line(" 10").Line("0.0").Line(" 20").Line("0.0").Line(" 30").Line("0.0");
+}
+
+} // namespace
+
+std::string TriangulationText(const EdgePoints& lower, const EdgePoints& upper) {
+    TextOut out;
+    out.Line(" 1"); // development factor
+    // Upper-edge chords: only the odd entries carry a length.
+    for (int k = 0; k <= 11; ++k) {
+        out.Line(" 0");
+        out.Line(PrintNumber(Distance(upper[k + 1], upper[k + 2])));
+    }
+    out.Line(" 0");
+    // Rungs and diagonals along the strip P1 Q1 P2 Q2 ... P13 Q13.
+    for (int j = 1; j <= 12; ++j) {
+        out.Line(PrintNumber(Distance(lower[j], upper[j])));
+        out.Line(PrintNumber(Distance(lower[j + 1], upper[j])));
+    }
+    out.Line(PrintNumber(Distance(lower[13], upper[13])));
+    out.Line(" 0");
+    // Lower-edge chords: only the even entries carry a length.
+    for (int j = 1; j <= 12; ++j) {
+        out.Line(PrintNumber(Distance(lower[j], lower[j + 1])));
+        out.Line(" 0");
+    }
+    out.Line(" 0");
+    return out.Content();
+}
+
+void WriteTriangulationFiles(const fs::path& folder, const HullDocument& hull,
+                             const PatternOptions& options) {
+    const int n = ChinesInUse(hull);
+    for (int c = 1; c <= n - 1; ++c) {
+        Write(folder, Numbered("chine", c, ".tri"),
+              TriangulationText(ChineEdge(hull, c, false), ChineEdge(hull, c + 1, false)));
+    }
+    // Keel, deck and soles span from a chine to its own reflection.
+    auto acrossCentre = [&](int chine, const char* name) {
+        if (chine >= 1 && chine <= n) {
+            Write(folder, name,
+                  TriangulationText(ChineEdge(hull, chine, false), ChineEdge(hull, chine, true)));
+        }
+    };
+    if (options.Keel) {
+        acrossCentre(1, "keel.tri");
+    }
+    if (options.Deck) {
+        acrossCentre(n, "deck.tri");
+    }
+    if (options.Soles) {
+        acrossCentre(2, "sole1.tri");
+        acrossCentre(3, "sole2.tri");
+    }
+}
+
+double MeanBulkheadHeight(const HullDocument& hull) {
+    const int n = ChinesInUse(hull);
+    if (n == 0) {
+        return 0;
+    }
+    double sum = 0;
+    for (int b = 1; b <= 3; ++b) {
+        for (int c = 1; c <= n; ++c) {
+            sum += hull.OffsetY[b][c];
+        }
+    }
+    return sum / (3.0 * n);
+}
+
+void ClampFrameStations(HullDocument& hull, PatternOptions& options) {
+    const int n = ChinesInUse(hull);
+    for (int f = 0; f < 8; ++f) {
+        const std::size_t box = static_cast<std::size_t>(f);
+        // The box stands for the absolute value of its number (as the frame station does), so a
+        // box holding -24 is clamped as 24.
+        auto station = [&] { return std::fabs(Val(options.FrameText[box])); };
+        for (int c = 1; c <= n; ++c) {
+            const double last = hull.SplinePoints[c][PointsPerChine][Z];
+            if (station() > last) {
+                SetFrameText(hull, options, f, BoxText(last));
+            }
+        }
+        for (int c = 1; c <= n; ++c) {
+            const double first = hull.SplinePoints[c][1][Z];
+            const double z = station();
+            if (z != 0 && z < first) {
+                SetFrameText(hull, options, f, BoxText(first));
+            }
+        }
+    }
+}
+
+std::array<double, 2> FrameCrossing(const HullDocument& hull, int chine, double z) {
+    const auto& points =
+        hull.SplinePoints[static_cast<std::size_t>(std::clamp(chine, 0, MaxChines))];
+    for (int j = 1; j <= 12; ++j) {
+        const double z1 = points[j][Z], z2 = points[j + 1][Z];
+        if (z1 < z && z <= z2) {
+            const double x =
+                points[j][X] + (points[j + 1][X] - points[j][X]) * (z - z1) / (z2 - z1);
+            const double y =
+                points[j][Y] + (points[j + 1][Y] - points[j][Y]) * (z - z1) / (z2 - z1);
+            return {x, y};
+        }
+    }
+    // No segment brackets the station: it lies on or before the chine's first point (a frame
+    // exactly at the stem end of the chine) and takes that point, or past its last point.
+    const int end = z <= points[1][Z] ? 1 : PointsPerChine;
+    return {points[end][X], points[end][Y]};
+}
+
+std::array<std::array<double, 2>, MaxChines + 1> UnrolledBulkhead(const HullDocument& hull,
+                                                                  int bulkhead) {
+    std::array<std::array<double, 2>, MaxChines + 1> t{};
+    const int b = std::clamp(bulkhead, 0, BulkheadCount - 1);
+    const int n = ChinesInUse(hull);
+    if (n < 1) {
+        return t;
+    }
+    t[1] = {hull.OffsetX[b][1], 0.0};
+    for (int c = 2; c <= n; ++c) {
+        const Point3 lower{hull.OffsetX[b][c - 1], hull.OffsetY[b][c - 1], hull.OffsetZ[b][c - 1]};
+        const Point3 upper{hull.OffsetX[b][c], hull.OffsetY[b][c], hull.OffsetZ[b][c]};
+        const double l = Distance(lower, upper);
+        const double dx = upper[0] - lower[0];
+        // Rounding can make the square of the rise a hair below zero: take 0 then.
+        const double rise2 = l * l - dx * dx;
+        const double rise = rise2 > 0 && std::isfinite(rise2) ? std::sqrt(rise2) : 0.0;
+        t[static_cast<std::size_t>(c)] = {upper[0], t[static_cast<std::size_t>(c - 1)][1] + rise};
+    }
+    return t;
+}
+
+std::string BulkheadPlot(const HullDocument& hull, const PatternOptions& options,
+                         const PlotContext& context, int bulkhead, double meanHeight) {
+    const int b = std::clamp(bulkhead, 1, 3);
+    const int n = ChinesInUse(hull);
+    std::vector<Point2> side;
+    for (int c = 1; c <= n; ++c) {
+        side.push_back({hull.OffsetX[b][c], hull.OffsetY[b][c]});
+    }
+    Outline outline;
+    outline.Label = Numbered("BH", b, "");
+    outline.LabelAt = {0.25, hull.OffsetY[b][1] + 0.25};
+    outline.Points = SectionOutline(side, options.HalfFrames);
+    outline.Spar = options.Spar;
+    outline.MeanHeight = meanHeight;
+    return OutlinePlot(outline, options, context);
+}
+
+std::string FramePlot(const HullDocument& hull, const PatternOptions& options,
+                      const PlotContext& context, int frame, double meanHeight) {
+    const int f = std::clamp(frame, 0, 7);
+    const double z = hull.FramePositions[static_cast<std::size_t>(f)];
+    const int n = ChinesInUse(hull);
+    std::vector<Point2> side;
+    for (int c = 1; c <= n; ++c) {
+        side.push_back(FrameCrossing(hull, c, z));
+    }
+    Outline outline;
+    outline.Label = Numbered("FRM", f + 1, "");
+    outline.LabelAt = {0.25, (side.empty() ? 0.0 : side.front()[1]) + 0.25};
+    outline.PenUpBeforeLabel = true;
+    outline.Points = SectionOutline(side, options.HalfFrames);
+    outline.Spar = options.Spar;
+    outline.MeanHeight = meanHeight;
+    return OutlinePlot(outline, options, context);
+}
+
+std::string TransomPlot(const HullDocument& hull, const PatternOptions& options,
+                        const PlotContext& context) {
+    const auto t = UnrolledBulkhead(hull, 4);
+    const int n = ChinesInUse(hull);
+    Outline outline;
+    outline.Label = "trnsm";
+    outline.LabelAt = {0.25 - hull.OffsetX[4][1], 0.25};
+    outline.Points =
+        SectionOutline(std::vector<Point2>(t.begin() + 1, t.begin() + 1 + n), options.HalfFrames);
+    return OutlinePlot(outline, options, context);
+}
+
+std::string StemPlot(const HullDocument& hull, const PatternOptions& options,
+                     const PlotContext& context) {
+    const auto t = UnrolledBulkhead(hull, 0);
+    const int n = ChinesInUse(hull);
+    Outline outline;
+    outline.Label = "stem";
+    outline.LabelAt = {0.25 - hull.OffsetX[0][1], 0.25};
+    // Always both halves and no centre-line points.
+    for (int c = 1; c <= n; ++c) {
+        outline.Points.push_back(t[static_cast<std::size_t>(c)]);
+    }
+    for (int c = n; c >= 1; --c) {
+        outline.Points.push_back(
+            {-t[static_cast<std::size_t>(c)][0], t[static_cast<std::size_t>(c)][1]});
+    }
+    if (n >= 1) {
+        outline.Points.push_back(t[1]);
+    }
+    return OutlinePlot(outline, options, context);
+}
+
+std::string SheetPlot(const PatternOptions& options, const PlotContext& context) {
+    MemoryStatusBar quiet;
+    StatusBar& status = context.Status ? *context.Status : quiet;
+    PlotWriter plot(context.PlotXScale, context.PlotYScale);
+    plot.Begin(TarvoHeader(context.Date, context.PlotXScale, context.PlotYScale));
+    if (options.Text) {
+        const StrokeFont missing;
+        DrawLabel(plot, context.Font ? *context.Font : missing, status, "4x8", 0.25, 0.25,
+                  LabelSize, 0);
+    }
+    // The 4 x 8 ft sheet, in inches, with the auxiliary pen.
+    plot.Pen(1, false);
+    plot.Coordinate(0, 0);
+    plot.Pen(1, true);
+    plot.Coordinate(96, 0);
+    plot.Coordinate(96, 48);
+    plot.Coordinate(0, 48);
+    plot.Coordinate(0, 0);
+    plot.Pen(1, false);
+    plot.End();
+    return plot.Content();
+}
+
+std::string HullDrawingName(std::string_view hullFileName) {
+    // The drawing sits beside the hull file; only the file's own name is cut at its first dot.
+    const std::size_t slash = hullFileName.find_last_of('/');
+    const std::size_t nameStart = slash == std::string_view::npos ? 0 : slash + 1;
+    const std::string_view name = hullFileName.substr(nameStart);
+    const std::size_t dot = name.find('.');
+    std::string result(hullFileName.substr(0, nameStart));
+    if (dot != std::string_view::npos) {
+        result += name.substr(0, dot + 1);
+    }
+    return result + "DXF";
+}
+
+std::string HullDrawingText(const HullDocument& hull) {
+    const int n = ChinesInUse(hull);
+    TextOut out;
+    out.Line("  0").Line("SECTION").Line("  2").Line("ENTITIES");
+    double w = 0; // largest half-width, found while the first copy's chines are written
+    // Three copies of the wireframe: as it stands, then beside it seen from the side and from
+    // above, shifted aft by twice the half-width.
+    for (int copy = 0; copy < 3; ++copy) {
+        auto vertex = [&](double x, double y, double z) {
+            if (copy == 0) {
+                AddVertex(out, x, y, z);
+            } else if (copy == 1) {
+                AddVertex(out, z + 2 * w, y, -x);
+            } else {
+                AddVertex(out, z + 2 * w, -x, y);
+            }
+        };
+        for (int b = 0; b < BulkheadCount; ++b) {
+            BeginPolyline(out);
+            for (int c = n; c >= 1; --c) {
+                vertex(-hull.OffsetX[b][c], hull.OffsetY[b][c], hull.OffsetZ[b][c]);
+            }
+            for (int c = 1; c <= n; ++c) {
+                vertex(hull.OffsetX[b][c], hull.OffsetY[b][c], hull.OffsetZ[b][c]);
+            }
+            out.Line("  0").Line("SEQEND");
+        }
+        for (int c = 1; c <= n; ++c) {
+            const auto& points = hull.SplinePoints[static_cast<std::size_t>(c)];
+            BeginPolyline(out);
+            for (int p = 1; p <= PointsPerChine; ++p) {
+                if (copy == 0) {
+                    w = std::max(w, points[p][X]);
+                }
+                vertex(-points[p][X], points[p][Y], points[p][Z]);
+            }
+            for (int p = PointsPerChine; p >= 1; --p) {
+                vertex(points[p][X], points[p][Y], points[p][Z]);
+            }
+            vertex(-points[1][X], points[1][Y], points[1][Z]);
+            out.Line("  0").Line("SEQEND");
+        }
+    }
+    out.Line("  0").Line("ENDSEC").Line("  0").Line("EOF");
+    return out.Content();
+}
+
+void CreatePatterns(const fs::path& folder, HullDocument& hull, WorkingValues& work,
+                    StatusBar& status, Canvas* canvas) {
+    PatternOptions& options = work.Patterns;
+    if (options.Expansions) {
+        if (hull.ChineCount < 3) {
+            options.Soles = false; // the soles lie on chines 2 and 3
+        }
+        // Only the pattern files of an earlier run, and only in the working folder.
+        DeleteMatching(folder, "chine*.tri");
+        DeleteMatching(folder, "*.uc");
+        DeleteMatching(folder, "handplot.txt");
+        status.SetPanel(1, "Setting up solutions...");
+
+        WriteTriangulationFiles(folder, hull, options);
+        const double meanHeight = MeanBulkheadHeight(hull);
+
+        const StrokeFont font = options.Text ? LoadStrokeFont(folder) : StrokeFont{};
+        PlotContext context;
+        context.PlotXScale = work.PlotXScale;
+        context.PlotYScale = work.PlotYScale;
+        context.Date = DateText(LocalNow());
+        context.Font = &font;
+        context.Status = &status;
+
+        for (int b = 1; b <= 3; ++b) {
+            Write(folder, Numbered("bhead", b, ".uc"),
+                  BulkheadPlot(hull, options, context, b, meanHeight));
+        }
+        DeleteMatching(folder, "temp.uc");
+
+        ClampFrameStations(hull, options);
+        for (int f = 0; f < 8; ++f) {
+            if (hull.FramePositions[static_cast<std::size_t>(f)] > 0) {
+                Write(folder, Numbered("frame", f + 1, ".uc"),
+                      FramePlot(hull, options, context, f, meanHeight));
+            }
+        }
+
+        Write(folder, "transom.uc", TransomPlot(hull, options, context));
+        if (options.Stem) {
+            Write(folder, "Stem.uc", StemPlot(hull, options, context));
+        }
+        Write(folder, "4x8.uc", SheetPlot(options, context));
+
+        const std::string drawing = HullDrawingName(work.HullFileName);
+        status.SetPanel(1, "Saving hull drawing " + drawing + "...");
+        Write(folder, drawing, HullDrawingText(hull));
+
+        ExpandPanels(folder, hull, work, status, canvas);
+        LevelPatterns(folder, hull, work, status);
+        WriteHandPlot(folder, hull, work, status);
+        if (options.Hpgl) {
+            ExportHpgl(folder, hull, work, status);
+        }
+        if (options.Dxf) {
+            ExportDxf(folder, hull, work, status);
+        }
+    }
+    WriteHullFile(folder, work.HullFileName, hull);
+    CopyFileAtomic(folder, work.HullFileName, "default.hul");
+    status.SetPanel(1, "Working on..." + work.HullFileName);
+}
+
+} // namespace merrowin

@@ -1,0 +1,89 @@
+// The patterns dialog's settings file "hull.dat" and the rules of its boxes.
+#include <gtest/gtest.h>
+
+#include "TempFolder.h"
+#include "io/Files.h"
+#include "patterns/PatternSettings.h"
+
+namespace merrowin {
+namespace {
+
+TEST(PatternSettings, TenBoxesThenTheExportFolder) {
+    PatternOptions options;
+    options.Hpgl = true;
+    options.Keel = true;
+    options.ExportText = "/srv/cut, files";
+    EXPECT_EQ(PatternSettingsText(options), " 1 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n"
+                                            " 0 \r\n 0 \r\n 1 \r\n/srv/cut, files\r\n");
+}
+
+TEST(PatternSettings, ReadBackAsWritten) {
+    test::TempFolder folder;
+    PatternOptions written;
+    written.Expansions = false;
+    written.Text = false;
+    written.Dxf = written.HalfFrames = written.Spar = written.Stem = true;
+    written.Soles = written.Deck = true;
+    SetExportText(written, "/srv/cut, files");
+    ASSERT_TRUE(WritePatternSettings(folder.Path(), written));
+
+    PatternOptions read;
+    ASSERT_TRUE(ReadPatternSettings(folder.Path(), read));
+    EXPECT_EQ(PatternSettingsText(read), PatternSettingsText(written));
+    // The folder name keeps its comma, and the export path its separator.
+    EXPECT_EQ(read.ExportPath, "/srv/cut, files/");
+}
+
+TEST(PatternSettings, DamagedFileKeepsWhatItCannotSet) {
+    test::TempFolder folder;
+    PatternOptions options; // Expansions and Text set, the rest clear
+    options.ExportText = "kept";
+    // A box value other than 0 or 1 cannot be set; the file ends before the export folder.
+    ASSERT_TRUE(WriteFileAtomic(folder.Path(), "HULL.DAT", "2\r\n1\r\nx\r\n"));
+    ASSERT_TRUE(ReadPatternSettings(folder.Path(), options));
+    EXPECT_TRUE(options.Expansions);
+    EXPECT_TRUE(options.Hpgl);
+    EXPECT_FALSE(options.Dxf);
+    EXPECT_TRUE(options.Text);
+    EXPECT_EQ(options.ExportText, "kept");
+
+    test::TempFolder empty;
+    PatternOptions untouched;
+    EXPECT_FALSE(ReadPatternSettings(empty.Path(), untouched));
+    EXPECT_TRUE(untouched.Expansions && untouched.Text && !untouched.Hpgl);
+}
+
+TEST(PatternSettings, FileNameBoxAlwaysEndsInHul) {
+    EXPECT_EQ(HullFileNameRule("b"), "b.hul");
+    EXPECT_EQ(HullFileNameRule("b.hulx"), "b.hul"); // typing after ".hul" is discarded
+    EXPECT_EQ(HullFileNameRule("ob.hul"), "ob.hul");
+    EXPECT_EQ(HullFileNameRule("verylongname"), "verylong.hul");
+    EXPECT_EQ(HullFileNameRule("skiff.v2.hul"), "skiff.hul");
+    EXPECT_EQ(HullFileNameRule(""), ".hul");
+    // A dot in a folder name does not cut the path.
+    EXPECT_EQ(HullFileNameRule("/home/u.v/boat.hul"), "/home/u.v/boat.hul");
+    EXPECT_EQ(HullFileNameRule("/home/u.v/longername"), "/home/u.v/longerna.hul");
+}
+
+TEST(PatternSettings, ExportFolderAndFrameBoxes) {
+    PatternOptions options;
+    SetExportText(options, "/srv/cut");
+    EXPECT_EQ(options.ExportPath, "/srv/cut/");
+    SetExportText(options, "/srv/cut/");
+    EXPECT_EQ(options.ExportPath, "/srv/cut/");
+    SetExportText(options, ""); // the working folder, not the root
+    EXPECT_EQ(options.ExportPath, "");
+
+    HullDocument hull;
+    SetFrameText(hull, options, 3, "-24");
+    EXPECT_EQ(options.FrameText[3], "-24");
+    EXPECT_EQ(hull.FramePositions[3], 24);
+    SetFrameText(hull, options, 3, "abc");
+    EXPECT_EQ(hull.FramePositions[3], 0);
+    SetFrameText(hull, options, 8, "12"); // there are eight boxes
+    SetFrameText(hull, options, -1, "12");
+    EXPECT_EQ(hull.FramePositions[8], 0);
+}
+
+} // namespace
+} // namespace merrowin
