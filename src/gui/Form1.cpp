@@ -1,11 +1,661 @@
-// Form1: the main window.
+// Form1: the main window's controls, menus, start-up, autosave, layout and closing.
 #include "Form1.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QTimer>
+
+#include <algorithm>
+#include <functional>
+
+#include "Logo.h"
+#include "io/Files.h"
+#include "model/HullFile.h"
+#include "patterns/PlotFile.h"
+#include "text/NumberText.h"
+#include "views/PointEditing.h"
+#include "views/Repaint.h"
+#include "views/ViewCommands.h"
 
 namespace merrowin {
 
-Form1::Form1(AppState& app, QWidget* parent) : QMainWindow(parent), app_(app) {
-    setWindowTitle("Merrowin 1.91");
-    ResetToStartup(app_);
+namespace {
+
+// Sizes of the window's design are in twips, 1/1440 inch; the screen shows 15 twips a pixel.
+constexpr int TwipsPerPixel = 15;
+constexpr int Px(int twips) {
+    return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
+}
+
+// The window opens at a size whose main view is at least 900 x 500 pixels.
+constexpr int InitialWidth = 1000;
+constexpr int InitialHeight = 720;
+
+// Layout rule: the main view is the window less these margins, and the waterline slider and the
+// results list stand this far left of the main view's right end.
+constexpr int ViewWidthMargin = Px(345);
+constexpr int ViewHeightMargin = Px(2745);
+constexpr int SliderOffset = Px(3015);
+
+constexpr int AutosaveMilliseconds = 30000;
+constexpr const char* AutosaveName = "default.hul";
+constexpr double SeawaterDensity = 8.5556; // pounds per US gallon
+
+// The start-up information box: who makes Merrowin, where to get help, and what the builder
+// takes on by using it.
+const char* const StartUpText =
+    "Merrowin 1.91\n"
+    "Design of hard-chine boats built from plywood sheets.\n"
+    "\n"
+    "Contact: the Merrowin project, https://merrowin.org\n"
+    "Support: support@merrowin.org, or report a problem on the project's issue tracker.\n"
+    "\n"
+    "User manual: Merrowin User Manual (docs/ in the Merrowin sources).\n"
+    "\n"
+    "Full-size plotting: patterns@merrowin.org will put you in touch with a plotting service "
+    "that cuts or plots your pattern files at full size.\n"
+    "\n"
+    "Merrowin is provided as it is, without warranty of any kind. Check every offset, pattern "
+    "and hydrostatic figure against your drawings and a mock-up before you cut plywood. The "
+    "designer and the builder alone are responsible for the boat, its stability and its "
+    "safety.";
+
+QString ToQt(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+int WindowKeyCode(int key) {
+    switch (key) {
+    case Qt::Key_Left:
+        return 37;
+    case Qt::Key_Up:
+        return 38;
+    case Qt::Key_Right:
+        return 39;
+    case Qt::Key_Down:
+        return 40;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+Form1::Form1(AppState& app, std::filesystem::path folder, Dialogs* dialogs, QWidget* parent)
+    : QMainWindow(parent), app_(app), folder_(std::move(folder)) {
+    if (dialogs == nullptr) {
+        ownDialogs_ = std::make_unique<QtDialogs>(this);
+        dialogs = ownDialogs_.get();
+    }
+    dialogs_ = dialogs;
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Merrowin 1.91"));
+    status_ = std::make_unique<QtStatusBar>(*statusBar());
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    ui_.emplace(UiServices{*status_, *dialogs_, *this});
+    CreateMenus();
+    CreateControls();
+    resize(InitialWidth, InitialHeight);
+    // Arrow keys belong to the window whichever of its controls has the focus.
+    qApp->installEventFilter(this);
+    StartUp();
+}
+
+Form1::~Form1() = default;
+
+// ---------------------------------------------------------------- building the window
+
+void Form1::CreateMenus() {
+    QMenuBar* bar = menuBar();
+    auto addMenu = [](QMenuBar* menuBar, QMenu* parentMenu, const char* name, const char* caption) {
+        QMenu* menu = parentMenu ? parentMenu->addMenu(QString::fromUtf8(caption))
+                                 : menuBar->addMenu(QString::fromUtf8(caption));
+        menu->setObjectName(QString::fromUtf8(name));
+        menu->menuAction()->setObjectName(QString::fromUtf8(name));
+        return menu;
+    };
+    // Every item refreshes the controls after its handler, so a check mark always shows the
+    // model (Qt toggles a checkable item before the handler runs).
+    auto addItem = [this](QMenu* menu, const char* name, const char* caption,
+                          std::function<void()> handler, bool checkable = false) {
+        QAction* action = menu->addAction(QString::fromUtf8(caption));
+        action->setObjectName(QString::fromUtf8(name));
+        action->setCheckable(checkable);
+        connect(action, &QAction::triggered, this, [this, handler = std::move(handler)] {
+            handler();
+            RefreshControls();
+        });
+        return action;
+    };
+    auto addSeparator = [](QMenu* menu, const char* name) {
+        menu->addSeparator()->setObjectName(QString::fromUtf8(name));
+    };
+
+    QMenu* file = addMenu(bar, nullptr, "dummy1", "&File");
+    addItem(file, "dummy2", "&Open", [this] { Dummy2Click(); });
+    addSeparator(file, "dummy3");
+    addItem(file, "Dummy4", "&Save, Create", [this] { Dummy4Click(); });
+    addSeparator(file, "dummy5");
+    addItem(file, "dummy21", "&Clear old patterns", [this] { Dummy21Click(); });
+    addSeparator(file, "dummy20");
+    addItem(file, "dummy6", "&Exit", [this] { close(); });
+
+    QMenu* dataMenu = addMenu(bar, nullptr, "dummy7", "&Data");
+    addItem(dataMenu, "dummy8", "&Offsets Table", [this] { Dummy8Click(); });
+    addSeparator(dataMenu, "dummy16");
+    autoSpline_ = addItem(
+        dataMenu, "AutoSpline", "&Auto-Spline chines", [this] { AutoSplineClick(); }, true);
+    lockBulkheads_ = addItem(
+        dataMenu, "LockBulkheads", "&Lock Bulkheads in 'Z'", [this] { LockBulkheadsClick(); },
+        true);
+
+    QMenu* calculations = addMenu(bar, nullptr, "Dummy9", "&Calculations");
+    addItem(calculations, "displacement", "&Displacement", [this] { DisplacementClick(); });
+    enterWaterline_ = addItem(
+        calculations, "EnterWaterline", "&Waterline", [this] { EnterWaterlineClick(); }, true);
+    addItem(calculations, "Contours", "&Contours", [this] { ContoursClick(); });
+    addItem(calculations, "EnterPitch", "&Pitch", [this] { EnterPitchClick(); });
+    enterHeel_ = addItem(calculations, "EnterHeel", "&Heel", [this] { EnterHeelClick(); });
+    addSeparator(calculations, "dummy30");
+    QMenu* water = addMenu(bar, calculations, "dummy", "&Water");
+    freshwater_ = addItem(
+        water, "Freshwater", "&Freshwater (20 C.)", [this] { FreshwaterClick(); }, true);
+    seawater_ = addItem(
+        water, "Seawater", "&Seawater", [this] { SeawaterClick(); }, true);
+    addSeparator(calculations, "dummy10");
+    QMenu* rescale = addMenu(bar, calculations, "dummy17", "&Rescale");
+    addItem(rescale, "dummy12", "Length &Overall (change all)", [this] { Dummy12Click(); });
+    addSeparator(rescale, "dummy87");
+    addItem(rescale, "dummy18", "Maximum &Beam Only", [this] { Dummy18Click(); });
+    addItem(rescale, "dummy19", "Maximum &Height Only", [this] { Dummy19Click(); });
+    addItem(rescale, "dummy88", "Maximum &Length Only", [this] { Dummy88Click(); });
+
+    QMenu* view = addMenu(bar, nullptr, "dummy13", "&View");
+    sections_ = addItem(
+        view, "Sections", "&Sections",
+        [this] {
+            ChooseView(app_, ViewKind::Sections, *this);
+            FocusFirstStationBox();
+        },
+        true);
+    profile_ = addItem(
+        view, "Profile", "&Profile",
+        [this] {
+            ChooseView(app_, ViewKind::Profile, *this);
+            FocusFirstStationBox();
+        },
+        true);
+    plan_ = addItem(
+        view, "Plan", "P&lan",
+        [this] {
+            ChooseView(app_, ViewKind::Plan, *this);
+            FocusFirstStationBox();
+        },
+        true);
+    addSeparator(view, "dummy22");
+    trueView_ = addItem(
+        view, "TrueView", "&True View", [this] { ToggleTrueView(app_, *status_, *this); }, true);
+
+    QMenu* patterns = addMenu(bar, nullptr, "dummy14", "&Patterns");
+    addItem(patterns, "dummy15", "&Nesting", [this] { Dummy15Click(); });
+
+    // The state at start-up, before the model is first shown.
+    autoSpline_->setChecked(true);
+    freshwater_->setChecked(true);
+    trueView_->setChecked(true);
+    enterHeel_->setEnabled(false);
+}
+
+void Form1::CreateControls() {
+    central_ = new QWidget(this);
+    central_->setObjectName(QStringLiteral("Client"));
+    setCentralWidget(central_);
+
+    auto picture = [this](const char* name) {
+        auto* box = new PictureBox(central_);
+        box->setObjectName(QString::fromUtf8(name));
+        return box;
+    };
+    picture2_ = picture("Picture2");
+    picture2_->setMouseTracking(true); // position read-out without a button
+    const char* const thumbnailTips[3] = {"Click to edit Section view",
+                                          "Click to edit Profile view", "Click to edit plan view"};
+    for (int i = 0; i < 3; ++i) {
+        PictureBox* thumbnail = picture("Picture1");
+        thumbnail->setProperty("Index", i);
+        thumbnail->setToolTip(QString::fromUtf8(thumbnailTips[i]));
+        picture1_[static_cast<std::size_t>(i)] = thumbnail;
+        connect(thumbnail, &PictureBox::Clicked, this, [this, i] {
+            ClickThumbnail(app_, i, *this);
+            FocusFirstStationBox();
+        });
+    }
+    picture1_[0]->setGeometry(Px(120), Px(120), Px(1361), Px(1361));
+    picture1_[2]->setGeometry(Px(1560), Px(120), Px(2722), Px(1361));
+    picture1_[1]->setGeometry(Px(4350), Px(120), Px(2722), Px(1361));
+    picture3_ = picture("Picture3");
+    picture3_->setGeometry(Px(9600), Px(120), Px(615), Px(855));
+    connect(picture3_, &PictureBox::Clicked, this, [this] {
+        ClickLogo(app_, *this);
+        FocusFirstStationBox();
+    });
+
+    connect(picture2_, &PictureBox::MouseDown, this, [this](int button, double x, double y) {
+        if (button != 0) {
+            Picture2MouseDown(app_, button, x, y);
+        }
+    });
+    connect(picture2_, &PictureBox::MouseMove, this, [this](int buttons, double x, double y) {
+        Picture2MouseMove(app_, Ui(), buttons, x, y);
+    });
+    connect(picture2_, &PictureBox::MouseUp, this, [this](int button, double x, double y) {
+        if (button != 0) {
+            Picture2MouseUp(app_, Ui(), button, x, y);
+        }
+    });
+    connect(picture2_, &PictureBox::DoubleClick, this, [this] { Picture2DblClick(app_, Ui()); });
+
+    // Spin buttons, one above the other, and the 3-D export button above them.
+    auto button = [this](const char* name, const char* caption, int left, int top, int width,
+                         int height) {
+        auto* pushButton = new QPushButton(QString::fromUtf8(caption), central_);
+        pushButton->setObjectName(QString::fromUtf8(name));
+        pushButton->setGeometry(left, top, width, height);
+        return pushButton;
+    };
+    command1_ = button("Command1", "X", Px(7125), Px(660), Px(375), Px(255));
+    command1_->setToolTip(QStringLiteral("Spin view (or use keyboard)"));
+    command5_ = button("Command5", "Y", Px(7125), Px(940), Px(375), Px(255));
+    command6_ = button("Command6", "Z", Px(7125), Px(1230), Px(375), Px(255));
+    command2_ = button("Command2", "VRML", Px(7125), Px(150), 46, 24);
+    const std::pair<QPushButton*, SpinAxis> spins[3] = {
+        {command1_, SpinAxis::X}, {command5_, SpinAxis::Y}, {command6_, SpinAxis::Z}};
+    for (const auto& [spinButton, axis] : spins) {
+        connect(spinButton, &QPushButton::clicked, this, [this, axis = axis] {
+            Spin(app_, axis, *this);
+            FocusFirstStationBox();
+        });
+    }
+    connect(command2_, &QPushButton::clicked, this, [this] { Command2Click(); });
+
+    // Station boxes. Text1(0) holds the focus for the window's keys; it is out of sight.
+    const char* const stationLabels[5] = {"", "Bkhd 1", "Bkhd 2", "Bkhd 3", "Transm (4)"};
+    for (int b = 0; b < 5; ++b) {
+        const auto index = static_cast<std::size_t>(b);
+        auto* box = new QLineEdit(central_);
+        box->setObjectName(QStringLiteral("Text1"));
+        box->setProperty("Index", b);
+        text1_[index] = box;
+        auto* label = new QLabel(QString::fromUtf8(stationLabels[b]), central_);
+        label->setObjectName(QStringLiteral("Label%1").arg(b));
+        label->setBuddy(box);
+        text1Labels_[index] = label;
+        connect(box, &QLineEdit::textEdited, this, [this, index](const QString& text) {
+            app_.Work.StationText[index] = text.toStdString();
+        });
+    }
+    text1_[0]->setReadOnly(true);
+    text1_[0]->setFrame(false);
+    text1_[0]->setGeometry(-4, -4, 1, 1);
+    text1Labels_[0]->hide();
+    for (int b = 1; b < 5; ++b) {
+        text1_[static_cast<std::size_t>(b)]->installEventFilter(this);
+    }
+
+    chnLabel_ = new QLabel(QStringLiteral("Chn"), central_);
+    chnLabel_->setObjectName(QStringLiteral("Label5"));
+    text3_ = new QLineEdit(central_);
+    text3_->setObjectName(QStringLiteral("Text3"));
+    chnLabel_->setBuddy(text3_);
+    vScroll1_ = new QScrollBar(Qt::Vertical, central_);
+    vScroll1_->setObjectName(QStringLiteral("VScroll1"));
+    vScroll1_->setRange(2, 30);
+    vScroll1_->setValue(4);
+    vScroll1_->setInvertedAppearance(true); // the upper arrow raises the count
+    connect(text3_, &QLineEdit::textChanged, this, &Form1::Text3Change);
+    connect(vScroll1_, &QScrollBar::valueChanged, this, &Form1::VScroll1Change);
+
+    hScroll1_ = new QScrollBar(Qt::Horizontal, central_);
+    hScroll1_->setObjectName(QStringLiteral("HScroll1"));
+    hScroll1_->hide();
+    connect(hScroll1_, &QScrollBar::valueChanged, this, &Form1::HScroll1Change);
+    combo1_ = new QComboBox(central_);
+    combo1_->setObjectName(QStringLiteral("Combo1"));
+    combo1_->setPlaceholderText(QStringLiteral("Results"));
+    combo1_->hide();
+
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName(QStringLiteral("Timer1"));
+    timer1_->setInterval(AutosaveMilliseconds);
+    connect(timer1_, &QTimer::timeout, this, &Form1::Timer1Timer);
+}
+
+// ---------------------------------------------------------------- start-up and layout
+
+void Form1::StartUp() {
+    CentreOnScreen();
+    ApplyLayout();
+    for (PictureBox* box : {picture2_, picture1_[0], picture1_[1], picture1_[2]}) {
+        box->Clear();
+    }
+    DrawLogo(*picture3_);
+
+    ResetToStartup(app_); // working defaults and the default hull
+    started_ = true;
+    text3_->setText(QStringLiteral("4"));
+
+    app_.Work.HullFileName = AutosaveName;
+    if (FileExists(folder_, AutosaveName)) {
+        ReadHullFile(folder_, AutosaveName, app_.Hull, app_.Work);
+        const int count = std::clamp(app_.Hull.ChineCount, 2, 30);
+        if (vScroll1_->value() != count) {
+            vScroll1_->setValue(count); // writes the chine-count box
+        } else {
+            VScroll1Change(count);
+        }
+        status_->SetPanel(1, "Working on..." + app_.Work.HullFileName);
+    }
+    ReadPlotterScale(folder_, app_.Work.PlotXScale, app_.Work.PlotYScale);
+    RepaintWindow();
+
+    dialogs_->Message("Merrowin", StartUpText, MessageButtons::Ok, MessageIcon::Information);
+    // The timer keeps running while a modal box or window of the program is open.
+    timer1_->start();
+}
+
+void Form1::CentreOnScreen() {
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect area = screen->geometry();
+    const QSize size = frameGeometry().size();
+    // A window larger than the screen keeps its title bar on the screen.
+    const int left = std::max(area.left(), area.left() + (area.width() - size.width()) / 2);
+    const int top = std::max(area.top(), area.top() + (area.height() - size.height()) / 2);
+    move(left, top);
+}
+
+// The main view takes the window's size less fixed margins; a size that would be negative is
+// not applied. The view stands below the thumbnail band and the station boxes, as low as its
+// height allows, so that it ends just above the status bar.
+void Form1::ApplyLayout() {
+    const int margin = Px(120);
+    const int rowTop = Px(120) + Px(1361) + 5; // station boxes, under the thumbnails
+    const int rowHeight = 22;
+
+    int x = margin;
+    for (int b = 1; b < 5; ++b) {
+        QLabel* label = text1Labels_[static_cast<std::size_t>(b)];
+        const int labelWidth = label->sizeHint().width();
+        label->setGeometry(x, rowTop, labelWidth, rowHeight);
+        x += labelWidth + 4;
+        text1_[static_cast<std::size_t>(b)]->setGeometry(x, rowTop, 60, rowHeight);
+        x += 60 + 14;
+    }
+    const int chnWidth = chnLabel_->sizeHint().width();
+    chnLabel_->setGeometry(x, rowTop, chnWidth, rowHeight);
+    x += chnWidth + 4;
+    text3_->setGeometry(x, rowTop, 36, rowHeight);
+    vScroll1_->setGeometry(x + 36, rowTop, 17, rowHeight);
+
+    const int viewWidth = width() - ViewWidthMargin;
+    const int viewHeight = height() - ViewHeightMargin;
+    QRect view = picture2_->geometry();
+    if (viewWidth >= 0) {
+        view.setLeft(margin);
+        view.setWidth(viewWidth);
+    }
+    if (viewHeight >= 0) {
+        const int clientHeight =
+            height() - menuBar()->sizeHint().height() - statusBar()->sizeHint().height();
+        const int top = std::max(rowTop + rowHeight + 5, clientHeight - margin - viewHeight);
+        view.setTop(top);
+        view.setHeight(viewHeight);
+    }
+    picture2_->setGeometry(view);
+
+    const int sliderLeft = picture2_->width() - SliderOffset;
+    if (sliderLeft >= 0) {
+        hScroll1_->setGeometry(sliderLeft, Px(120), SliderOffset - margin, 17);
+        combo1_->setGeometry(sliderLeft, Px(120) + 24, SliderOffset - margin, 24);
+    }
+}
+
+void Form1::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    ApplyLayout();
+    if (started_) {
+        RepaintWindow();
+    }
+}
+
+void Form1::FocusFirstStationBox() {
+    text1_[0]->setFocus();
+}
+
+// ---------------------------------------------------------------- the repaint hub
+
+void Form1::RepaintWindow() {
+    if (!started_) {
+        return;
+    }
+    const MainPictures pictures{*picture2_, *picture1_[0], *picture1_[1], *picture1_[2]};
+    RepaintMainWindow(app_, *status_, pictures);
+    RefreshControls();
+}
+
+void Form1::RepaintMainView() {
+    if (!started_) {
+        return;
+    }
+    PaintMainView(app_, *picture2_);
+    RefreshControls();
+}
+
+Canvas& Form1::MainPicture() {
+    return *picture2_;
+}
+
+Canvas& Form1::Thumbnail(int index) {
+    return Picture1(index);
+}
+
+PictureBox& Form1::Picture1(int index) {
+    return *picture1_[static_cast<std::size_t>(std::clamp(index, 0, 2))];
+}
+
+QLineEdit& Form1::Text1(int index) {
+    return *text1_[static_cast<std::size_t>(std::clamp(index, 0, 4))];
+}
+
+UiServices& Form1::Ui() {
+    return *ui_;
+}
+
+void Form1::RefreshControls() {
+    for (std::size_t b = 0; b < text1_.size(); ++b) {
+        const QString text = ToQt(app_.Work.StationText[b]);
+        if (text1_[b]->text() != text) {
+            text1_[b]->setText(text);
+        }
+    }
+    const int count = app_.Hull.ChineCount;
+    if (RoundHalfEven(Val(text3_->text().toStdString())) != count) {
+        const QSignalBlocker blocker(text3_);
+        text3_->setText(QString::number(count));
+    }
+    {
+        const QSignalBlocker blocker(vScroll1_);
+        vScroll1_->setValue(std::clamp(count, 2, 30));
+    }
+
+    const ViewState& view = app_.Work.View;
+    const HydroState& hydro = app_.Work.Hydro;
+    autoSpline_->setChecked(app_.Hull.AutoSpline);
+    lockBulkheads_->setChecked(app_.Work.LockBulkheads);
+    sections_->setChecked(view.Sections);
+    profile_->setChecked(view.Profile);
+    plan_->setChecked(view.Plan);
+    trueView_->setChecked(view.TrueView);
+    enterWaterline_->setChecked(hydro.EnterWaterlineChecked);
+    enterHeel_->setEnabled(hydro.EnterHeelEnabled);
+    const bool seawater = hydro.WaterDensity == SeawaterDensity;
+    seawater_->setChecked(seawater);
+    freshwater_->setChecked(!seawater);
+    hScroll1_->setVisible(hydro.HScroll1Visible);
+    combo1_->setVisible(hydro.Combo1Visible);
+}
+
+// ---------------------------------------------------------------- small controls
+
+// Every change of the chine-count box, typed or written by VScroll1: the box may correct itself
+// (a count above 30 or below 2), which changes it once more.
+void Form1::Text3Change(const QString& text) {
+    if (!started_) {
+        return;
+    }
+    const std::string shown = ChineCountChanged(app_, text.toStdString(), *this);
+    app_.Work.ChineCountText = shown;
+    if (text3_->text().toStdString() != shown) {
+        text3_->setText(ToQt(shown));
+    }
+}
+
+void Form1::VScroll1Change(int value) {
+    text3_->setText(QString::number(value));
+}
+
+bool Form1::StationBoxKeyPress(int bulkhead, int key) {
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    const int code = enter ? 13 : (key < 256 ? key : 0);
+    StationBoxKey(app_, bulkhead, text1_[static_cast<std::size_t>(bulkhead)]->text().toStdString(),
+                  code, *this);
+    RefreshControls(); // the Auto-Spline check mark
+    return enter;
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) {
+        return QMainWindow::eventFilter(watched, event);
+    }
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr || widget->window() != this || qobject_cast<QMenuBar*>(watched)) {
+        return QMainWindow::eventFilter(watched, event);
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const int arrow = WindowKeyCode(key->key());
+    if (arrow != 0) {
+        if (ArrowKey(app_, arrow, *this)) {
+            FocusFirstStationBox();
+            RefreshControls();
+        }
+        return true; // the window takes the arrows; they never move a text cursor
+    }
+    for (int b = 1; b < 5; ++b) {
+        if (watched == text1_[static_cast<std::size_t>(b)]) {
+            const bool typed = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
+                               !key->text().isEmpty();
+            if (typed && StationBoxKeyPress(b, key->key())) {
+                return true;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------- menu items
+
+void Form1::Dummy2Click() {}
+void Form1::Dummy4Click() {}
+
+// Old pattern files are removed from the working folder only; a file that is not there is no
+// error.
+void Form1::Dummy21Click() {
+    DeleteMatching(folder_, "*.uc");
+    DeleteMatching(folder_, "handplot.txt");
+}
+
+void Form1::Dummy8Click() {}
+
+void Form1::AutoSplineClick() {
+    app_.Hull.AutoSpline = !app_.Hull.AutoSpline;
+    RepaintWindow();
+}
+
+void Form1::LockBulkheadsClick() {
+    app_.Work.LockBulkheads = !app_.Work.LockBulkheads;
+    RepaintWindow();
+}
+
+void Form1::DisplacementClick() {}
+void Form1::EnterWaterlineClick() {}
+void Form1::ContoursClick() {}
+void Form1::EnterPitchClick() {}
+void Form1::EnterHeelClick() {}
+void Form1::FreshwaterClick() {}
+void Form1::SeawaterClick() {}
+void Form1::Dummy12Click() {}
+void Form1::Dummy18Click() {}
+void Form1::Dummy19Click() {}
+void Form1::Dummy88Click() {}
+void Form1::Dummy15Click() {}
+void Form1::Command2Click() {}
+void Form1::HScroll1Change(int) {}
+
+// Files are saved at zero pitch: the requested pitch goes back to 0 and the pitch change is
+// applied. Nothing is to be undone while no pitch has been applied.
+void Form1::ResetPitch() {
+    app_.Work.PitchAngle = 0;
+}
+
+// ---------------------------------------------------------------- autosave and closing
+
+void Form1::Timer1Timer() {
+    const std::string remembered = status_->Panel(1);
+    status_->SetPanel(1, std::string("Autosaving...") + AutosaveName);
+    WriteHullFile(folder_, AutosaveName, app_.Hull); // as it stands, pitched or not
+    status_->SetPanel(1, remembered);
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    ResetPitch();
+    const std::string& name = app_.Work.HullFileName;
+    const MessageAnswer answer =
+        dialogs_->Message("Merrowin", "Do you want to save to " + name + "?",
+                          MessageButtons::YesNoCancel, MessageIcon::Question);
+    if (answer == MessageAnswer::Cancel) {
+        event->ignore();
+        return;
+    }
+    if (answer == MessageAnswer::Yes && !WriteHullFile(folder_, name, app_.Hull)) {
+        // Closing now would lose the hull: say so and stay open.
+        dialogs_->Message("Merrowin", "The hull could not be saved to " + name + ".",
+                          MessageButtons::Ok, MessageIcon::Exclamation);
+        event->ignore();
+        return;
+    }
+    timer1_->stop();
+    // The program's other windows close with the main window.
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow() && child->isVisible()) {
+            child->close();
+        }
+    }
+    event->accept();
 }
 
 } // namespace merrowin

@@ -1,19 +1,144 @@
-// Form1: the main window, which owns the views of the hull and carries every command.
+// Form1: the main window, which shows the hull, carries every command and owns the views.
 #pragma once
 
 #include <QMainWindow>
 
+#include <array>
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+#include "QtCanvas.h"
+#include "QtServices.h"
 #include "model/AppState.h"
+#include "ui/RepaintHub.h"
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
+class QTimer;
 
 namespace merrowin {
 
-class Form1 : public QMainWindow {
+class Form1 : public QMainWindow, public RepaintHub {
     Q_OBJECT
 public:
-    explicit Form1(AppState& app, QWidget* parent = nullptr);
+    // Runs the start-up: the window is centred, the hull reset to the default and replaced by
+    // "default.hul" of the working folder when there is one, the plotter scale read, the
+    // information box shown and the autosave started. `dialogs` answers the message and input
+    // boxes (nullptr: Qt boxes modal to this window).
+    Form1(AppState& app, std::filesystem::path folder, Dialogs* dialogs = nullptr,
+          QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // RepaintHub: the whole window (the views engine, then the controls from the model), or the
+    // main view alone.
+    void RepaintWindow() override;
+    void RepaintMainView() override;
+    Canvas& MainPicture() override;
+    Canvas& Thumbnail(int index) override;
+
+    // What the other windows and the handlers reach the user through.
+    UiServices& Ui();
+    AppState& App() { return app_; }
+    const std::filesystem::path& Folder() const { return folder_; }
+    QtStatusBar& Status() { return *status_; }
+
+    PictureBox& Picture2() { return *picture2_; }
+    PictureBox& Picture1(int index);
+    PictureBox& Picture3() { return *picture3_; }
+    QLineEdit& Text1(int index);
+    QLineEdit& Text3() { return *text3_; }
+    QScrollBar& VScroll1() { return *vScroll1_; }
+    QScrollBar& HScroll1() { return *hScroll1_; }
+    QComboBox& Combo1() { return *combo1_; }
+
+    // Shows the model's state in the controls: station boxes, chine count, menu check marks and
+    // enabled states, the waterline slider and the results list.
+    void RefreshControls();
+
+public slots:
+    // Timer1: writes "default.hul" with a notice in status panel 1.
+    void Timer1Timer();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void CreateMenus();
+    void CreateControls();
+    void StartUp();
+    void CentreOnScreen();
+    void ApplyLayout();
+    void FocusFirstStationBox();
+    void ResetPitch();
+    bool StationBoxKeyPress(int bulkhead, int key);
+
+    // Menu items: one handler each. Items whose commands are not wired yet do nothing.
+    void Dummy2Click();  // "&Open"
+    void Dummy4Click();  // "&Save, Create"
+    void Dummy21Click(); // "&Clear old patterns"
+    void Dummy8Click();  // "&Offsets Table"
+    void AutoSplineClick();
+    void LockBulkheadsClick();
+    void DisplacementClick();
+    void EnterWaterlineClick();
+    void ContoursClick();
+    void EnterPitchClick();
+    void EnterHeelClick();
+    void FreshwaterClick();
+    void SeawaterClick();
+    void Dummy12Click();  // rescale: length overall
+    void Dummy18Click();  // rescale: beam
+    void Dummy19Click();  // rescale: height
+    void Dummy88Click();  // rescale: length
+    void Dummy15Click();  // "&Nesting"
+    void Command2Click(); // "VRML"
+    void HScroll1Change(int value);
+
+    void Text3Change(const QString& text);
+    void VScroll1Change(int value);
+
     AppState& app_;
+    std::filesystem::path folder_;
+    std::unique_ptr<QtDialogs> ownDialogs_;
+    Dialogs* dialogs_;
+    std::unique_ptr<QtStatusBar> status_;
+    std::optional<UiServices> ui_;
+    bool started_ = false; // start-up done: repaints may run
+
+    QWidget* central_ = nullptr;
+    PictureBox* picture2_ = nullptr;
+    std::array<PictureBox*, 3> picture1_{};
+    PictureBox* picture3_ = nullptr;
+    std::array<QLineEdit*, 5> text1_{};
+    std::array<QLabel*, 5> text1Labels_{};
+    QLineEdit* text3_ = nullptr;
+    QLabel* chnLabel_ = nullptr;
+    QScrollBar* vScroll1_ = nullptr;
+    QPushButton* command1_ = nullptr;
+    QPushButton* command2_ = nullptr;
+    QPushButton* command5_ = nullptr;
+    QPushButton* command6_ = nullptr;
+    QScrollBar* hScroll1_ = nullptr;
+    QComboBox* combo1_ = nullptr;
+    QTimer* timer1_ = nullptr;
+
+    QAction* autoSpline_ = nullptr;
+    QAction* lockBulkheads_ = nullptr;
+    QAction* enterWaterline_ = nullptr;
+    QAction* enterHeel_ = nullptr;
+    QAction* freshwater_ = nullptr;
+    QAction* seawater_ = nullptr;
+    QAction* sections_ = nullptr;
+    QAction* profile_ = nullptr;
+    QAction* plan_ = nullptr;
+    QAction* trueView_ = nullptr;
 };
 
 } // namespace merrowin

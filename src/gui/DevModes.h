@@ -1,0 +1,17 @@
+// Developer modes of the desktop program: a repaint run for memory figures and screenshots.
+#pragma once
+
+#include <filesystem>
+
+namespace merrowin {
+
+// Starts the main window in `folder` with every box answered, shows 30 chines, repaints each
+// view a few times and returns (the process's peak memory then covers start-up and repaints).
+int RepaintAndQuit(const std::filesystem::path& folder);
+
+// Writes PNG images of the main window with the default hull at six chines into `outFolder`:
+// perspective.png, sections.png, profile.png, plan.png and zoomed.png. Returns 0 when all were
+// written.
+int WriteScreenshots(const std::filesystem::path& outFolder);
+
+} // namespace merrowin

@@ -1,0 +1,370 @@
+// PictureBox: the canvas operations drawn with QPainter on a backing image.
+#include "QtCanvas.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QResizeEvent>
+
+#include <algorithm>
+#include <cmath>
+
+namespace merrowin {
+
+namespace {
+
+constexpr int FrameWidth = 1; // pixels of frame round the image
+
+// Drawing reaches at most this far outside the image (pixels); farther geometry is clipped
+// first, so absurd user coordinates never reach the painter.
+constexpr double ClipMargin = 8;
+constexpr double LargestRadius = 1e6; // pixels; larger circles are not drawn
+
+QColor QtColour(int colour) {
+    const Rgb rgb = PaletteColour(colour);
+    return {rgb.R, rgb.G, rgb.B};
+}
+
+int ButtonCode(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::LeftButton:
+        return 1;
+    case Qt::RightButton:
+        return 2;
+    case Qt::MiddleButton:
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+int ButtonsCode(Qt::MouseButtons buttons) {
+    return (buttons.testFlag(Qt::LeftButton) ? 1 : 0) |
+           (buttons.testFlag(Qt::RightButton) ? 2 : 0) |
+           (buttons.testFlag(Qt::MiddleButton) ? 4 : 0);
+}
+
+// Liang-Barsky: clips the segment to the rectangle [xmin, xmax] x [ymin, ymax]; false when
+// nothing of it is inside.
+bool ClipSegment(double& x1, double& y1, double& x2, double& y2, double xmin, double ymin,
+                 double xmax, double ymax) {
+    const double dx = x2 - x1;
+    const double dy = y2 - y1;
+    double t0 = 0;
+    double t1 = 1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x1 - xmin, xmax - x1, y1 - ymin, ymax - y1};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0) {
+                return false;
+            }
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0) {
+            t0 = std::max(t0, t);
+        } else {
+            t1 = std::min(t1, t);
+        }
+        if (t0 > t1) {
+            return false;
+        }
+    }
+    const double sx = x1;
+    const double sy = y1;
+    x1 = sx + t0 * dx;
+    y1 = sy + t0 * dy;
+    x2 = sx + t1 * dx;
+    y2 = sy + t1 * dy;
+    return true;
+}
+
+bool Finite(double a, double b) {
+    return std::isfinite(a) && std::isfinite(b);
+}
+
+} // namespace
+
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    image_ = QImage(1, 1, QImage::Format_RGB32);
+    image_.fill(Qt::white);
+}
+
+PictureBox::~PictureBox() {
+    EndPainting();
+}
+
+double PictureBox::Width() const {
+    return width();
+}
+double PictureBox::Height() const {
+    return height();
+}
+
+void PictureBox::Scale(double left, double top, double right, double bottom) {
+    const double spanX = right - left;
+    const double spanY = bottom - top;
+    if (!Finite(left, top) || !Finite(right, bottom) || !std::isfinite(spanX) ||
+        !std::isfinite(spanY) || spanX == 0 || spanY == 0) {
+        return; // the previous scale stays
+    }
+    SyncImageSize();
+    userScale_ = true;
+    left_ = left;
+    top_ = top;
+    right_ = right;
+    bottom_ = bottom;
+    scaleX_ = image_.width() / spanX;
+    scaleY_ = image_.height() / spanY;
+}
+
+void PictureBox::Clear() {
+    SyncImageSize();
+    Painter().fillRect(image_.rect(), Qt::white);
+    currentX_ = 0;
+    currentY_ = 0;
+    Touched();
+}
+
+void PictureBox::Line(double x1, double y1, double x2, double y2, int colour) {
+    currentX_ = x2;
+    currentY_ = y2;
+    UsePen(colour);
+    DrawSegment(x1, y1, x2, y2);
+}
+
+void PictureBox::LineTo(double x, double y, int colour) {
+    Line(currentX_, currentY_, x, y, colour);
+}
+
+void PictureBox::Box(double x1, double y1, double x2, double y2, int colour) {
+    currentX_ = x2;
+    currentY_ = y2;
+    UsePen(colour);
+    DrawSegment(x1, y1, x2, y1);
+    DrawSegment(x2, y1, x2, y2);
+    DrawSegment(x2, y2, x1, y2);
+    DrawSegment(x1, y2, x1, y1);
+}
+
+void PictureBox::Dot(double x, double y, int colour) {
+    currentX_ = x;
+    currentY_ = y;
+    const double px = PixelX(x);
+    const double py = PixelY(y);
+    if (!Finite(px, py) || px < 0 || py < 0 || px >= image_.width() || py >= image_.height()) {
+        return;
+    }
+    EndPainting(); // a pixel is set straight into the image
+    const int ix = static_cast<int>(px);
+    const int iy = static_cast<int>(py);
+    QRgb rgb = QtColour(colour).rgb();
+    if (inverting_) {
+        rgb = (image_.pixel(ix, iy) ^ rgb) | 0xff000000u;
+    }
+    image_.setPixel(ix, iy, rgb);
+    Touched();
+}
+
+void PictureBox::Circle(double cx, double cy, double radius, int colour) {
+    currentX_ = cx;
+    currentY_ = cy;
+    const double px = PixelX(cx);
+    const double py = PixelY(cy);
+    const double r = std::abs(radius * scaleX_);
+    if (!Finite(px, py) || !std::isfinite(r) || r > LargestRadius) {
+        return;
+    }
+    // Entirely outside the image: nothing to draw.
+    if (px + r < -ClipMargin || py + r < -ClipMargin || px - r > image_.width() + ClipMargin ||
+        py - r > image_.height() + ClipMargin) {
+        return;
+    }
+    UsePen(colour);
+    Painter().drawEllipse(QPointF(px, py), r, r);
+    Touched();
+}
+
+void PictureBox::Text(std::string_view text) {
+    const double px = PixelX(currentX_);
+    const double py = PixelY(currentY_);
+    if (!Finite(px, py) || px < -1e5 || py < -1e5 || px > 1e5 || py > 1e5) {
+        return;
+    }
+    // Text is printed in the foreground colour and always copied, also under the inverting
+    // pen (so the "Zoom" tag at the zoom anchor stays readable while the band is dragged).
+    QPainter& painter = Painter();
+    UsePen(ForegroundColour);
+    if (inverting_) {
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    }
+    const QString qtext = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    painter.drawText(QPointF(px, py + painter.fontMetrics().ascent()), qtext);
+    if (inverting_) {
+        painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    }
+    Touched();
+}
+
+void PictureBox::PenWidth(int width) {
+    penWidth_ = std::clamp(width, 1, 16);
+}
+
+void PictureBox::InvertingPen(bool on) {
+    inverting_ = on;
+    if (painter_) {
+        painter_->setCompositionMode(on ? QPainter::RasterOp_SourceXorDestination
+                                        : QPainter::CompositionMode_SourceOver);
+    }
+}
+
+QPointF PictureBox::ToUser(QPointF widgetPixel) const {
+    return {left_ + (widgetPixel.x() - FrameWidth) / scaleX_,
+            top_ + (widgetPixel.y() - FrameWidth) / scaleY_};
+}
+
+QPointF PictureBox::ToWidget(double x, double y) const {
+    return {PixelX(x) + FrameWidth, PixelY(y) + FrameWidth};
+}
+
+const QImage& PictureBox::Image() {
+    SyncImageSize();
+    EndPainting();
+    return image_;
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    EndPainting();
+    updatePending_ = false;
+    QPainter painter(this);
+    painter.drawImage(FrameWidth, FrameWidth, image_);
+    painter.setPen(QColor(128, 128, 128));
+    painter.drawRect(0, 0, width() - 1, height() - 1);
+}
+
+void PictureBox::resizeEvent(QResizeEvent*) {
+    SyncImageSize();
+}
+
+// The image follows the widget's size at once, also while the widget is hidden (Qt delivers the
+// resize event of a hidden widget only when it is shown). What was drawn is kept at the top
+// left and the rest is white.
+void PictureBox::SyncImageSize() {
+    const int w = std::max(1, width() - 2 * FrameWidth);
+    const int h = std::max(1, height() - 2 * FrameWidth);
+    if (w == image_.width() && h == image_.height()) {
+        return;
+    }
+    EndPainting();
+    QImage resized(w, h, QImage::Format_RGB32);
+    resized.fill(Qt::white);
+    {
+        QPainter copy(&resized);
+        copy.drawImage(0, 0, image_);
+    }
+    image_ = std::move(resized);
+    // Until a scale is set the user units are pixels; afterwards the user coordinates keep their
+    // values and stretch over the new size.
+    if (!userScale_) {
+        right_ = left_ + w;
+        bottom_ = top_ + h;
+    }
+    scaleX_ = image_.width() / (right_ - left_);
+    scaleY_ = image_.height() / (bottom_ - top_);
+    Touched();
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+    const QPointF user = ToUser(event->position());
+    if (event->button() == Qt::LeftButton) {
+        leftPressedInside_ = true;
+    }
+    emit MouseDown(ButtonCode(event->button()), user.x(), user.y());
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event) {
+    const QPointF user = ToUser(event->position());
+    emit MouseMove(ButtonsCode(event->buttons()), user.x(), user.y());
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
+    const QPointF user = ToUser(event->position());
+    const bool click = event->button() == Qt::LeftButton && leftPressedInside_ &&
+                       rect().contains(event->position().toPoint());
+    if (event->button() == Qt::LeftButton) {
+        leftPressedInside_ = false;
+    }
+    emit MouseUp(ButtonCode(event->button()), user.x(), user.y());
+    if (click) {
+        emit Clicked();
+    }
+}
+
+void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The second press of a double click arrives as this event instead of a press.
+    if (event->button() == Qt::LeftButton) {
+        leftPressedInside_ = true;
+        emit DoubleClick();
+    }
+}
+
+QPainter& PictureBox::Painter() {
+    if (!painter_) {
+        painter_ = std::make_unique<QPainter>(&image_);
+        painter_->setRenderHint(QPainter::Antialiasing, false);
+        if (inverting_) {
+            painter_->setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        }
+        QFont font = painter_->font();
+        font.setPixelSize(11);
+        painter_->setFont(font);
+        penColour_ = -2;
+    }
+    return *painter_;
+}
+
+void PictureBox::EndPainting() {
+    if (painter_) {
+        painter_->end();
+        painter_.reset();
+    }
+}
+
+void PictureBox::Touched() {
+    if (!updatePending_) {
+        updatePending_ = true;
+        update();
+    }
+}
+
+void PictureBox::UsePen(int colour) {
+    QPainter& painter = Painter();
+    if (colour == penColour_ && penWidth_ == painterPenWidth_) {
+        return;
+    }
+    QPen pen(QtColour(colour));
+    pen.setWidth(penWidth_);
+    pen.setCosmetic(true);
+    painter.setPen(pen);
+    penColour_ = colour;
+    painterPenWidth_ = penWidth_;
+}
+
+void PictureBox::DrawSegment(double x1, double y1, double x2, double y2) {
+    double px1 = PixelX(x1);
+    double py1 = PixelY(y1);
+    double px2 = PixelX(x2);
+    double py2 = PixelY(y2);
+    if (!Finite(px1, py1) || !Finite(px2, py2)) {
+        return;
+    }
+    if (!ClipSegment(px1, py1, px2, py2, -ClipMargin, -ClipMargin, image_.width() + ClipMargin,
+                     image_.height() + ClipMargin)) {
+        return;
+    }
+    Painter().drawLine(QPointF(px1, py1), QPointF(px2, py2));
+    Touched();
+}
+
+} // namespace merrowin

@@ -1,0 +1,113 @@
+// The status bar panels and the message and input boxes, over Qt widgets.
+#include "QtServices.h"
+
+#include <QInputDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QStatusBar>
+
+namespace merrowin {
+
+namespace {
+
+QString ToQt(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// Minimum widths of the panels in pixels: the messages, the beam, then z, y and x read-outs.
+constexpr int PanelWidths[6] = {0, 240, 90, 80, 80, 80};
+
+} // namespace
+
+QtStatusBar::QtStatusBar(QStatusBar& bar) {
+    bar.setSizeGripEnabled(true);
+    for (int panel = 1; panel <= 5; ++panel) {
+        auto* label = new QLabel(&bar);
+        label->setObjectName(QStringLiteral("Panel%1").arg(panel));
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setMinimumWidth(PanelWidths[panel]);
+        label->setTextFormat(Qt::PlainText);
+        bar.addWidget(label, panel == 1 ? 1 : 0);
+        labels_[static_cast<std::size_t>(panel)] = label;
+    }
+}
+
+void QtStatusBar::SetPanel(int panel, const std::string& text) {
+    if (panel < 1 || panel > 5) {
+        return;
+    }
+    const auto index = static_cast<std::size_t>(panel);
+    texts_[index] = text;
+    labels_[index]->setText(ToQt(text));
+}
+
+std::string QtStatusBar::Panel(int panel) const {
+    if (panel < 1 || panel > 5) {
+        return {};
+    }
+    return texts_[static_cast<std::size_t>(panel)];
+}
+
+QLabel* QtStatusBar::Label(int panel) const {
+    if (panel < 1 || panel > 5) {
+        return nullptr;
+    }
+    return labels_[static_cast<std::size_t>(panel)];
+}
+
+MessageAnswer QtDialogs::Message(const std::string& title, const std::string& text,
+                                 MessageButtons buttons, MessageIcon icon) {
+    QMessageBox::Icon qtIcon = QMessageBox::NoIcon;
+    switch (icon) {
+    case MessageIcon::Information:
+        qtIcon = QMessageBox::Information;
+        break;
+    case MessageIcon::Question:
+        qtIcon = QMessageBox::Question;
+        break;
+    case MessageIcon::Exclamation:
+        qtIcon = QMessageBox::Warning;
+        break;
+    case MessageIcon::None:
+        break;
+    }
+    QMessageBox::StandardButtons qtButtons = QMessageBox::Ok;
+    QMessageBox::StandardButton escape = QMessageBox::Ok;
+    if (buttons == MessageButtons::OkCancel) {
+        qtButtons = QMessageBox::Ok | QMessageBox::Cancel;
+        escape = QMessageBox::Cancel;
+    } else if (buttons == MessageButtons::YesNoCancel) {
+        qtButtons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        escape = QMessageBox::Cancel;
+    }
+    QMessageBox box(qtIcon, ToQt(title), ToQt(text), qtButtons, parent_);
+    box.setEscapeButton(escape);
+    box.exec();
+    // Closing the box by its frame counts as its escape button.
+    auto* clicked = box.clickedButton();
+    switch (clicked ? box.standardButton(clicked) : escape) {
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    case QMessageBox::Cancel:
+        return MessageAnswer::Cancel;
+    default:
+        return MessageAnswer::Ok;
+    }
+}
+
+std::string QtDialogs::Input(const std::string& title, const std::string& prompt,
+                             const std::string& defaultText) {
+    QInputDialog dialog(parent_);
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setWindowTitle(ToQt(title));
+    dialog.setLabelText(ToQt(prompt));
+    dialog.setTextValue(ToQt(defaultText));
+    if (dialog.exec() != QDialog::Accepted) {
+        return {};
+    }
+    return dialog.textValue().toStdString();
+}
+
+} // namespace merrowin

@@ -1,0 +1,473 @@
+// Window tests of the main window: start-up, menus, small controls, mouse, autosave and closing.
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "Form1.h"
+#include "io/Files.h"
+#include "model/HullFile.h"
+#include "text/NumberText.h"
+
+using namespace merrowin;
+
+namespace {
+
+// One main window in a fresh working folder, with every box answered by script.
+struct Window {
+    QTemporaryDir dir;
+    AppState app;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<Form1> form;
+
+    Window() { Start(); }
+    void Start() {
+        form = std::make_unique<Form1>(app, Folder(), &dialogs);
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    }
+    std::filesystem::path Folder() const { return dir.path().toStdString(); }
+    bool Exists(const char* name) const { return std::filesystem::exists(Folder() / name); }
+    QAction* Action(const char* name) const {
+        return form->findChild<QAction*>(QString::fromUtf8(name));
+    }
+    HullDocument& Hull() { return app.Hull; }
+    ViewState& View() { return app.Work.View; }
+};
+
+std::size_t LineCount(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::size_t lines = 0;
+    std::string line;
+    while (std::getline(in, line)) {
+        ++lines;
+    }
+    return lines;
+}
+
+void TypeInto(QLineEdit& box, const char* text) {
+    box.setFocus();
+    box.selectAll();
+    QTest::keyClicks(&box, QString::fromUtf8(text));
+}
+
+} // namespace
+
+class Form1Test : public QObject {
+    Q_OBJECT
+private slots:
+    // Closing a window under test must not end the test run.
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+    void startsWithTheDefaultHullAndBoxes();
+    void readsDefaultHullAtStartUp();
+    void menusCarryTheirCaptionsAndStates();
+    void layoutFollowsTheWindowSize();
+    void chineCountBoxClampsAndExtrapolates();
+    void stationBoxStoresOnEnterOnly();
+    void arrowKeysSpinThePerspective();
+    void autosaveWritesDefaultHullAndKeepsStatus();
+    void closingAsksWhetherToSave();
+    void clearOldPatternsDeletesOnlyPatternFiles();
+    void leftDragInProfileMovesBulkhead();
+    void rightDragZoomsAndThumbnailClears();
+};
+
+void Form1Test::startsWithTheDefaultHullAndBoxes() {
+    Window w;
+    Form1& form = *w.form;
+    QCOMPARE(form.windowTitle(), QStringLiteral("Merrowin 1.91"));
+    // The start-up box was the first and only box.
+    QCOMPARE(w.dialogs.Asked, std::vector<std::string>{"Merrowin"});
+
+    QCOMPARE(w.Hull().ChineCount, 4);
+    QCOMPARE(form.Text3().text(), QStringLiteral("4"));
+    QCOMPARE(form.VScroll1().value(), 4);
+    QCOMPARE(form.VScroll1().minimum(), 2);
+    QCOMPARE(form.VScroll1().maximum(), 30);
+    const char* const stations[] = {"28", "58", "96", "140"};
+    for (int b = 1; b <= 4; ++b) {
+        QCOMPARE(form.Text1(b).text(), QString::fromUtf8(stations[b - 1]));
+    }
+    QCOMPARE(w.Hull().OffsetX[2][4], 34.25); // chine 4 of the default hull
+    QCOMPARE(w.app.Work.HullFileName, std::string("default.hul"));
+    QVERIFY(w.app.Work.View.TrueView);
+    QVERIFY(!form.HScroll1().isVisible());
+    QVERIFY(!form.Combo1().isVisible());
+
+    // The repaint has run: curves derived, the beam shown, the views drawn.
+    QCOMPARE(w.Hull().SplinePoints[1][2][3], 10.3);
+    QVERIFY(QString::fromStdString(form.Status().Panel(2)).startsWith("MBm:"));
+    const QImage& view = form.Picture2().Image();
+    QVERIFY(view.width() >= 900 && view.height() >= 500);
+    int inked = 0;
+    for (int y = 0; y < view.height(); y += 2) {
+        for (int x = 0; x < view.width(); x += 2) {
+            inked += view.pixel(x, y) != qRgb(255, 255, 255) ? 1 : 0;
+        }
+    }
+    QVERIFY(inked > 100);
+
+    auto* timer = form.findChild<QTimer*>("Timer1");
+    QVERIFY(timer != nullptr);
+    QVERIFY(timer->isActive());
+    QCOMPARE(timer->interval(), 30000);
+    // Nothing was written at start-up.
+    QVERIFY(!w.Exists("default.hul"));
+}
+
+void Form1Test::readsDefaultHullAtStartUp() {
+    QTemporaryDir dir;
+    HullDocument saved;
+    LoadDefaultHull(saved);
+    saved.ChineCount = 6;
+    saved.OffsetZ[2][1] = 61.5; // bulkhead 2's station, read into its box
+    QVERIFY(WriteHullFile(dir.path().toStdString(), "default.hul", saved));
+
+    AppState app;
+    ScriptedDialogs dialogs;
+    Form1 form(app, dir.path().toStdString(), &dialogs);
+    QCOMPARE(app.Hull.ChineCount, 6);
+    QCOMPARE(form.Text3().text(), QStringLiteral("6"));
+    QCOMPARE(form.VScroll1().value(), 6);
+    QCOMPARE(form.Text1(2).text(), QStringLiteral("61.5"));
+    QCOMPARE(form.Status().Panel(1), std::string("Working on...default.hul"));
+}
+
+void Form1Test::menusCarryTheirCaptionsAndStates() {
+    Window w;
+    struct Item {
+        const char* Name;
+        const char* Caption;
+    };
+    const Item items[] = {
+        {"dummy1", "&File"},
+        {"dummy2", "&Open"},
+        {"Dummy4", "&Save, Create"},
+        {"dummy21", "&Clear old patterns"},
+        {"dummy6", "&Exit"},
+        {"dummy7", "&Data"},
+        {"dummy8", "&Offsets Table"},
+        {"AutoSpline", "&Auto-Spline chines"},
+        {"LockBulkheads", "&Lock Bulkheads in 'Z'"},
+        {"Dummy9", "&Calculations"},
+        {"displacement", "&Displacement"},
+        {"EnterWaterline", "&Waterline"},
+        {"Contours", "&Contours"},
+        {"EnterPitch", "&Pitch"},
+        {"EnterHeel", "&Heel"},
+        {"dummy", "&Water"},
+        {"Freshwater", "&Freshwater (20 C.)"},
+        {"Seawater", "&Seawater"},
+        {"dummy17", "&Rescale"},
+        {"dummy12", "Length &Overall (change all)"},
+        {"dummy18", "Maximum &Beam Only"},
+        {"dummy19", "Maximum &Height Only"},
+        {"dummy88", "Maximum &Length Only"},
+        {"dummy13", "&View"},
+        {"Sections", "&Sections"},
+        {"Profile", "&Profile"},
+        {"Plan", "P&lan"},
+        {"TrueView", "&True View"},
+        {"dummy14", "&Patterns"},
+        {"dummy15", "&Nesting"},
+    };
+    for (const Item& item : items) {
+        QAction* action = w.Action(item.Name);
+        QVERIFY2(action != nullptr, item.Name);
+        QCOMPARE(action->text(), QString::fromUtf8(item.Caption));
+    }
+    for (const char* separator :
+         {"dummy3", "dummy5", "dummy20", "dummy16", "dummy30", "dummy10", "dummy87", "dummy22"}) {
+        QAction* action = w.Action(separator);
+        QVERIFY2(action != nullptr && action->isSeparator(), separator);
+    }
+    // The File menu in order, separators included.
+    const QList<QAction*> file = w.form->findChild<QMenu*>("dummy1")->actions();
+    QStringList names;
+    for (QAction* action : file) {
+        names << action->objectName();
+    }
+    QCOMPARE(names,
+             QStringList({"dummy2", "dummy3", "Dummy4", "dummy5", "dummy21", "dummy20", "dummy6"}));
+
+    // Check marks and enabled states at start-up.
+    QVERIFY(w.Action("AutoSpline")->isChecked());
+    QVERIFY(!w.Action("LockBulkheads")->isChecked());
+    QVERIFY(w.Action("Freshwater")->isChecked());
+    QVERIFY(!w.Action("Seawater")->isChecked());
+    QVERIFY(w.Action("TrueView")->isChecked());
+    QVERIFY(!w.Action("EnterHeel")->isEnabled());
+    for (const char* view : {"Sections", "Profile", "Plan"}) {
+        QVERIFY(!w.Action(view)->isChecked());
+    }
+
+    // The toggles change the model, and the check marks show the model.
+    w.Action("AutoSpline")->trigger();
+    QVERIFY(!w.Hull().AutoSpline);
+    QVERIFY(!w.Action("AutoSpline")->isChecked());
+    QCOMPARE(w.form->Status().Panel(2), std::string("MBm:0.00")); // nothing derived
+    w.Action("LockBulkheads")->trigger();
+    QVERIFY(w.app.Work.LockBulkheads);
+    QVERIFY(w.Action("LockBulkheads")->isChecked());
+    w.Action("TrueView")->trigger();
+    QVERIFY(!w.View().TrueView);
+    QCOMPARE(w.form->Status().Panel(1), std::string("false view"));
+    // Choosing a view checks it alone; choosing it again leaves it checked.
+    w.Action("Plan")->trigger();
+    w.Action("Profile")->trigger();
+    w.Action("Profile")->trigger();
+    QVERIFY(w.View().Profile && !w.View().Plan && !w.View().Sections);
+    QVERIFY(w.Action("Profile")->isChecked());
+    QVERIFY(!w.Action("Plan")->isChecked());
+    QVERIFY(w.form->Text1(0).hasFocus());
+    // Items not wired yet leave their check marks as the model says.
+    w.Action("EnterWaterline")->trigger();
+    QVERIFY(!w.Action("EnterWaterline")->isChecked());
+    w.Action("Seawater")->trigger();
+    QVERIFY(!w.Action("Seawater")->isChecked());
+}
+
+void Form1Test::layoutFollowsTheWindowSize() {
+    Window w;
+    Form1& form = *w.form;
+    // 345 and 2745 twips at 15 twips a pixel.
+    QCOMPARE(form.Picture2().width(), form.width() - 23);
+    QCOMPARE(form.Picture2().height(), form.height() - 183);
+    form.resize(1300, 900);
+    QTest::qWait(10);
+    QCOMPARE(form.Picture2().width(), 1300 - 23);
+    QCOMPARE(form.Picture2().height(), 900 - 183);
+    QCOMPARE(form.HScroll1().x(), form.Picture2().width() - 201);
+    QCOMPARE(form.Combo1().x(), form.Picture2().width() - 201);
+    // The backing image follows, and the view is drawn again at the new size.
+    QCOMPARE(form.Picture2().Image().width(), 1300 - 23 - 2);
+    QCOMPARE(form.Picture1(0).toolTip(), QStringLiteral("Click to edit Section view"));
+    QCOMPARE(form.findChild<QWidget*>("Command1")->toolTip(),
+             QStringLiteral("Spin view (or use keyboard)"));
+}
+
+void Form1Test::chineCountBoxClampsAndExtrapolates() {
+    Window w;
+    Form1& form = *w.form;
+    TypeInto(form.Text3(), "45");
+    QCOMPARE(form.Text3().text(), QStringLiteral("30"));
+    QCOMPARE(w.Hull().ChineCount, 30);
+    QCOMPARE(form.VScroll1().value(), 30);
+    TypeInto(form.Text3(), "1");
+    QCOMPARE(form.Text3().text(), QStringLiteral("2"));
+    QCOMPARE(w.Hull().ChineCount, 2);
+
+    // A fresh window: 6 then 7 fills chine 7 by extrapolation from chines 5 and 6.
+    Window fresh;
+    fresh.form->VScroll1().setValue(6);
+    QCOMPARE(fresh.form->Text3().text(), QStringLiteral("6"));
+    QCOMPARE(fresh.Hull().ChineCount, 6);
+    fresh.form->VScroll1().setValue(7);
+    const HullDocument& hull = fresh.Hull();
+    QCOMPARE(hull.ChineCount, 7);
+    for (int b = 0; b < 5; ++b) {
+        QCOMPARE(hull.OffsetX[b][7], 2 * hull.OffsetX[b][6] - hull.OffsetX[b][5]);
+        QCOMPARE(hull.OffsetY[b][7], 2 * hull.OffsetY[b][6] - hull.OffsetY[b][5]);
+    }
+    // Down to 6 and up again: chine 7 is shown as it was.
+    const double held = hull.OffsetY[2][7];
+    TypeInto(fresh.form->Text3(), "6");
+    TypeInto(fresh.form->Text3(), "7");
+    QCOMPARE(hull.OffsetY[2][7], held);
+}
+
+void Form1Test::stationBoxStoresOnEnterOnly() {
+    Window w;
+    Form1& form = *w.form;
+    w.Action("AutoSpline")->trigger();
+    QVERIFY(!w.Hull().AutoSpline);
+
+    TypeInto(form.Text1(2), "60");
+    // Any key checks Auto-Spline; nothing is stored before Enter.
+    QVERIFY(w.Hull().AutoSpline);
+    QVERIFY(w.Action("AutoSpline")->isChecked());
+    QCOMPARE(w.Hull().OffsetZ[2][1], 58.0);
+    QTest::keyClick(&form.Text1(2), Qt::Key_Return);
+    for (int c = 1; c <= 4; ++c) {
+        QCOMPARE(w.Hull().OffsetZ[2][c], 60.0);
+    }
+    QCOMPARE(form.Text1(2).text(), QStringLiteral("60"));
+    QCOMPARE(w.Hull().SplinePoints[1][7][3], 60.0); // the curves follow at once
+    // Text without a leading number stores 0.
+    TypeInto(form.Text1(3), "x9");
+    QTest::keyClick(&form.Text1(3), Qt::Key_Enter);
+    QCOMPARE(w.Hull().OffsetZ[3][4], 0.0);
+}
+
+void Form1Test::arrowKeysSpinThePerspective() {
+    Window w;
+    Form1& form = *w.form;
+    w.Action("Plan")->trigger();
+    const double step = std::abs(w.View().SpinStep);
+    TypeInto(form.Text1(1), "12");
+    form.Text1(1).setCursorPosition(1);
+    QTest::keyClick(&form.Text1(1), Qt::Key_Right);
+    // The window took the key: a spin to the right, the perspective view, the focus moved.
+    QCOMPARE(w.View().SpinStep, -step);
+    QVERIFY(!w.View().Plan);
+    QCOMPARE(form.Text1(1).cursorPosition(), 1);
+    QVERIFY(form.Text1(0).hasFocus());
+    QTest::keyClick(&form, Qt::Key_Down);
+    QCOMPARE(w.View().SpinStep, step);
+    QTest::keyClick(&form, Qt::Key_Up);
+    QCOMPARE(w.View().SpinStep, -step);
+    // A button turns by the sign the last key left.
+    const double before = w.View().ViewPoints[4][7][1];
+    QTest::mouseClick(form.findChild<QWidget*>("Command5"), Qt::LeftButton);
+    QVERIFY(w.View().ViewPoints[4][7][1] != before);
+    QCOMPARE(w.View().SpinStep, -step);
+}
+
+void Form1Test::autosaveWritesDefaultHullAndKeepsStatus() {
+    Window w;
+    w.app.Work.HullFileName = "other.hul";
+    w.form->Status().SetPanel(1, "Working on...other.hul");
+    w.form->Timer1Timer();
+    QVERIFY(w.Exists("default.hul"));
+    QVERIFY(!w.Exists("other.hul"));
+    QCOMPARE(LineCount(w.Folder() / "default.hul"), std::size_t{54 * 4 + 28});
+    QCOMPARE(w.form->Status().Panel(1), std::string("Working on...other.hul"));
+
+    // The file holds the hull as it stands, and reads back.
+    w.Hull().OffsetX[3][2] = 24.5;
+    w.form->Timer1Timer();
+    AppState back;
+    ResetToStartup(back);
+    QVERIFY(ReadHullFile(w.Folder(), "default.hul", back.Hull, back.Work));
+    QCOMPARE(back.Hull.OffsetX[3][2], 24.5);
+}
+
+void Form1Test::closingAsksWhetherToSave() {
+    Window w;
+    w.app.Work.HullFileName = "boat.hul";
+    w.app.Work.PitchAngle = 5;
+    w.dialogs.Asked.clear();
+
+    w.dialogs.NextMessageAnswer = MessageAnswer::Cancel;
+    QVERIFY(!w.form->close());
+    QVERIFY(w.form->isVisible());
+    QCOMPARE(w.dialogs.Asked, std::vector<std::string>{"Merrowin"});
+    QCOMPARE(w.app.Work.PitchAngle, 0.0); // the pitch stays reset
+    QVERIFY(!w.Exists("boat.hul"));
+
+    w.dialogs.NextMessageAnswer = MessageAnswer::No;
+    w.form->findChild<QAction*>("dummy6")->trigger(); // "&Exit"
+    QVERIFY(!w.form->isVisible());
+    QVERIFY(!w.Exists("boat.hul"));
+    QVERIFY(!w.Exists("default.hul"));
+
+    Window yes;
+    yes.app.Work.HullFileName = "boat.hul";
+    yes.Hull().OffsetY[1][3] = 17.25;
+    yes.dialogs.NextMessageAnswer = MessageAnswer::Yes;
+    QVERIFY(yes.form->close());
+    QVERIFY(yes.Exists("boat.hul"));
+    AppState back;
+    ResetToStartup(back);
+    QVERIFY(ReadHullFile(yes.Folder(), "boat.hul", back.Hull, back.Work));
+    QCOMPARE(back.Hull.OffsetY[1][3], 17.25);
+
+    // A save that cannot be written keeps the window open rather than lose the hull.
+    Window stuck;
+    stuck.app.Work.HullFileName = "no-such-folder/boat.hul";
+    stuck.dialogs.NextMessageAnswer = MessageAnswer::Yes;
+    QVERIFY(!stuck.form->close());
+    QVERIFY(stuck.form->isVisible());
+}
+
+void Form1Test::clearOldPatternsDeletesOnlyPatternFiles() {
+    Window w;
+    for (const char* name : {"bulk1.uc", "CHINE1.UC", "handplot.txt", "keep.txt", "boat.hul"}) {
+        std::ofstream(w.Folder() / name) << "x\r\n";
+    }
+    w.Action("dummy21")->trigger();
+    QVERIFY(!w.Exists("bulk1.uc"));
+    QVERIFY(!w.Exists("CHINE1.UC"));
+    QVERIFY(!w.Exists("handplot.txt"));
+    QVERIFY(w.Exists("keep.txt"));
+    QVERIFY(w.Exists("boat.hul"));
+    // Again with nothing to delete: no error.
+    w.Action("dummy21")->trigger();
+    QVERIFY(w.Exists("keep.txt"));
+}
+
+void Form1Test::leftDragInProfileMovesBulkhead() {
+    Window w;
+    PictureBox& view = w.form->Picture2();
+    w.Action("Profile")->trigger();
+    // Bulkhead 2 at chine 2, where the press picks it.
+    const QPoint start = view.ToWidget(w.Hull().OffsetZ[2][2], w.Hull().OffsetY[2][2]).toPoint();
+    const QPoint end = view.ToWidget(64, w.Hull().OffsetY[2][2]).toPoint();
+    QTest::mousePress(&view, Qt::LeftButton, Qt::NoModifier, start);
+    QCOMPARE(w.app.Work.SelectedChine, 2);
+    QCOMPARE(w.app.Work.SelectedBulkhead, 2);
+    QTest::mouseMove(&view, end);
+    QTest::mouseRelease(&view, Qt::LeftButton, Qt::NoModifier, end);
+
+    // The whole bulkhead moved to the mouse, within a pixel, and its station box shows it.
+    const double station = w.Hull().OffsetZ[2][1];
+    const double pixel = 1 / (view.ToWidget(1, 0).x() - view.ToWidget(0, 0).x());
+    QVERIFY2(std::abs(station - 64) <= pixel, qPrintable(QString::number(station)));
+    for (int c = 2; c <= 4; ++c) {
+        QCOMPARE(w.Hull().OffsetZ[2][c], station);
+    }
+    QCOMPARE(w.form->Text1(2).text().toStdString(), FormatNumber(station, "0.00"));
+    QCOMPARE(w.Hull().OffsetZ[1][1], 28.0);
+    // The read-out shows the dragged crossing.
+    QVERIFY(QString::fromStdString(w.form->Status().Panel(3)).endsWith("z"));
+}
+
+void Form1Test::rightDragZoomsAndThumbnailClears() {
+    Window w;
+    PictureBox& view = w.form->Picture2();
+    w.Action("Profile")->trigger();
+    const QPoint anchor = view.ToWidget(20, 40).toPoint();
+    const QPoint corner = view.ToWidget(60, 10).toPoint();
+    const QImage before = view.Image().copy();
+    QTest::mousePress(&view, Qt::RightButton, Qt::NoModifier, anchor);
+    QTest::mouseMove(&view, corner);
+    // The rubber band is on the picture while the button is held.
+    QVERIFY(view.Image() != before);
+    QTest::mouseRelease(&view, Qt::RightButton, Qt::NoModifier, corner);
+
+    const ViewState& state = w.View();
+    QVERIFY(state.ZoomX2 != 0);
+    QVERIFY(state.ZoomX1 < state.ZoomX2);
+    QVERIFY(state.ZoomY1 < state.ZoomY2);
+    // The band keeps the picture's proportions.
+    const double ratio = (state.ZoomX2 - state.ZoomX1) / (state.ZoomY2 - state.ZoomY1);
+    QVERIFY(std::abs(ratio - view.Width() / view.Height()) < 1e-3);
+    // The view now shows the zoom rectangle edge to edge.
+    const QPointF topLeft = view.ToUser(QPointF(1, 1));
+    QVERIFY(std::abs(topLeft.x() - state.ZoomX1) < 1e-3);
+    QVERIFY(std::abs(topLeft.y() - state.ZoomY2) < 1e-3);
+
+    // A click on the plan thumbnail clears the zoom and shows the plan.
+    QTest::mouseClick(&w.form->Picture1(2), Qt::LeftButton);
+    QCOMPARE(state.ZoomX1, 0.0f);
+    QCOMPARE(state.ZoomX2, 0.0f);
+    QCOMPARE(state.ZoomY2, 0.0f);
+    QVERIFY(state.Plan && !state.Profile);
+    QVERIFY(w.Action("Plan")->isChecked());
+    QVERIFY(w.form->Text1(0).hasFocus());
+    // The logo brings back the perspective at full extent.
+    QTest::mouseClick(&w.form->Picture3(), Qt::LeftButton);
+    QVERIFY(!state.Plan && !state.Profile && !state.Sections);
+}
+
+QTEST_MAIN(Form1Test)
+#include "Form1Test.moc"
