@@ -1,13 +1,27 @@
 // Hydrostatic state: the waterline, the water, the results of the last run and the heel values.
 #pragma once
 
+#include <string>
+#include <vector>
+
 namespace merrowin {
 
+// An integer range control of the toolkit's kind (the waterline scroll bar HScroll1): 16-bit
+// minimum, maximum and position, here in tenths of an inch. Change it only through the functions
+// of hydro/ScrollRange.h, which keep the position inside the range.
+struct ScrollRange {
+    int Min = 0;
+    int Max = 32767;
+    int Value = 0;
+    int SmallChange = 1; // one click on an arrow
+    int LargeChange = 1; // one click in the trough
+};
+
 struct HydroState {
-    double WaterlineHeight = 0; // inches
-    double WaterDensity = 8.3305; // pounds per US gallon; seawater 8.5556
-    double TargetDisplacement = 0;
-    double HeelAngle = 15; // degrees
+    double WaterlineHeight = 0;    // inches
+    double WaterDensity = 8.3305;  // pounds per US gallon; seawater 8.5556
+    double TargetDisplacement = 0; // pounds; 0 until a target is entered
+    double HeelAngle = 15;         // degrees
 
     double DisplacedVolume = 0; // cubic inches, both sides
     float Displacement = 0;     // pounds
@@ -20,6 +34,7 @@ struct HydroState {
     double CenterGravityX = 0, CenterGravityY = 0, CenterGravityZ = 0;
     double NominalWaterline = 0;
     int HeelLowered = 0;
+    double RightingMoment = 0; // foot-pounds, of the last heel report
 
     int ResultsIndex = -1;
 
@@ -28,6 +43,18 @@ struct HydroState {
     bool EnterHeelEnabled = false;      // "&Heel"
     bool HScroll1Visible = false;       // waterline scroll bar
     bool Combo1Visible = false;         // results list
+    bool FreshwaterChecked = true;      // "&Freshwater (20 C.)"
+    bool SeawaterChecked = false;       // "&Seawater"
+
+    ScrollRange HScroll1; // the waterline scroll bar, tenths of an inch
+
+    // Combo1, the results list: its lines, the text its box shows and the selected line (-1 none).
+    std::vector<std::string> ResultsLines;
+    std::string ResultsText = "Results";
+    int ResultsSelected = -1;
+
+    // Nesting depth of the scroll bar's change event (the sunk limit re-enters it).
+    int ScrollEventDepth = 0;
 };
 
 } // namespace merrowin

@@ -1,0 +1,161 @@
+// Rescaling the offsets and pitching the hull.
+#include "views/RescalePitch.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "text/NumberText.h"
+
+namespace merrowin {
+
+namespace {
+
+int ChinesInUse(const HullDocument& hull) {
+    return std::clamp(hull.ChineCount, 2, MaxChines);
+}
+
+bool AllFinite(const OffsetTable& table, int n) {
+    for (int b = 0; b < BulkheadCount; ++b) {
+        for (int c = 1; c <= n; ++c) {
+            if (!std::isfinite(table[b][c])) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+const char* RescalePrompt(RescaleItem item) {
+    switch (item) {
+    case RescaleItem::Beam:
+        return "Enter a new maximum beam:";
+    case RescaleItem::Height:
+        return "Enter a new maximum height:";
+    default:
+        return "Enter a new hull length:";
+    }
+}
+
+double RescaleCurrentValue(const WorkingValues& work, RescaleItem item) {
+    switch (item) {
+    case RescaleItem::Beam:
+        return work.MaxHalfBreadth;
+    case RescaleItem::Height:
+        return work.HullHeight;
+    default:
+        return work.HullLength;
+    }
+}
+
+bool RescaleHull(HullDocument& hull, WorkingValues& work, RescaleItem item, double newValue) {
+    const double current = RescaleCurrentValue(work, item);
+    // A current value of 0 (a hull with no extent, or Auto-Spline off for the beam) gives no
+    // factor; the hull is left as it is.
+    if (newValue == 0 || current == 0) {
+        return false;
+    }
+    const double factor = newValue / current;
+    if (!std::isfinite(factor)) {
+        return false;
+    }
+    const bool scaleX = item == RescaleItem::Overall || item == RescaleItem::Beam;
+    const bool scaleY = item == RescaleItem::Overall || item == RescaleItem::Height;
+    const bool scaleZ = item == RescaleItem::Overall || item == RescaleItem::Length;
+    const int n = ChinesInUse(hull);
+    OffsetTable x = hull.OffsetX, y = hull.OffsetY, z = hull.OffsetZ;
+    for (int b = 0; b < BulkheadCount; ++b) {
+        for (int c = 1; c <= n; ++c) {
+            if (scaleX) {
+                x[b][c] *= factor;
+            }
+            if (scaleY) {
+                y[b][c] *= factor;
+            }
+            if (scaleZ) {
+                z[b][c] *= factor;
+            }
+        }
+    }
+    if (!AllFinite(x, n) || !AllFinite(y, n) || !AllFinite(z, n)) {
+        return false;
+    }
+    hull.OffsetX = x;
+    hull.OffsetY = y;
+    hull.OffsetZ = z;
+    if (scaleZ) {
+        work.StationText[4] = BoxText(newValue);
+        for (int b = 1; b <= 3; ++b) {
+            work.StationText[static_cast<std::size_t>(b)] = BoxText(hull.OffsetZ[b][1]);
+        }
+    }
+    return true;
+}
+
+void ApplyPitch(AppState& app, RepaintHub& hub) {
+    WorkingValues& work = app.Work;
+    const double change = work.PitchAngle - work.AppliedPitch;
+    if (change == 0) {
+        hub.RepaintWindow();
+        return;
+    }
+    // The pitch's degree conversion uses 3.1415.
+    const double a = -change * 3.1415 / 180;
+    const double cosine = std::cos(a), sine = std::sin(a);
+    HullDocument& hull = app.Hull;
+    const int n = ChinesInUse(hull);
+
+    // Rotated into copies first, so that a failure leaves the hull as it was.
+    OffsetTable offsetY = hull.OffsetY, offsetZ = hull.OffsetZ;
+    SplineTable points = hull.SplinePoints;
+    for (int b = 0; b < BulkheadCount; ++b) {
+        for (int c = 1; c <= n; ++c) {
+            const double y = offsetY[b][c], z = offsetZ[b][c];
+            offsetZ[b][c] = z * cosine - y * sine;
+            offsetY[b][c] = y * cosine + z * sine;
+        }
+    }
+    // The shift brings the lowest and the foremost spline point to 0 (the true minima, whatever
+    // the hull's size).
+    double zMin = std::numeric_limits<double>::infinity();
+    double yMin = std::numeric_limits<double>::infinity();
+    for (int c = 1; c <= n; ++c) {
+        for (int p = 1; p <= PointsPerChine; ++p) {
+            auto& point = points[c][p];
+            const double y = point[2], z = point[3];
+            point[3] = z * cosine - y * sine;
+            point[2] = y * cosine + z * sine;
+            zMin = std::min(zMin, point[3]);
+            yMin = std::min(yMin, point[2]);
+        }
+    }
+    bool finite = std::isfinite(zMin) && std::isfinite(yMin);
+    for (int b = 0; b < BulkheadCount && finite; ++b) {
+        for (int c = 1; c <= n; ++c) {
+            offsetZ[b][c] -= zMin;
+            offsetY[b][c] -= yMin;
+        }
+    }
+    for (int c = 1; c <= n && finite; ++c) {
+        for (int p = 1; p <= PointsPerChine; ++p) {
+            points[c][p][3] -= zMin;
+            points[c][p][2] -= yMin;
+            finite = finite && std::isfinite(points[c][p][2]) && std::isfinite(points[c][p][3]);
+        }
+    }
+    finite = finite && AllFinite(offsetY, n) && AllFinite(offsetZ, n);
+    if (!finite) {
+        work.PitchAngle = work.AppliedPitch;
+        hub.RepaintWindow();
+        return;
+    }
+    hull.OffsetY = offsetY;
+    hull.OffsetZ = offsetZ;
+    hull.SplinePoints = points;
+    hub.RepaintWindow();
+    work.AppliedPitch = work.PitchAngle;
+}
+
+} // namespace merrowin
