@@ -36,12 +36,15 @@ std::optional<std::vector<std::string>> ParseFrames(const std::string& text) {
             return std::nullopt;
         }
         frames.push_back(item);
+        if (frames.size() > 8) {
+            return std::nullopt; // there are eight frame boxes
+        }
         if (comma == std::string::npos) {
             return frames;
         }
         start = comma + 1;
     }
-    return std::nullopt; // more than eight frames
+    return std::nullopt;
 }
 
 } // namespace
