@@ -1,20 +1,280 @@
 // merrowin-cli hydro, displacement, heel and transform: the hydrostatics from the command line.
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <string>
+#include <vector>
+
 #include "Commands.h"
+#include "hydro/HydroCommands.h"
+#include "hydro/Results.h"
+#include "hydro/ScrollRange.h"
+#include "hydro/WaterlineControl.h"
+#include "model/AppState.h"
+#include "model/HullFile.h"
+#include "patterns/PlotFile.h"
+#include "views/HeadlessWindow.h"
 
 namespace merrowin::cli {
 
-int RunHydro(const std::vector<std::string>&) {
-    return Usage("merrowin-cli hydro FILE --waterline H [--seawater] [--json]");
+namespace {
+
+const char* const HydroUsage = "merrowin-cli hydro FILE --waterline H [--seawater] [--json]";
+const char* const DisplacementUsage =
+    "merrowin-cli displacement FILE --target LBS [--seawater] [--json]";
+const char* const HeelUsage =
+    "merrowin-cli heel FILE --waterline H --angle DEG [--seawater] [--json]";
+const char* const TransformUsage = "merrowin-cli transform FILE -o OUT [--overall V | --beam V | "
+                                   "--height V | --length V] [--pitch DEG]";
+
+// The arguments of one subcommand: the hull file, options that take a value, and switches.
+struct Arguments {
+    std::string File;
+    std::vector<std::pair<std::string, std::string>> Values; // option, its text as given
+    bool Seawater = false;
+    bool Json = false;
+
+    const std::string* Find(const std::string& option) const {
+        for (const auto& [name, text] : Values) {
+            if (name == option) {
+                return &text;
+            }
+        }
+        return nullptr;
+    }
+};
+
+// Strict parse: FILE once, each value option at most once and followed by a finite number, the
+// switches allowed, nothing else.
+bool Parse(const std::vector<std::string>& args, const std::vector<std::string>& valueOptions,
+           bool allowSwitches, Arguments& parsed) {
+    bool haveFile = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        bool isValueOption = false;
+        for (const auto& option : valueOptions) {
+            isValueOption = isValueOption || arg == option;
+        }
+        if (isValueOption) {
+            double number = 0;
+            if (i + 1 >= args.size() || parsed.Find(arg) != nullptr) {
+                return false;
+            }
+            const std::string& text = args[++i];
+            if (arg != "-o" && !ParseStrictNumber(text, number)) {
+                return false;
+            }
+            parsed.Values.emplace_back(arg, text);
+        } else if (allowSwitches && arg == "--seawater") {
+            parsed.Seawater = true;
+        } else if (allowSwitches && arg == "--json") {
+            parsed.Json = true;
+        } else if (!haveFile && !arg.empty() && arg[0] != '-') {
+            parsed.File = arg;
+            haveFile = true;
+        } else {
+            return false;
+        }
+    }
+    return haveFile;
 }
-int RunDisplacement(const std::vector<std::string>&) {
-    return Usage("merrowin-cli displacement FILE --target LBS [--seawater] [--json]");
+
+double NumberOf(const std::string& text) {
+    double value = 0;
+    ParseStrictNumber(text, value);
+    return value;
 }
-int RunHeel(const std::vector<std::string>&) {
-    return Usage("merrowin-cli heel FILE --waterline H --angle DEG [--seawater] [--json]");
+
+// The start of every subcommand, as `merrowin-cli geometry` starts: the start-up state, the hull
+// file read over it, the plotter scale, and the repaint's model steps.
+bool LoadHull(AppState& app, const std::filesystem::path& folder, const std::string& file) {
+    ResetToStartup(app);
+    if (!ReadHullFile(folder, file, app.Hull, app.Work)) {
+        std::cerr << "merrowin-cli: cannot read " << file << "\n";
+        return false;
+    }
+    ReadPlotterScale(folder, app.Work.PlotXScale, app.Work.PlotYScale);
+    return true;
 }
-int RunTransform(const std::vector<std::string>&) {
-    return Usage("merrowin-cli transform FILE -o OUT [--overall V | --beam V | --height V | "
-                 "--length V] [--pitch DEG]");
+
+void UseSeawater(HydroState& hydro) {
+    hydro.FreshwaterChecked = false;
+    hydro.SeawaterChecked = true;
+    hydro.WaterDensity = 8.5556;
+}
+
+nlohmann::ordered_json Values(const HydroState& h) {
+    nlohmann::ordered_json values;
+    values["WaterlineHeight"] = h.WaterlineHeight;
+    values["DisplacedVolume"] = h.DisplacedVolume;
+    values["Displacement"] = SingleValue(h.Displacement);
+    values["WaterlineLength"] = SingleValue(h.WaterlineLength);
+    values["WaterlineFore"] = h.WaterlineFore;
+    values["WaterlineAft"] = h.WaterlineAft;
+    values["CenterBuoyancyX"] = h.CenterBuoyancyX;
+    values["CenterBuoyancyY"] = h.CenterBuoyancyY;
+    values["CenterBuoyancyZ"] = h.CenterBuoyancyZ;
+    values["LateralArea"] = h.LateralArea;
+    values["LateralCenterZ"] = h.LateralCenterZ;
+    values["LateralCenterY"] = h.LateralCenterY;
+    values["ButtockAngle"] = h.ButtockAngle;
+    values["PrismaticCoeff"] = h.PrismaticCoeff;
+    values["DLRatio"] = h.DLRatio;
+    values["SLRatio"] = h.SLRatio;
+    values["DispSpeed"] = h.DispSpeed;
+    return values;
+}
+
+int Print(HeadlessWindow& window, const HydroState& h, bool json, bool heel) {
+    const std::string status = window.Status().Panel(1);
+    std::string out;
+    if (json) {
+        nlohmann::ordered_json document;
+        document["status"] = status;
+        document["report"] = h.ResultsLines;
+        nlohmann::ordered_json values = Values(h);
+        if (heel) {
+            values["CenterGravityX"] = h.CenterGravityX;
+            values["CenterGravityY"] = h.CenterGravityY;
+            values["CenterGravityZ"] = h.CenterGravityZ;
+            values["HeelAngle"] = h.HeelAngle;
+            values["RightingMoment"] = h.RightingMoment;
+        }
+        document["values"] = values;
+        out = document.dump(2) + "\n";
+    } else {
+        out = status + "\n";
+        for (const auto& line : h.ResultsLines) {
+            out += line + "\n";
+        }
+    }
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
+} // namespace
+
+int RunHydro(const std::vector<std::string>& args) {
+    Arguments parsed;
+    if (!Parse(args, {"--waterline"}, true, parsed) || parsed.Find("--waterline") == nullptr) {
+        return Usage(HydroUsage);
+    }
+    const std::filesystem::path folder = std::filesystem::current_path();
+    AppState app;
+    if (!LoadHull(app, folder, parsed.File)) {
+        return 2;
+    }
+    HeadlessWindow window(app, HeadlessWindow::Drawing::Discard);
+    window.RepaintWindow();
+    HydroState& h = app.Work.Hydro;
+    if (parsed.Seawater) {
+        UseSeawater(h);
+    }
+    // The waterline as the slider would hold it, so that a sunk hull is brought down below its
+    // lowest sheer point as the window does.
+    const double waterline = NumberOf(*parsed.Find("--waterline"));
+    h.HScroll1.Value = ScrollUnits(TenthsOf(waterline));
+    h.WaterlineHeight = waterline;
+    UiServices ui = window.Services();
+    const HydroContext context{ui, &folder};
+    ComputeWaterline(app, context);
+    return Print(window, h, parsed.Json, false);
+}
+
+int RunDisplacement(const std::vector<std::string>& args) {
+    Arguments parsed;
+    if (!Parse(args, {"--target"}, true, parsed) || parsed.Find("--target") == nullptr) {
+        return Usage(DisplacementUsage);
+    }
+    const std::filesystem::path folder = std::filesystem::current_path();
+    AppState app;
+    if (!LoadHull(app, folder, parsed.File)) {
+        return 2;
+    }
+    HeadlessWindow window(app, HeadlessWindow::Drawing::Discard);
+    window.RepaintWindow();
+    if (parsed.Seawater) {
+        UseSeawater(app.Work.Hydro);
+    }
+    window.Boxes().InputAnswers = {*parsed.Find("--target")};
+    UiServices ui = window.Services();
+    DisplacementCommand(app, ui, folder);
+    return Print(window, app.Work.Hydro, parsed.Json, false);
+}
+
+int RunHeel(const std::vector<std::string>& args) {
+    Arguments parsed;
+    if (!Parse(args, {"--waterline", "--angle"}, true, parsed) ||
+        parsed.Find("--waterline") == nullptr || parsed.Find("--angle") == nullptr) {
+        return Usage(HeelUsage);
+    }
+    const std::filesystem::path folder = std::filesystem::current_path();
+    AppState app;
+    if (!LoadHull(app, folder, parsed.File)) {
+        return 2;
+    }
+    HeadlessWindow window(app, HeadlessWindow::Drawing::Discard);
+    window.RepaintWindow();
+    if (parsed.Seawater) {
+        UseSeawater(app.Work.Hydro);
+    }
+    UiServices ui = window.Services();
+    WaterlineCommand(app, ui, folder);
+    WaterlineScrolled(app, ui, folder,
+                      ScrollUnits(TenthsOf(NumberOf(*parsed.Find("--waterline")))));
+    window.Boxes().InputAnswers = {*parsed.Find("--angle")};
+    HeelCommand(app, ui, folder);
+    return Print(window, app.Work.Hydro, parsed.Json, true);
+}
+
+int RunTransform(const std::vector<std::string>& args) {
+    Arguments parsed;
+    const std::vector<std::string> rescales = {"--overall", "--beam", "--height", "--length"};
+    std::vector<std::string> options = rescales;
+    options.push_back("-o");
+    options.push_back("--pitch");
+    if (!Parse(args, options, false, parsed) || parsed.Find("-o") == nullptr ||
+        parsed.Find("-o")->empty()) {
+        return Usage(TransformUsage);
+    }
+    std::optional<RescaleItem> item;
+    std::string answer;
+    static constexpr RescaleItem Items[] = {RescaleItem::Overall, RescaleItem::Beam,
+                                            RescaleItem::Height, RescaleItem::Length};
+    for (std::size_t i = 0; i < rescales.size(); ++i) {
+        if (const std::string* text = parsed.Find(rescales[i])) {
+            if (item) {
+                return Usage(TransformUsage); // one rescale at a time
+            }
+            item = Items[i];
+            answer = *text;
+        }
+    }
+    const std::filesystem::path folder = std::filesystem::current_path();
+    AppState app;
+    if (!LoadHull(app, folder, parsed.File)) {
+        return 2;
+    }
+    HeadlessWindow window(app, HeadlessWindow::Drawing::Discard);
+    window.RepaintWindow();
+    UiServices ui = window.Services();
+    if (item) {
+        window.Boxes().InputAnswers = {answer};
+        RescaleCommand(app, ui, *item);
+    }
+    if (const std::string* pitch = parsed.Find("--pitch")) {
+        window.Boxes().NextMessageAnswer = MessageAnswer::Ok;
+        window.Boxes().InputAnswers = {*pitch};
+        PitchCommand(app, ui, folder);
+    }
+    const std::string& out = *parsed.Find("-o");
+    if (!WriteHullFile(folder, out, app.Hull)) {
+        std::cerr << "merrowin-cli: cannot write " << out << "\n";
+        return 1;
+    }
+    return 0;
 }
 
 } // namespace merrowin::cli
