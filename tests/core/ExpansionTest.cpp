@@ -54,6 +54,24 @@ void TwistedPanel(std::vector<Point3>& p, std::vector<Point3>& q) {
     }
 }
 
+// The plot file of a strip at 500 units per inch on x and the given scale on y, without marks.
+std::string PlotOf(const DevelopedStrip& strip, double yScale = 500) {
+    StrokeFont noFont;
+    MemoryStatusBar status;
+    return ExpandedPanelPlot(strip, 500, yScale, "01-02-2027", noFont, status);
+}
+
+// The coordinate lines that follow the "/* hand plot */" markers: the outline points.
+std::vector<std::string> MarkedPoints(const std::vector<std::string>& lines) {
+    std::vector<std::string> marked;
+    for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
+        if (lines[i] == "/* hand plot */") {
+            marked.push_back(lines[i + 1]);
+        }
+    }
+    return marked;
+}
+
 double Cross(FlatPoint o, FlatPoint a, FlatPoint b) {
     return (a.X - o.X) * (b.Y - o.Y) - (a.Y - o.Y) * (b.X - o.X);
 }
@@ -127,26 +145,13 @@ TEST(Expansion, CylinderDevelopsToItsRectangle) {
     }
 
     // In the plot file every outline point is within one plotter unit of the exact rectangle.
-    StrokeFont noFont;
-    MemoryStatusBar status;
-    const std::string plot = ExpandedPanelPlot(strip, 500, 500, "01-02-2027", noFont, status);
-    const std::vector<std::string> lines = SplitLines(plot);
-    std::vector<std::string> marked;
-    for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
-        if (lines[i] == "/* hand plot */") {
-            marked.push_back(lines[i + 1]);
-        }
-    }
+    const std::vector<std::string> marked = MarkedPoints(SplitLines(PlotOf(strip)));
     ASSERT_EQ(marked.size(), 26u);
     for (int k = 0; k < 26; ++k) {
-        const bool upper = k >= 13;
-        const int station = upper ? 25 - k : k;
-        const double x = along[station] * 500, y = (upper ? rung : 0) * 500;
-        std::istringstream in(marked[k]);
-        double px = 0, py = 0;
-        in >> px >> py;
-        EXPECT_LE(std::fabs(px - std::floor(x)), 1) << marked[k];
-        EXPECT_LE(std::fabs(py - std::floor(y)), 1) << marked[k];
+        const bool upper = k >= 13; // the upper edge comes back from aft to forward
+        const PlotTokens t = TokenisePlotLine(marked[k], false);
+        EXPECT_LE(std::fabs(t.X - std::floor(along[upper ? 25 - k : k] * 500)), 1) << marked[k];
+        EXPECT_LE(std::fabs(t.Y - std::floor((upper ? rung : 0) * 500)), 1) << marked[k];
     }
 }
 
@@ -180,7 +185,7 @@ TEST(Expansion, ConeOnItsGeneratorsDevelopsToItsSector) {
     }
 }
 
-TEST(Expansion, SidesThatCloseNoTriangleStillGiveAFiniteStrip) {
+TEST(Expansion, BadTriangulationsGiveAFiniteStripAndEndWhereTheChordsStop) {
     std::vector<Point3> p, q;
     TwistedPanel(p, q);
     Triangulation tri = StripOf(p, q);
@@ -193,29 +198,17 @@ TEST(Expansion, SidesThatCloseNoTriangleStillGiveAFiniteStrip) {
     for (const FlatPoint& v : strip.Points) {
         EXPECT_TRUE(std::isfinite(v.X) && std::isfinite(v.Y));
     }
-    StrokeFont noFont;
-    MemoryStatusBar status;
-    const std::string plot = ExpandedPanelPlot(strip, 500, 500, "01-02-2027", noFont, status);
+    const std::string plot = PlotOf(strip);
     EXPECT_EQ(plot.find("nan"), std::string::npos);
     EXPECT_EQ(plot.find("inf"), std::string::npos);
-}
 
-TEST(Expansion, StripEndsAtTheFirstTriangleWithoutAChord) {
-    std::vector<Point3> p, q;
-    TwistedPanel(p, q);
-    Triangulation tri = StripOf(p, q);
-    tri.Lower[4] = 0; // triangle 4 has neither chord
-    const DevelopedStrip strip = DevelopStrip(tri);
-    EXPECT_EQ(strip.Triangles.size(), 4u);
-    EXPECT_EQ(strip.Points.size(), 6u);
-
-    const DevelopedStrip empty = DevelopStrip(Triangulation{});
-    EXPECT_EQ(empty.Triangles.size(), 0u);
-    StrokeFont noFont;
-    MemoryStatusBar status;
-    // Nothing to cut but the forward rung's two points: the outline still begins and ends.
-    const std::string plot = ExpandedPanelPlot(empty, 500, 500, "d", noFont, status);
-    EXPECT_NE(plot.find("start_plot"), std::string::npos);
+    tri.Lower[4] = 0; // triangle 4 has neither chord: the strip ends there
+    EXPECT_EQ(DevelopStrip(tri).Triangles.size(), 4u);
+    Triangulation rungOnly;
+    rungOnly.Rungs[0] = 10;
+    const DevelopedStrip bare = DevelopStrip(rungOnly);
+    EXPECT_EQ(bare.Points.size(), 2u);
+    EXPECT_EQ(MarkedPoints(SplitLines(PlotOf(bare))).size(), 2u); // the forward rung only
 }
 
 TEST(Expansion, OutlineSplineReproducesCubicsAndPassesThroughThePoints) {
@@ -248,7 +241,6 @@ TEST(Expansion, OutlineDropsPointsThatPrintAlikeAndStopsAt51) {
     DevelopedStrip strip;
     auto add = [&](double x, double y, bool upper) {
         strip.Points.push_back({x, y});
-        strip.OnUpperEdge.push_back(upper);
         (upper ? strip.Upper : strip.Lower).push_back(static_cast<int>(strip.Points.size()) - 1);
     };
     add(0, 0, false);
@@ -258,18 +250,13 @@ TEST(Expansion, OutlineDropsPointsThatPrintAlikeAndStopsAt51) {
     add(5, 10, true);
     const std::vector<FlatPoint> outline = OutlinePoints(strip);
     ASSERT_EQ(outline.size(), 4u);
-    EXPECT_EQ(outline[1].X, 5);
-    EXPECT_EQ(outline[2].Y, 10); // upper edge from aft to forward
-    EXPECT_EQ(outline[3].Y, 10);
+    EXPECT_EQ(outline[1].Y, 0.04);
+    EXPECT_EQ(outline[2].X, 5); // the upper edge from aft to forward
     EXPECT_EQ(outline[3].X, 0);
-
-    DevelopedStrip many;
     for (int k = 0; k < 80; ++k) {
-        many.Points.push_back({double(k), 0});
-        many.OnUpperEdge.push_back(false);
-        many.Lower.push_back(k);
+        add(k + 10, 0, false);
     }
-    EXPECT_EQ(OutlinePoints(many).size(), 51u);
+    EXPECT_EQ(OutlinePoints(strip).size(), 51u);
 }
 
 // Counts the lines of a text equal to the given one.
@@ -314,12 +301,7 @@ TEST(Expansion, PanelPlotHasRulingLinesMarksAndAnOpenOutline) {
     auto lineOf = [](FlatPoint v) {
         return IntText(IntFloor(v.X * 500)) + " " + IntText(IntFloor(v.Y * 250)) + " acut";
     };
-    std::vector<std::string> marked;
-    for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
-        if (lines[i] == "/* hand plot */") {
-            marked.push_back(lines[i + 1]);
-        }
-    }
+    const std::vector<std::string> marked = MarkedPoints(lines);
     ASSERT_EQ(marked.size(), 26u);
     EXPECT_EQ(marked[12], lineOf(strip.Points[24]));
     EXPECT_EQ(marked[13], lineOf(strip.Points[25]));
@@ -336,14 +318,10 @@ std::string ReadRaw(const fs::path& path) {
 
 std::string TriangulationFileText(const Triangulation& tri) {
     std::string text = PrintNumber(tri.Factor) + "\r\n";
-    for (double u : tri.Upper) {
-        text += PrintNumber(u) + "\r\n";
-    }
-    for (double d : tri.Rungs) {
-        text += PrintNumber(d) + "\r\n";
-    }
-    for (double l : tri.Lower) {
-        text += PrintNumber(l) + "\r\n";
+    for (const auto* list : {tri.Upper.data(), tri.Rungs.data(), tri.Lower.data()}) {
+        for (std::size_t i = 0; i < (list == tri.Rungs.data() ? 26u : 25u); ++i) {
+            text += PrintNumber(list[i]) + "\r\n";
+        }
     }
     return text;
 }

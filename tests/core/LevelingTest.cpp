@@ -3,10 +3,8 @@
 
 #include <cmath>
 #include <fstream>
-#include <sstream>
 
 #include "TempFolder.h"
-#include "patterns/Expansion.h"
 #include "patterns/Leveling.h"
 #include "patterns/PlotFile.h"
 
@@ -92,44 +90,6 @@ TEST(Leveling, LevelPatternsRewritesOnlyTheRunsPanels) {
     EXPECT_EQ(ReadRaw(folder.Path() / "deck.uc"), SlantedPanel);
     EXPECT_EQ(ReadRaw(folder.Path() / "bhead1.uc"), SlantedPanel);
     EXPECT_FALSE(fs::exists(folder.Path() / "chine2.uc"));
-}
-
-TEST(Leveling, DevelopedPanelIsTurnedAsAWholeAboutItsOrigin) {
-    // A strip of leaning parallelograms develops at a slant. Leveling turns it, marks, ruling
-    // lines and outline together: the origin stays, distances stay, the slant is gone.
-    Triangulation tri;
-    for (int k = 0; k < 12; ++k) {
-        tri.Upper[2 * k + 1] = 12;
-        tri.Lower[2 * k] = 12;
-        tri.Rungs[2 * k] = 18;
-        tri.Rungs[2 * k + 1] = std::hypot(9.0, 18.0); // longer diagonals: the rungs lean
-    }
-    tri.Rungs[24] = 18;
-    const DevelopedStrip strip = DevelopStrip(tri);
-    StrokeFont noFont;
-    MemoryStatusBar status;
-    const std::string plot = ExpandedPanelPlot(strip, 500, 500, "01-02-2027", noFont, status);
-    const double angle = LevelingAngle(plot, 500, 500);
-    EXPECT_GT(std::fabs(angle), 0.1);
-    const std::string leveled = TurnPlot(plot, angle, 500, 500);
-    // The fit of the turned points is not exactly level (a least-squares line of y on x is
-    // not turned with its points), but the slant is gone.
-    EXPECT_LT(std::fabs(LevelingAngle(leveled, 500, 500)), 0.01);
-
-    const std::vector<std::string> before = SplitLines(plot), after = SplitLines(leveled);
-    ASSERT_EQ(before.size(), after.size());
-    EXPECT_EQ(after[1], before[1]);
-    EXPECT_EQ(after[2], "0 0 acut"); // the first ruling line starts at the origin
-    for (std::size_t i = 0; i < before.size(); ++i) {
-        if (before[i].find("acut") == std::string::npos) {
-            EXPECT_EQ(after[i], before[i]);
-            continue;
-        }
-        const PlotTokens b = TokenisePlotLine(before[i], false);
-        const PlotTokens a = TokenisePlotLine(after[i], false);
-        EXPECT_NEAR(std::hypot(a.X, a.Y), std::hypot(b.X, b.Y), 1.0) << before[i];
-        EXPECT_EQ(a.Rest, " acut");
-    }
 }
 
 } // namespace
