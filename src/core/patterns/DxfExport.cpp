@@ -1,6 +1,7 @@
 // DXF export: plot files translated into two-dimensional DXF drawings in inches.
 #include "patterns/DxfExport.h"
 
+#include <utility>
 #include <vector>
 
 #include "patterns/PatternFiles.h"
@@ -11,13 +12,15 @@ namespace merrowin {
 
 namespace {
 
+// A position in inches with its printed numbers: each LINE starts where the last one ended,
+// so every number is printed once.
 struct Position {
-    double X = 0, Y = 0; // inches
+    std::string X = PrintNumber(0), Y = PrintNumber(0);
 };
 
 Position ReadPosition(std::string_view line, double plotXScale, double plotYScale) {
     const PlotTokens t = TokenisePlotLine(line, false);
-    return {t.X / plotXScale, t.Y / plotYScale};
+    return {PrintNumber(t.X / plotXScale), PrintNumber(t.Y / plotYScale)};
 }
 
 void Group(TextOut& out, std::string_view code, std::string_view value) {
@@ -28,8 +31,8 @@ void Group(TextOut& out, std::string_view code, std::string_view value) {
 void Vertex(TextOut& out, Position p) {
     Group(out, "  0", "VERTEX");
     Group(out, "  8", "0");
-    Group(out, " 10", PrintNumber(p.X));
-    Group(out, " 20", PrintNumber(p.Y));
+    Group(out, " 10", p.X);
+    Group(out, " 20", p.Y);
 }
 
 bool Contains(std::string_view line, std::string_view word) {
@@ -53,15 +56,15 @@ std::string PlotToDxf(std::string_view plotText, double plotXScale, double plotY
             } else if (Contains(line, "pendown")) {
                 penDown = true;
             } else if (Contains(line, "acut") || Contains(line, "aline")) {
-                previous = current;
+                previous = std::move(current);
                 current = ReadPosition(line, plotXScale, plotYScale);
                 if (penDown) {
                     Group(out, "  0", "LINE");
                     Group(out, "  8", "0");
-                    Group(out, " 10", PrintNumber(previous.X));
-                    Group(out, " 20", PrintNumber(previous.Y));
-                    Group(out, " 11", PrintNumber(current.X));
-                    Group(out, " 21", PrintNumber(current.Y));
+                    Group(out, " 10", previous.X);
+                    Group(out, " 20", previous.Y);
+                    Group(out, " 11", current.X);
+                    Group(out, " 21", current.Y);
                 }
             } else if (Contains(line, "start_spline")) {
                 // Every line of the block is one point up to the end line or the end of the

@@ -18,6 +18,16 @@ bool IsPointLine(std::string_view line) {
            line.find("spline_pt") != std::string_view::npos;
 }
 
+// The "0" format of a plot coordinate: the nearest whole number, halves away from zero, never
+// "-0". Kept apart from the general formatter because a panel has hundreds of points.
+std::string WholeText(double value) {
+    const double rounded = std::round(value);
+    if (!std::isfinite(rounded)) {
+        return "0";
+    }
+    return IntText(IntFloor(rounded)); // a whole number already: IntFloor only clamps it
+}
+
 } // namespace
 
 double LevelingAngle(std::string_view plotText, double plotXScale, double plotYScale) {
@@ -62,8 +72,7 @@ std::string TurnPlot(std::string_view plotText, double angle, double plotXScale,
         const PlotTokens t = TokenisePlotLine(line, false);
         const double x = t.X / plotXScale, y = t.Y / plotYScale;
         const double turnedX = x * c - y * s, turnedY = x * s + y * c;
-        out.Line(FormatNumber(turnedX * plotXScale, "0") + " " +
-                 FormatNumber(turnedY * plotYScale, "0") + t.Rest);
+        out.Line(WholeText(turnedX * plotXScale) + " " + WholeText(turnedY * plotYScale) + t.Rest);
     }
     return out.Content();
 }
@@ -83,12 +92,11 @@ void LevelPatterns(const fs::path& folder, const HullDocument& hull, WorkingValu
             continue;
         }
         const double angle = LevelingAngle(*text, work.PlotXScale, work.PlotYScale);
-        // The turned panel goes to "temp" first and is then copied over the panel file in one
-        // step, so a failed write never leaves the panel half rewritten.
-        if (WriteFileAtomic(folder, "temp",
-                            TurnPlot(*text, angle, work.PlotXScale, work.PlotYScale))) {
-            CopyFileAtomic(folder, "temp", path->filename().string());
-        }
+        // The turned panel is written to a temporary file beside it that then replaces it in
+        // one step, so a failed write never leaves the panel half rewritten. No separate "temp"
+        // file is kept: the atomic replacement is that temporary file.
+        WriteFileAtomic(folder, path->filename().string(),
+                        TurnPlot(*text, angle, work.PlotXScale, work.PlotYScale));
     }
     status.SetPanel(1, "Done...");
 }
