@@ -53,14 +53,6 @@ TEST_F(ViewCommands, MenuThumbnailAndLogoChooseTheView) {
     EXPECT_EQ(EditedView(app.Work.View), ViewKind::Perspective);
 }
 
-TEST_F(ViewCommands, TrueViewTogglesWithItsStatusText) {
-    ToggleTrueView(app, window.Status(), window);
-    EXPECT_FALSE(app.Work.View.TrueView);
-    EXPECT_EQ(window.Status().Panel(1), "false view");
-    ToggleTrueView(app, window.Status(), window);
-    EXPECT_EQ(window.Status().Panel(1), "true view");
-}
-
 TEST_F(ViewCommands, ArrowKeysSetTheSpinSignForLaterClicks) {
     const double step = std::abs(app.Work.View.SpinStep);
     const auto start = Bow();

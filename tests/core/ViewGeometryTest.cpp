@@ -1,6 +1,5 @@
 // View geometry: the view choice, the main view's extents and the perspective orientation.
 #include <cmath>
-#include <limits>
 
 #include <gtest/gtest.h>
 
@@ -187,13 +186,6 @@ TEST(ViewGeometry, MastStepFollowsTheStepChineAndRaisesTheHeight) {
     height = 500;
     RaiseHeightForRig(hull, view, height);
     EXPECT_EQ(height, 500);
-}
-
-TEST(ViewGeometry, ToSingleHoldsTheFloatRange) {
-    EXPECT_EQ(ToSingle(1e300), std::numeric_limits<float>::max());
-    EXPECT_EQ(ToSingle(-1e300), -std::numeric_limits<float>::max());
-    EXPECT_EQ(ToSingle(std::nan("")), 0.0f);
-    EXPECT_EQ(ToSingle(12.5), 12.5f);
 }
 
 } // namespace
