@@ -93,7 +93,12 @@ double IntegrateSections(const HullDocument& hull, int n, double w, double& volu
     return largest;
 }
 
-// The immersed profile (plane Z, Y) as a fan of triangles around (Z hullLength / 2, Y w).
+// The immersed profile (plane Z, Y) as a fan of triangles around (Z hullLength / 2, Y w) over
+// its outline: down the stem from the waterline, aft along the keel, up the transom. Each
+// triangle is taken in the outline's direction and the signed areas are summed, so that the
+// profile comes out whole also when the fan's apex lies outside it (a waterline that does not
+// reach the middle station); where the apex lies on the waterline between the ends, as it
+// normally does, every triangle has the same sign and the sum is that of their sizes.
 struct LateralSums {
     double Area = 0, MomentZ = 0, MomentY = 0;
     double Fore = 0, Aft = 0;
@@ -104,8 +109,9 @@ LateralSums IntegrateProfile(const HullDocument& hull, int n, double w, double h
     LateralSums sums;
     sums.Aft = hullLength;
     const double apexZ = hullLength / 2;
+    // The triangle apex, (z1, y1), (z2, y2), with (z1, y1) before (z2, y2) along the outline.
     auto add = [&](double z1, double y1, double z2, double y2) {
-        const double area = std::fabs(DoubledArea(apexZ, w, z1, y1, z2, y2)) / 2;
+        const double area = DoubledArea(apexZ, w, z1, y1, z2, y2) / 2;
         sums.Area += area;
         sums.MomentZ += area * (apexZ + z1 + z2) / 3;
         sums.MomentY += area * (w + y1 + y2) / 3;
@@ -127,12 +133,10 @@ LateralSums IntegrateProfile(const HullDocument& hull, int n, double w, double h
             crossing(a, b, sums.Fore);
             prevZ = sums.Fore;
             prevY = w;
-            add(b[Z], b[Y], prevZ, prevY);
-        } else if (b[Y] < w) {
-            add(b[Z], b[Y], prevZ, prevY);
-        } else {
+        } else if (!(b[Y] < w)) {
             continue;
         }
+        add(prevZ, prevY, b[Z], b[Y]);
         prevZ = b[Z];
         prevY = b[Y];
     }
@@ -156,10 +160,16 @@ LateralSums IntegrateProfile(const HullDocument& hull, int n, double w, double h
         const auto& b = s[c + 1][PointsPerChine];
         if (a[Y] < w && b[Y] > w) {
             crossing(a, b, sums.Aft);
-            add(sums.Aft, w, a[Z], a[Y]);
+            add(a[Z], a[Y], sums.Aft, w);
         } else if (b[Y] < w) {
             add(a[Z], a[Y], b[Z], b[Y]);
         }
+    }
+    // The outline runs clockwise in (Z, Y); report the size and centre.
+    if (sums.Area < 0) {
+        sums.Area = -sums.Area;
+        sums.MomentZ = -sums.MomentZ;
+        sums.MomentY = -sums.MomentY;
     }
     return sums;
 }

@@ -1,0 +1,125 @@
+// The heel analysis: rotation, report, failure and the upright points kept safe.
+#include <cmath>
+
+#include <gtest/gtest.h>
+
+#include "HydroTestHulls.h"
+#include "TempFolder.h"
+#include "hydro/Heel.h"
+#include "hydro/HydroCommands.h"
+#include "text/NumberText.h"
+#include "views/HeadlessWindow.h"
+
+namespace merrowin {
+namespace {
+
+class Heel : public ::testing::Test {
+protected:
+    Heel() : window(app, HeadlessWindow::Drawing::Record) {
+        ResetToStartup(app);
+        window.RepaintWindow();
+    }
+    // Waterline control on at a waterline, then "&Heel" answered with an angle.
+    void HeelAt(double waterline, const std::string& angle) {
+        WaterlineCommand(app, ui, folder.Path());
+        WaterlineScrolled(app, ui, folder.Path(), static_cast<int>(std::lround(10 * waterline)));
+        window.Boxes().InputAnswers = {angle};
+        HeelCommand(app, ui, folder.Path());
+    }
+    AppState app;
+    HeadlessWindow window;
+    test::TempFolder folder;
+    UiServices ui = window.Services();
+    HydroState& hydro = app.Work.Hydro;
+};
+
+TEST(HeelRotation, NinetyDegreesTurnsStarboardDown) {
+    HullDocument hull;
+    hull.ChineCount = 2;
+    hull.SplinePoints[1][1] = {0, 10, 0, 5};
+    RotateSections(hull, -90 * 3.1415 / 180);
+    EXPECT_NEAR(hull.SplinePoints[1][1][1], 0, 1e-3);
+    EXPECT_NEAR(hull.SplinePoints[1][1][2], -10, 1e-3);
+    EXPECT_EQ(hull.SplinePoints[1][1][3], 5);
+}
+
+TEST_F(Heel, ReportOfTheDefaultHull) {
+    hydro.ResultsIndex = 2; // not applied to the heeled report
+    HeelAt(6, "20");
+    const std::string status = window.Status().Panel(1);
+    ASSERT_EQ(status.rfind("Heeled WL at:20.0 degrees, displ:", 0), 0u) << status;
+    EXPECT_NE(status.find("lbs. Click \"MW\" logo."), std::string::npos);
+    ASSERT_EQ(hydro.ResultsLines.size(), 15u);
+    EXPECT_EQ(hydro.ResultsText, "Results, Heeled 20.0 degrees");
+    EXPECT_EQ(hydro.ResultsSelected, -1);
+    EXPECT_EQ(hydro.ResultsLines[0], "Heel angle: 20.0 degrees");
+    EXPECT_EQ(hydro.ResultsLines[13], "  Ballast: 0.0 lbs.\"");
+    // The weight found is the upright one within 15 pounds, and Displacement is that target.
+    EXPECT_EQ(hydro.Displacement, static_cast<float>(hydro.TargetDisplacement));
+    const double arm = hydro.CenterBuoyancyX - hydro.CenterGravityX;
+    EXPECT_GT(arm, 0); // the heeled hull rights itself
+    EXPECT_EQ(hydro.ResultsLines[1], "Moment arm, X: " + FormatNumber(arm, "0.0 in.") + "\"");
+    EXPECT_EQ(hydro.ResultsLines[2],
+              "Righting moment: " + FormatNumber(hydro.RightingMoment, "0 ft-lbs"));
+    const double total = hydro.RightingMoment * 12 / arm;
+    EXPECT_NEAR(total, hydro.TargetDisplacement, 15);
+    // The centre of gravity is the immersed hull's centre of buoyancy, heeled with the hull.
+    const double theta = 20 * 3.1415 / 180;
+    EXPECT_NEAR(hydro.CenterGravityX / hydro.CenterGravityY, std::tan(theta), 1e-12);
+}
+
+TEST_F(Heel, UprightPointsAndOffsetsComeBackWithAutoSplineOff) {
+    app.Hull.AutoSpline = false;
+    window.RepaintWindow();
+    const HullDocument before = app.Hull;
+    HeelAt(6, "25");
+    ASSERT_EQ(hydro.ResultsLines.size(), 15u);
+    window.RepaintWindow(); // takes the offsets back from the points, as the next repaint does
+    for (int c = 1; c <= app.Hull.ChineCount; ++c) {
+        for (int p = 1; p <= PointsPerChine; ++p) {
+            for (int k = 1; k <= 3; ++k) {
+                EXPECT_EQ(app.Hull.SplinePoints[c][p][k], before.SplinePoints[c][p][k]);
+            }
+        }
+        for (int b = 0; b < BulkheadCount; ++b) {
+            EXPECT_EQ(app.Hull.OffsetY[b][c], before.OffsetY[b][c]);
+            EXPECT_EQ(app.Hull.OffsetX[b][c], before.OffsetX[b][c]);
+        }
+    }
+}
+
+TEST_F(Heel, ZeroAngleChangesNothing) {
+    HeelAt(6, "1");
+    const HullDocument before = app.Hull;
+    const auto lines = hydro.ResultsLines;
+    const int repaints = window.WindowRepaints();
+    window.Boxes().InputAnswers = {"0"};
+    HeelCommand(app, ui, folder.Path());
+    EXPECT_EQ(hydro.HeelAngle, 0);
+    EXPECT_EQ(hydro.ResultsLines, lines);
+    EXPECT_EQ(window.WindowRepaints(), repaints + 1);
+    EXPECT_EQ(app.Hull.SplinePoints, before.SplinePoints);
+}
+
+TEST_F(Heel, LowSidedHullThatShipsWaterFails) {
+    // A punt 4 inches deep heeled 40 degrees puts its sheer under.
+    test::SetPrismOffsets(app, {{20, 0}, {20, 4}}, 100);
+    window.RepaintWindow();
+    const HullDocument before = app.Hull;
+    HeelAt(3, "40");
+    const std::string status = window.Status().Panel(1);
+    EXPECT_EQ(status.rfind("Sunk or failed at WL:", 0), 0u) << status;
+    EXPECT_NE(status.find("\" at:40.0 degrees, displ:"), std::string::npos);
+    EXPECT_EQ(hydro.ResultsText.rfind("Results, Heeled", 0), std::string::npos);
+    EXPECT_EQ(app.Hull.SplinePoints, before.SplinePoints);
+}
+
+TEST_F(Heel, HeelIsRefusedWhileTheWaterlineControlIsOff) {
+    window.Boxes().InputAnswers = {"20"};
+    HeelCommand(app, ui, folder.Path());
+    EXPECT_TRUE(window.Boxes().Asked.empty());
+    EXPECT_EQ(hydro.HeelAngle, 15);
+}
+
+} // namespace
+} // namespace merrowin

@@ -1,0 +1,53 @@
+// Hulls of known hydrostatics for the hydrostatics tests: prisms of one section along their length.
+#pragma once
+
+#include <utility>
+#include <vector>
+
+#include "model/AppState.h"
+
+namespace merrowin::test {
+
+// A chine's place in the section: half-breadth X and height Y (inches).
+using SectionPoint = std::pair<double, double>;
+
+// Spline points of a prism: chine c at section[c - 1] on every station, the 13 stations equally
+// spaced from Z 0 to Z length. Auto-Spline goes off so that a repaint keeps the points.
+inline void SetPrismPoints(AppState& app, const std::vector<SectionPoint>& section, double length) {
+    HullDocument& hull = app.Hull;
+    hull.ChineCount = static_cast<int>(section.size());
+    hull.AutoSpline = false;
+    for (int c = 1; c <= hull.ChineCount; ++c) {
+        for (int p = 1; p <= PointsPerChine; ++p) {
+            auto& point = hull.SplinePoints[c][p];
+            point[1] = section[static_cast<std::size_t>(c - 1)].first;
+            point[2] = section[static_cast<std::size_t>(c - 1)].second;
+            point[3] = length * (p - 1) / 12.0;
+        }
+    }
+    app.Work.SelectedChine = 1;
+    app.Work.HullLength = length;
+}
+
+// Bulkhead offsets of a prism (bulkheads at 0, L/4, L/2, 3L/4 and L) with Auto-Spline on, so that
+// every repaint derives the points.
+inline void SetPrismOffsets(AppState& app, const std::vector<SectionPoint>& section,
+                            double length) {
+    HullDocument& hull = app.Hull;
+    hull.ChineCount = static_cast<int>(section.size());
+    hull.AutoSpline = true;
+    for (int b = 0; b < BulkheadCount; ++b) {
+        for (int c = 1; c <= hull.ChineCount; ++c) {
+            hull.OffsetX[b][c] = section[static_cast<std::size_t>(c - 1)].first;
+            hull.OffsetY[b][c] = section[static_cast<std::size_t>(c - 1)].second;
+            hull.OffsetZ[b][c] = length * b / 4.0;
+        }
+    }
+}
+
+// Pounds of water a volume in cubic inches displaces.
+inline double PoundsOf(double cubicInches, double density = 8.3305) {
+    return cubicInches * density / 231;
+}
+
+} // namespace merrowin::test

@@ -1,0 +1,180 @@
+// The waterline calculation on hulls whose hydrostatics are known exactly.
+#include <cmath>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "HydroTestHulls.h"
+#include "hydro/WaterlineCalc.h"
+#include "hydro/WaterplaneFile.h"
+#include "io/Files.h"
+
+namespace merrowin {
+namespace {
+
+using test::PoundsOf;
+using test::SetPrismPoints;
+
+// Runs the calculation at a waterline on the points as they are.
+WaterlineOutcome RunAt(AppState& app, double waterline, WaterplaneOutline& outline) {
+    app.Work.Hydro.WaterlineHeight = waterline;
+    return ComputeWaterlineValues(app.Hull, app.Work.HullLength, app.Work.Pi, app.Work.Hydro,
+                                  outline);
+}
+
+TEST(HydroWaterline, BoxHullHasTheExactVolumeAndDisplacementInFreshAndSaltWater) {
+    const double b = 10, height = 30, length = 120, d = 7.3;
+    AppState app;
+    SetPrismPoints(app, {{b, 0}, {b, height}}, length);
+    WaterplaneOutline outline;
+    ASSERT_EQ(RunAt(app, d, outline), WaterlineOutcome::Complete);
+    const HydroState& h = app.Work.Hydro;
+    const double volume = 2 * b * d * length;
+    EXPECT_NEAR(h.DisplacedVolume, volume, 1e-9 * volume);
+    EXPECT_FLOAT_EQ(h.Displacement, static_cast<float>(PoundsOf(volume)));
+    EXPECT_DOUBLE_EQ(h.WaterlineFore, 0);
+    EXPECT_DOUBLE_EQ(h.WaterlineAft, length);
+    EXPECT_FLOAT_EQ(h.WaterlineLength, static_cast<float>(length));
+    EXPECT_NEAR(h.CenterBuoyancyZ, length / 2, 1e-9);
+    EXPECT_NEAR(h.PrismaticCoeff, 1, 1e-9); // a box fills its largest section all along
+    // The immersed profile is the rectangle length x d.
+    EXPECT_NEAR(h.LateralArea, length * d, 1e-9);
+    EXPECT_NEAR(h.LateralCenterZ, length / 2, 1e-9);
+    EXPECT_NEAR(h.LateralCenterY, d / 2, 1e-9);
+    for (int p = 1; p <= PointsPerChine; ++p) {
+        EXPECT_DOUBLE_EQ(outline.X[p], b);
+    }
+    // Equal slices: the vertical centre is the mean of the slice heights 1, 1.73, ... 6.84.
+    EXPECT_NEAR(h.CenterBuoyancyY, 1 + 4 * 0.73, 1e-6);
+
+    app.Work.Hydro.WaterDensity = 8.5556;
+    RunAt(app, d, outline);
+    EXPECT_FLOAT_EQ(h.Displacement, static_cast<float>(PoundsOf(volume, 8.5556)));
+}
+
+TEST(HydroWaterline, VeePrismHasTheExactVolumeAndLongitudinalCentre) {
+    // Keel chine on the centre line, a straight chine above it, the same section all along.
+    const double b = 12, height = 24, length = 96, d = 10;
+    AppState app;
+    SetPrismPoints(app, {{0, 0}, {b, height}}, length);
+    WaterplaneOutline outline;
+    ASSERT_EQ(RunAt(app, d, outline), WaterlineOutcome::Complete);
+    const HydroState& h = app.Work.Hydro;
+    const double volume = b * d * d / height * length; // two triangles d high, b d / H wide
+    EXPECT_NEAR(h.DisplacedVolume, volume, 1e-9 * volume);
+    EXPECT_FLOAT_EQ(h.Displacement, static_cast<float>(PoundsOf(volume)));
+    EXPECT_NEAR(h.CenterBuoyancyZ, length / 2, 1e-9);
+    // Slices at 1 .. 10 of breadth proportional to their height: sum h^2 / sum h = 385 / 55.
+    EXPECT_NEAR(h.CenterBuoyancyY, 7.0, 1e-6);
+    // D/L in long tons per (0.01 LWL in feet) cubed; speed 1.34 sqrt(LWL in feet).
+    const double tons = static_cast<double>(h.Displacement) / 2240;
+    EXPECT_NEAR(h.DLRatio, tons / std::pow(0.08, 3), 1e-6 * h.DLRatio);
+    EXPECT_NEAR(h.SLRatio, 8.26 / std::pow(h.DLRatio, 0.311), 1e-9);
+    EXPECT_NEAR(h.DispSpeed, 1.34 * std::sqrt(8.0), 1e-9);
+}
+
+TEST(HydroWaterline, KeelRisingToTheStemGivesTheWaterlineEndsAndTheLateralTriangle) {
+    // Box sides, the keel straight from Y 12 at the stem to Y 0 at the transom.
+    const double length = 120, w = 5.5;
+    AppState app;
+    SetPrismPoints(app, {{10, 0}, {10, 40}}, length);
+    for (int p = 1; p <= PointsPerChine; ++p) {
+        app.Hull.SplinePoints[1][p][2] = 13 - p;
+    }
+    WaterplaneOutline outline;
+    ASSERT_EQ(RunAt(app, w, outline), WaterlineOutcome::Complete);
+    const HydroState& h = app.Work.Hydro;
+    const double fore = length * (1 - w / 12);
+    EXPECT_NEAR(h.WaterlineFore, fore, 1e-9);
+    EXPECT_NEAR(h.WaterlineAft, length, 1e-9);
+    EXPECT_NEAR(h.WaterlineLength, length - fore, 1e-4);
+    // The immersed profile is the triangle (fore, w), (L, w), (L, 0).
+    EXPECT_NEAR(h.LateralArea, (length - fore) * w / 2, 1e-9);
+    EXPECT_NEAR(h.LateralCenterZ, (fore + 2 * length) / 3, 1e-9);
+    EXPECT_NEAR(h.LateralCenterY, 2 * w / 3, 1e-9);
+    // The volume is a wedge whose centroid lies two thirds of the way aft from its point.
+    EXPECT_NEAR(h.DisplacedVolume, 10 * w * (length - fore), 0.03 * 10 * w * (length - fore));
+    EXPECT_NEAR(h.CenterBuoyancyZ, fore + 2 * (length - fore) / 3, 0.01 * length);
+}
+
+TEST(HydroWaterline, WaterlineBelowTheKeelImmersesNothingAndKeepsWhatCannotBeFormed) {
+    const double length = 100;
+    AppState app;
+    SetPrismPoints(app, {{8, 2}, {8, 20}}, length);
+    HydroState& h = app.Work.Hydro;
+    h.SLRatio = 1.23;
+    h.CenterBuoyancyZ = 55;
+    h.CenterBuoyancyY = 4;
+    h.LateralCenterZ = 66;
+    WaterplaneOutline outline;
+    ASSERT_EQ(RunAt(app, 0.5, outline), WaterlineOutcome::Complete);
+    EXPECT_EQ(h.DisplacedVolume, 0);
+    EXPECT_EQ(h.Displacement, 0);
+    EXPECT_EQ(h.DLRatio, 0);
+    EXPECT_EQ(h.LateralArea, 0);
+    EXPECT_EQ(h.WaterlineFore, 0);
+    EXPECT_EQ(h.WaterlineAft, length);
+    EXPECT_EQ(h.WaterlineLength, static_cast<float>(length));
+    EXPECT_EQ(h.PrismaticCoeff, 0); // the largest section area, 0
+    EXPECT_EQ(h.SLRatio, 1.23);     // 8.26 / 0 cannot be formed
+    EXPECT_EQ(h.CenterBuoyancyZ, 55);
+    EXPECT_EQ(h.LateralCenterZ, 66);
+    EXPECT_EQ(h.CenterBuoyancyY, 4); // below 1 inch there are no slices
+    for (int p = 1; p <= PointsPerChine; ++p) {
+        EXPECT_EQ(outline.X[p], 8); // the outline runs along the keel points
+        EXPECT_EQ(outline.Z[p], app.Hull.SplinePoints[1][p][3]);
+    }
+}
+
+TEST(HydroWaterline, SunkHullChangesOnlyTheVolume) {
+    AppState app;
+    SetPrismPoints(app, {{10, 0}, {10, 20}}, 100);
+    app.Hull.SplinePoints[2][7][2] = 9; // the sheer dips amidships
+    HydroState& h = app.Work.Hydro;
+    WaterplaneOutline outline;
+    ASSERT_EQ(RunAt(app, 8, outline), WaterlineOutcome::Complete);
+    const HydroState before = h;
+    ASSERT_EQ(RunAt(app, 12, outline), WaterlineOutcome::Sunk);
+    EXPECT_GT(h.DisplacedVolume, before.DisplacedVolume);
+    EXPECT_EQ(h.Displacement, before.Displacement);
+    EXPECT_EQ(h.WaterlineLength, before.WaterlineLength);
+    EXPECT_EQ(h.CenterBuoyancyZ, before.CenterBuoyancyZ);
+    EXPECT_EQ(h.DLRatio, before.DLRatio);
+}
+
+TEST(HydroWaterline, SlicesStartAtOneInchInTenthsOfTheWaterline) {
+    std::array<double, 12> heights{};
+    ASSERT_EQ(SliceHeights(10, heights), 10);
+    EXPECT_EQ(heights[0], 1);
+    EXPECT_EQ(heights[9], 10);
+    ASSERT_EQ(SliceHeights(20, heights), 10);
+    EXPECT_EQ(heights[1], 3);
+    EXPECT_EQ(heights[9], 19);
+    EXPECT_EQ(SliceHeights(1, heights), 1);
+    EXPECT_EQ(SliceHeights(0.99, heights), 0);
+    EXPECT_EQ(SliceHeights(-5, heights), 0);
+    EXPECT_LE(SliceHeights(1e300, heights), 12);
+}
+
+TEST(HydroWaterline, WaterplaneFileHoldsOneClosedOutline) {
+    WaterplaneOutline outline;
+    for (int p = 1; p <= PointsPerChine; ++p) {
+        outline.Z[p] = p;
+        outline.X[p] = 1.25;
+    }
+    const auto lines = SplitLines(WaterplaneFileText(outline, 1, 1, "06-01-2024"));
+    ASSERT_EQ(lines.size(), 31u);
+    EXPECT_EQ(lines[0], "start_plot");
+    EXPECT_EQ(lines[1], "/* TARVO: 06-01-2024 Xscale: 1 Yscale: 1 */");
+    EXPECT_EQ(lines[2], "1 1 acut");
+    EXPECT_EQ(lines[3], "0 pendown");
+    EXPECT_EQ(lines[15], "13 1 acut");
+    // The mirrored half is rounded down too: -1.25 gives -2.
+    EXPECT_EQ(lines[16], "13 -2 acut");
+    EXPECT_EQ(lines[28], "1 -2 acut");
+    EXPECT_EQ(lines[29], "0 penup");
+    EXPECT_EQ(lines[30], "end_plot");
+}
+
+} // namespace
+} // namespace merrowin

@@ -1,0 +1,157 @@
+// Rescaling the offsets and pitching the hull, with the re-float at the remembered weight.
+#include <cmath>
+
+#include <gtest/gtest.h>
+
+#include "HydroTestHulls.h"
+#include "TempFolder.h"
+#include "hydro/HydroCommands.h"
+#include "views/HeadlessWindow.h"
+#include "views/RescalePitch.h"
+
+namespace merrowin {
+namespace {
+
+class RescalePitch : public ::testing::Test {
+protected:
+    RescalePitch() : window(app, HeadlessWindow::Drawing::Discard) {
+        ResetToStartup(app);
+        window.RepaintWindow();
+    }
+    void Rescale(RescaleItem item, const std::string& answer) {
+        window.Boxes().InputAnswers = {answer};
+        RescaleCommand(app, ui, item);
+    }
+    void Pitch(const std::string& answer) {
+        window.Boxes().InputAnswers = {answer};
+        PitchCommand(app, ui, folder.Path());
+    }
+    AppState app;
+    HeadlessWindow window;
+    test::TempFolder folder;
+    UiServices ui = window.Services();
+};
+
+TEST_F(RescalePitch, OverallLengthScalesEveryOffsetAndTheStationBoxes) {
+    const HullDocument before = app.Hull;
+    Rescale(RescaleItem::Overall, "70");
+    for (int b = 0; b < BulkheadCount; ++b) {
+        for (int c = 2; c <= 4; ++c) { // chine 1's stem half-breadth is normalised to 0.01
+            EXPECT_DOUBLE_EQ(app.Hull.OffsetX[b][c], before.OffsetX[b][c] / 2);
+            EXPECT_DOUBLE_EQ(app.Hull.OffsetY[b][c], before.OffsetY[b][c] / 2);
+            EXPECT_DOUBLE_EQ(app.Hull.OffsetZ[b][c], before.OffsetZ[b][c] / 2);
+        }
+    }
+    const std::array<std::string, 5> boxes{"0", "14", "29", "48", "70"};
+    for (std::size_t b = 1; b < 5; ++b) {
+        EXPECT_EQ(app.Work.StationText[b], boxes[b]);
+    }
+    EXPECT_EQ(app.Work.HullLength, 70); // the repaint followed
+}
+
+TEST_F(RescalePitch, AcceptingTheShownValueOrCancellingChangesNothing) {
+    const HullDocument before = app.Hull;
+    // The largest half-breadth is 37.351..., shown as 37.351: accepting it keeps the hull.
+    Rescale(RescaleItem::Beam, "37.351");
+    Rescale(RescaleItem::Height, "");
+    Rescale(RescaleItem::Length, "0");
+    Rescale(RescaleItem::Overall, "abc");
+    EXPECT_EQ(app.Hull.OffsetX, before.OffsetX);
+    EXPECT_EQ(app.Hull.OffsetY, before.OffsetY);
+    EXPECT_EQ(app.Hull.OffsetZ, before.OffsetZ);
+    EXPECT_EQ(app.Work.StationText[4], "140");
+
+    // A negative answer is taken as its size: the height halves.
+    Rescale(RescaleItem::Height, "-19");
+    EXPECT_DOUBLE_EQ(app.Hull.OffsetY[1][4], before.OffsetY[1][4] / 2);
+    EXPECT_EQ(app.Hull.OffsetZ, before.OffsetZ);
+}
+
+TEST_F(RescalePitch, NoCurrentValueNoRescale) {
+    // With Auto-Spline off no largest half-breadth is measured: the beam item has nothing to
+    // divide by.
+    app.Hull.AutoSpline = false;
+    window.RepaintWindow();
+    ASSERT_EQ(app.Work.MaxHalfBreadth, 0);
+    const HullDocument before = app.Hull;
+    Rescale(RescaleItem::Beam, "30");
+    EXPECT_EQ(app.Hull.OffsetX, before.OffsetX);
+}
+
+double Distance(const HullDocument& hull, int c1, int p1, int c2, int p2) {
+    const auto& a = hull.SplinePoints[c1][p1];
+    const auto& b = hull.SplinePoints[c2][p2];
+    return std::hypot(a[1] - b[1], a[2] - b[2], a[3] - b[3]);
+}
+
+TEST_F(RescalePitch, PitchAndBackKeepsTheShapeAtTheOrigin) {
+    const HullDocument before = app.Hull;
+    Pitch("5");
+    EXPECT_EQ(app.Work.AppliedPitch, 5);
+    // The stern is lowered: the transom keel is now lower than the stem keel.
+    EXPECT_LT(app.Hull.OffsetY[4][1], app.Hull.OffsetY[0][1]);
+    Pitch("0");
+    double zMin = 1e9, yMin = 1e9;
+    for (int c = 1; c <= 4; ++c) {
+        for (int p = 1; p <= PointsPerChine; ++p) {
+            zMin = std::min(zMin, app.Hull.SplinePoints[c][p][3]);
+            yMin = std::min(yMin, app.Hull.SplinePoints[c][p][2]);
+            EXPECT_NEAR(Distance(app.Hull, c, p, 1, 1), Distance(before, c, p, 1, 1), 1e-3);
+        }
+    }
+    // At the origin up to the small difference between the rotated curves and those the repaint
+    // fits through the rotated offsets.
+    EXPECT_NEAR(zMin, 0, 1e-2);
+    EXPECT_NEAR(yMin, 0, 1e-2);
+    // The warning came once only.
+    EXPECT_EQ(window.Boxes().Asked,
+              (std::vector<std::string>{"Warning", "Pitch Angle", "Pitch Angle"}));
+}
+
+TEST_F(RescalePitch, CancelledWarningOrPitchBox) {
+    window.Boxes().NextMessageAnswer = MessageAnswer::Cancel;
+    Pitch("5");
+    EXPECT_EQ(app.Work.PitchAngle, 0);
+    EXPECT_EQ(app.Work.PitchWarningShown, 1);
+    app.Work.PitchAngle = 3;
+    Pitch(""); // Cancel on the pitch box: back to zero pitch
+    EXPECT_EQ(app.Work.PitchAngle, 0);
+}
+
+TEST_F(RescalePitch, AbsurdOffsetsLeaveTheHullWholeAndFinite) {
+    app.Hull.OffsetY[2][3] = 1e308;
+    app.Hull.OffsetZ[2][3] = 1.7e308;
+    window.RepaintWindow();
+    const HullDocument before = app.Hull;
+    app.Work.PitchAngle = 45;
+    ApplyPitch(app, window);
+    EXPECT_EQ(app.Hull.OffsetY, before.OffsetY);
+    EXPECT_EQ(app.Hull.OffsetZ, before.OffsetZ);
+    EXPECT_EQ(app.Work.PitchAngle, 0);
+    EXPECT_EQ(app.Work.AppliedPitch, 0);
+}
+
+TEST_F(RescalePitch, PitchRefloatsAtTheRememberedWeight) {
+    test::SetPrismOffsets(app, {{10, 0}, {10, 20}}, 100);
+    window.RepaintWindow();
+    window.Boxes().InputAnswers = {"300"};
+    DisplacementCommand(app, ui, folder.Path());
+    Pitch("2");
+    // Floated again to the nearest tenth of an inch: within the weight of a twentieth of an inch
+    // of draft (about 3.6 lb at 72 lb an inch).
+    EXPECT_NEAR(app.Work.Hydro.Displacement, 300, 4);
+    EXPECT_EQ(app.Work.Hydro.HScroll1.Max, static_cast<int>(std::lround(10 * app.Work.HullHeight)));
+}
+
+TEST_F(RescalePitch, RefloatThatCannotReachTheWeightStopsAtTheTop) {
+    test::SetPrismOffsets(app, {{10, 0}, {10, 20}}, 100);
+    window.RepaintWindow();
+    window.Boxes().InputAnswers = {"100"};
+    DisplacementCommand(app, ui, folder.Path());
+    app.Work.Hydro.TargetDisplacement = 1e9;
+    Pitch("1");
+    EXPECT_EQ(app.Work.Hydro.HScroll1.Value, app.Work.Hydro.HScroll1.Max);
+}
+
+} // namespace
+} // namespace merrowin
