@@ -60,6 +60,8 @@ TEST(PatternSettings, FileNameBoxAlwaysEndsInHul) {
     EXPECT_EQ(HullFileNameRule("verylongname"), "verylong.hul");
     EXPECT_EQ(HullFileNameRule("skiff.v2.hul"), "skiff.hul");
     EXPECT_EQ(HullFileNameRule(""), ".hul");
+    EXPECT_EQ(HullFileNameRule("BOAT.HUL"), "BOAT.HUL"); // a listed file keeps its spelling
+    EXPECT_EQ(HullFileNameRule("BOAT.HULL"), "BOAT.hul");
     // A dot in a folder name does not cut the path.
     EXPECT_EQ(HullFileNameRule("/home/u.v/boat.hul"), "/home/u.v/boat.hul");
     EXPECT_EQ(HullFileNameRule("/home/u.v/longername"), "/home/u.v/longerna.hul");

@@ -2,6 +2,8 @@
 // and frame boxes.
 #include "patterns/PatternSettings.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 
 #include "text/NumberText.h"
@@ -78,12 +80,17 @@ std::string HullFileNameRule(std::string_view text) {
     const std::string_view name = text.substr(nameStart);
     const std::size_t dot = name.find('.');
     std::string result(folderPart);
-    if (dot != std::string_view::npos) {
-        result += name.substr(0, dot);
-    } else {
-        result += name.substr(0, 8);
+    if (dot == std::string_view::npos) {
+        return result.append(name.substr(0, 8)).append(".hul");
     }
-    return result + ".hul";
+    // A name already ending in ".hul" in other letters (a file "BOAT.HUL" picked from the list)
+    // keeps its spelling, so that the save replaces that same file where case matters.
+    const std::string_view extension = name.substr(dot);
+    const bool hulAlready =
+        extension.size() == 4 &&
+        std::equal(extension.begin(), extension.end(), ".hul",
+                   [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
+    return result.append(name.substr(0, dot)).append(hulAlready ? extension : ".hul");
 }
 
 void SetExportText(PatternOptions& options, const std::string& text) {

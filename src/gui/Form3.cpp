@@ -1,0 +1,390 @@
+// Form3 "Save and Create Patterns": its controls and handlers; the run itself is in the core.
+#include "Form3.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHideEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QStorageInfo>
+#include <QVBoxLayout>
+
+#include "patterns/PatternGeneration.h"
+#include "patterns/PatternSettings.h"
+#include "text/NumberText.h"
+
+namespace merrowin {
+
+namespace {
+
+// Check1 .. Check10 and the option each stands for.
+bool& OptionOf(PatternOptions& options, int number) {
+    switch (number) {
+    case 1:
+        return options.Expansions;
+    case 2:
+        return options.Spar;
+    case 3:
+        return options.Hpgl;
+    case 4:
+        return options.Dxf;
+    case 5:
+        return options.Text;
+    case 6:
+        return options.HalfFrames;
+    case 7:
+        return options.Stem;
+    case 8:
+        return options.Soles;
+    case 9:
+        return options.Deck;
+    default:
+        return options.Keel;
+    }
+}
+
+const char* const CheckCaptions[11] = {"",      "Expansions", "2x4 Spar",    "HPGL",
+                                       "DXF",   "Text",       "Half Frames", "Stem (BH 0)",
+                                       "Soles", "Deck",       "Keel"};
+
+QString ToQt(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QLabel* NamedLabel(const char* name, const QString& caption, QWidget* parent) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+QLineEdit* NamedEdit(const QString& name, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    return edit;
+}
+
+// Buttons never act on Enter unless they have the focus: Enter runs Save only from Text1.
+QPushButton* NamedButton(const char* name, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+} // namespace
+
+Form3::Form3(AppState& app, std::filesystem::path folder, UiServices ui, QWidget* parent)
+    : QDialog(parent), app_(app), folder_(std::move(folder)), ui_(ui) {
+    setObjectName("Form3");
+    setWindowTitle("Save and Create Patterns");
+    CreateControls();
+
+    // Load: the remembered options, then the boxes show them.
+    PatternOptions& options = app_.Work.Patterns;
+    ReadPatternSettings(folder_, options);
+    if (options.ExportText.empty()) {
+        SetExportText(options, QCoreApplication::applicationDirPath().toStdString());
+    }
+    ShowOptions();
+    text6_->setText(ToQt(options.ExportText));
+    for (int f = 0; f < 8; ++f) {
+        frameText_[static_cast<std::size_t>(f)]->setText(
+            ToQt(options.FrameText[static_cast<std::size_t>(f)]));
+    }
+    text1_->setText(ToQt(app_.Work.HullFileName));
+
+    const QStringList drives = [] {
+        QStringList roots;
+        for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+            if (volume.isValid() && !roots.contains(volume.rootPath())) {
+                roots << volume.rootPath();
+            }
+        }
+        if (!roots.contains("/")) {
+            roots.prepend("/");
+        }
+        roots.sort();
+        return roots;
+    }();
+    drive1_->addItems(drives);
+    Dir1Change(QString::fromStdString(folder_.string()));
+    ConnectHandlers();
+    command1_->setFocus();
+}
+
+void Form3::CreateControls() {
+    auto* grid = new QGridLayout(this);
+
+    // File name, file, folder and drive lists.
+    auto* files = new QVBoxLayout;
+    label1_ = NamedLabel("Label1", "File Name:", this);
+    text1_ = NamedEdit("Text1", this);
+    file1_ = new QListWidget(this);
+    file1_->setObjectName("File1");
+    label2_ = NamedLabel("Label2", "Directories:", this);
+    dir1_ = new QListWidget(this);
+    dir1_->setObjectName("Dir1");
+    label4_ = NamedLabel("Label4", "Drives:", this);
+    drive1_ = new QComboBox(this);
+    drive1_->setObjectName("Drive1");
+    label3_ = NamedLabel("Label3", QString(), this);
+    label3_->setWordWrap(true);
+    for (QWidget* widget : std::initializer_list<QWidget*>{label1_, text1_, file1_, label2_, dir1_,
+                                                           label4_, drive1_, label3_}) {
+        files->addWidget(widget);
+    }
+    grid->addLayout(files, 0, 0, 3, 1);
+
+    // Information lines and the export folder.
+    frame1_ = new QGroupBox("Information", this);
+    frame1_->setObjectName("Frame1");
+    auto* info = new QGridLayout(frame1_);
+    const char* infoLabels[3][2] = {
+        {"Label16", "Designer"}, {"Label17", "Hull Info"}, {"Label18", "email/URL"}};
+    for (int i = 0; i < 4; ++i) {
+        infoText_[static_cast<std::size_t>(i)] = NamedEdit(QString("Text%1").arg(i + 2), frame1_);
+        if (i < 3) {
+            info->addWidget(NamedLabel(infoLabels[i][0], infoLabels[i][1], frame1_), i, 0);
+            info->addWidget(infoText_[static_cast<std::size_t>(i)], i, 1, 1, 2);
+        }
+    }
+    command3_ = NamedButton("Command3", "Now", frame1_);
+    info->addWidget(command3_, 3, 0);
+    info->addWidget(infoText_[3], 3, 1, 1, 2);
+    grid->addWidget(frame1_, 0, 1);
+
+    auto* exportRow = new QHBoxLayout;
+    label5_ = NamedLabel("Label5", "Export Path:", this);
+    text6_ = NamedEdit("Text6", this);
+    exportRow->addWidget(label5_);
+    exportRow->addWidget(text6_, 1);
+    grid->addLayout(exportRow, 1, 1);
+
+    // Options.
+    auto* options = new QGridLayout;
+    for (int number = 1; number <= 10; ++number) {
+        auto* box = new QCheckBox(CheckCaptions[number], this);
+        box->setObjectName(QString("Check%1").arg(number));
+        check_[static_cast<std::size_t>(number)] = box;
+    }
+    const int order[10] = {1, 5, 3, 4, 6, 2, 7, 8, 9, 10};
+    for (int i = 0; i < 10; ++i) {
+        options->addWidget(check_[static_cast<std::size_t>(order[i])], i / 2, i % 2);
+    }
+    grid->addLayout(options, 2, 1);
+
+    // Frame stations.
+    auto* frames = new QGridLayout;
+    frames->addWidget(NamedLabel("Label6", "Frames at:", this), 0, 0);
+    frames->addWidget(NamedLabel("Label15", "Z Position:", this), 0, 1);
+    for (int f = 0; f < 8; ++f) {
+        frames->addWidget(NamedLabel(QString("Label%1").arg(f + 7).toLatin1().constData(),
+                                     QString("%1.").arg(f + 1), this),
+                          f + 1, 0);
+        auto* box = NamedEdit(QString("FrameText%1").arg(f), this);
+        box->setText("0");
+        frameText_[static_cast<std::size_t>(f)] = box;
+        frames->addWidget(box, f + 1, 1);
+    }
+    grid->addLayout(frames, 0, 2, 3, 1);
+
+    line1_ = new QFrame(this);
+    line1_->setObjectName("Line1");
+    line1_->setFrameShape(QFrame::HLine);
+    grid->addWidget(line1_, 3, 0, 1, 3);
+
+    auto* buttons = new QHBoxLayout;
+    command1_ = NamedButton("Command1", "Save", this);
+    command2_ = NamedButton("Command2", "Cancel", this);
+    buttons->addStretch(1);
+    buttons->addWidget(command1_);
+    buttons->addWidget(command2_);
+    grid->addLayout(buttons, 4, 0, 1, 3);
+}
+
+void Form3::ConnectHandlers() {
+    connect(command1_, &QPushButton::clicked, this, [this] { Command1Click(); });
+    connect(command2_, &QPushButton::clicked, this, [this] { Command2Click(); });
+    connect(command3_, &QPushButton::clicked, this, [this] { Command3Click(); });
+    connect(drive1_, &QComboBox::textActivated, this, &Form3::Drive1Change);
+    connect(dir1_, &QListWidget::itemActivated, this, &Form3::Dir1Activated);
+    connect(file1_, &QListWidget::itemClicked, this, &Form3::File1Click);
+    connect(text1_, &QLineEdit::textChanged, this, &Form3::Text1Change);
+    connect(text1_, &QLineEdit::returnPressed, this, [this] { Command1Click(); });
+    for (int i = 0; i < 4; ++i) {
+        connect(infoText_[static_cast<std::size_t>(i)], &QLineEdit::textChanged, this,
+                [this, i](const QString& text) {
+                    app_.Hull.InfoLines[static_cast<std::size_t>(i)] = text.toStdString();
+                });
+    }
+    for (int f = 0; f < 8; ++f) {
+        connect(frameText_[static_cast<std::size_t>(f)], &QLineEdit::textChanged, this,
+                [this, f](const QString& text) {
+                    SetFrameText(app_.Hull, app_.Work.Patterns, f, text.toStdString());
+                });
+    }
+    connect(text6_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { SetExportText(app_.Work.Patterns, text.toStdString()); });
+    for (int number = 1; number <= 10; ++number) {
+        connect(check_[static_cast<std::size_t>(number)], &QCheckBox::toggled, this,
+                [this, number](bool on) { OptionOf(app_.Work.Patterns, number) = on; });
+    }
+}
+
+void Form3::ShowOptions() {
+    for (int number = 1; number <= 10; ++number) {
+        check_[static_cast<std::size_t>(number)]->setChecked(OptionOf(app_.Work.Patterns, number));
+    }
+}
+
+QCheckBox& Form3::Check(int number) {
+    return *check_[static_cast<std::size_t>(std::clamp(number, 1, 10))];
+}
+
+void Form3::ShowForHull() {
+    for (int f = 0; f < 8; ++f) {
+        frameText_[static_cast<std::size_t>(f)]->setText(
+            ToQt(BoxText(app_.Hull.FramePositions[static_cast<std::size_t>(f)])));
+    }
+    text1_->setText(ToQt(app_.Work.HullFileName));
+    for (int i = 0; i < 4; ++i) {
+        infoText_[static_cast<std::size_t>(i)]->setText(
+            ToQt(app_.Hull.InfoLines[static_cast<std::size_t>(i)]));
+    }
+    RefreshFileList();
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form3::Command1Click() {
+    if (app_.Work.Patterns.Expansions) {
+        hide();
+        if (UnloadNestingWindow) {
+            UnloadNestingWindow();
+        }
+    }
+    CreatePatterns(folder_, app_.Hull, app_.Work, ui_.Status, &ui_.Hub.MainPicture());
+    // The run may have pulled frame boxes inside the hull and cleared "Soles".
+    for (int f = 0; f < 8; ++f) {
+        const QString text = ToQt(app_.Work.Patterns.FrameText[static_cast<std::size_t>(f)]);
+        if (frameText_[static_cast<std::size_t>(f)]->text() != text) {
+            frameText_[static_cast<std::size_t>(f)]->setText(text);
+        }
+    }
+    ShowOptions();
+    RefreshFileList();
+}
+
+void Form3::Command2Click() {
+    ui_.Status.SetPanel(1, "Working on..." + app_.Work.HullFileName);
+    RefreshFileList();
+    hide();
+}
+
+void Form3::Command3Click() {
+    infoText_[3]->setText(ToQt(DateText(LocalNow())));
+}
+
+void Form3::reject() {
+    Command2Click();
+}
+
+void Form3::Drive1Change(const QString& drive) {
+    Dir1Change(drive);
+}
+
+void Form3::Dir1Change(const QString& path) {
+    const QDir dir(path);
+    if (!dir.exists()) {
+        return;
+    }
+    dir1Path_ = dir.absolutePath();
+    label3_->setText(dir1Path_);
+    dir1_->clear();
+    if (!dir.isRoot()) {
+        dir1_->addItem("..");
+    }
+    dir1_->addItems(
+        dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase));
+    RefreshFileList();
+}
+
+void Form3::Dir1Activated(QListWidgetItem* item) {
+    if (item) {
+        Dir1Change(QDir(dir1Path_).absoluteFilePath(item->text()));
+    }
+}
+
+void Form3::RefreshFileList() {
+    file1_->clear();
+    QDir dir(dir1Path_);
+    dir.setNameFilters({"*.hul"});
+    dir.setFilter(QDir::Files);
+    dir.setSorting(QDir::Name | QDir::IgnoreCase);
+    file1_->addItems(dir.entryList()); // name filters ignore letter case
+}
+
+void Form3::File1Click(QListWidgetItem* item) {
+    if (!item) {
+        return;
+    }
+    QString name = dir1Path_;
+    if (!name.endsWith('/')) {
+        name += '/';
+    }
+    name += item->text();
+    app_.Work.HullFileName = name.toStdString();
+    text1_->setText(name);
+}
+
+void Form3::Text1Change(const QString& text) {
+    if (settingText1_) {
+        return;
+    }
+    const QString ruled = ToQt(HullFileNameRule(text.toStdString()));
+    if (ruled != text) {
+        // Keep the cursor where the user was typing, so a name can be typed in front of ".hul".
+        const int cursor = text1_->cursorPosition();
+        settingText1_ = true;
+        text1_->setText(ruled);
+        settingText1_ = false;
+        text1_->setCursorPosition(std::min(cursor, static_cast<int>(ruled.size())));
+    }
+    app_.Work.HullFileName = ruled.toStdString();
+}
+
+void Form3::CentreOnScreen() {
+    if (const QScreen* screen = this->screen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - rect().center());
+    }
+}
+
+void Form3::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) {
+        CentreOnScreen();
+        command1_->setFocus(); // the focus goes to Save
+    }
+}
+
+void Form3::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    if (!event->spontaneous()) {
+        WritePatternSettings(folder_, app_.Work.Patterns); // Unload
+    }
+}
+
+} // namespace merrowin
