@@ -1,0 +1,99 @@
+# Golden tests of merrowin-cli hydro, displacement, heel and transform on the default hull, the
+# waterplane plot file they write, and the usage and missing-file errors (exit status 2).
+# Run as: cmake -DCLI=<merrowin-cli> -DDATA=<tests/data> -DWORK=<scratch folder> -P hydro.cmake
+
+file(REMOVE_RECURSE "${WORK}")
+file(MAKE_DIRECTORY "${WORK}")
+set(GOLDEN "${DATA}/cli/hydro")
+# Reading a hull file repairs it in place: the commands read a copy.
+file(COPY "${GOLDEN}/default.hul" DESTINATION "${WORK}")
+
+# run_cli(STATUS OUT_VAR args...): runs merrowin-cli in WORK and checks its exit status.
+function(run_cli expected out_var)
+    execute_process(COMMAND "${CLI}" ${ARGN} WORKING_DIRECTORY "${WORK}"
+                    RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    if(NOT status EQUAL expected)
+        message(FATAL_ERROR "merrowin-cli ${ARGN}: exit ${status}, expected ${expected}\n${err}")
+    endif()
+    if(expected EQUAL 2 AND err STREQUAL "")
+        message(FATAL_ERROR "merrowin-cli ${ARGN}: no message on stderr")
+    endif()
+    set(${out_var} "${out}" PARENT_SCOPE)
+endfunction()
+
+function(expect_same_file actual expected)
+    execute_process(COMMAND "${CMAKE_COMMAND}" -E compare_files "${actual}" "${expected}"
+                    RESULT_VARIABLE differ)
+    if(differ)
+        message(FATAL_ERROR "${actual} differs from ${expected}")
+    endif()
+endfunction()
+
+# golden(NAME args...): the command's standard output compared with NAME.
+function(golden name)
+    run_cli(0 out ${ARGN})
+    file(WRITE "${WORK}/${name}" "${out}")
+    expect_same_file("${WORK}/${name}" "${GOLDEN}/${name}")
+endfunction()
+
+# Upright at 8 inches, then in salt water as JSON.
+golden(hydro_8.txt hydro default.hul --waterline 8)
+# The waterplane file of that run: 31 lines ending in CR LF, and their text with the date masked.
+file(READ "${WORK}/watrplne.uc" plot_hex HEX)
+string(REGEX MATCHALL "0d0a" line_ends "${plot_hex}")
+list(LENGTH line_ends line_count)
+if(NOT line_count EQUAL 31)
+    message(FATAL_ERROR "watrplne.uc has ${line_count} CR LF line ends, expected 31")
+endif()
+file(READ "${WORK}/watrplne.uc" plot)
+string(REGEX REPLACE "TARVO: [0-9][0-9]-[0-9][0-9]-[0-9][0-9][0-9][0-9] " "TARVO: DATE " plot
+       "${plot}")
+file(WRITE "${WORK}/watrplne_8.uc" "${plot}")
+execute_process(COMMAND "${CMAKE_COMMAND}" -E compare_files --ignore-eol "${WORK}/watrplne_8.uc"
+                        "${GOLDEN}/watrplne_8.uc" RESULT_VARIABLE differ)
+if(differ)
+    message(FATAL_ERROR "watrplne.uc differs from ${GOLDEN}/watrplne_8.uc")
+endif()
+golden(hydro_8_sea.json hydro default.hul --waterline 8 --seawater --json)
+# Above the lowest sheer point: brought down one tenth below it, as the slider is.
+golden(hydro_sunk.txt hydro default.hul --waterline 40)
+
+golden(displacement_500.txt displacement default.hul --target 500)
+golden(displacement_500_sea.json displacement default.hul --target 500 --seawater --json)
+
+golden(heel_6_20.txt heel default.hul --waterline 6 --angle 20)
+golden(heel_6_20.json heel default.hul --waterline 6 --angle 20 --json)
+# Heeled 60 degrees the sheer goes under: the failure text and the upright list.
+run_cli(0 out heel default.hul --waterline 3 --angle 60)
+string(FIND "${out}" "Sunk or failed at WL:3.0\" at:60.0 degrees, displ:" failed)
+if(NOT failed EQUAL 0)
+    message(FATAL_ERROR "heel at 60 degrees did not fail as expected:\n${out}")
+endif()
+
+# Rescaled and pitched hulls, byte for byte.
+run_cli(0 out transform default.hul -o overall70_pitch5.hul --overall 70 --pitch 5)
+expect_same_file("${WORK}/overall70_pitch5.hul" "${GOLDEN}/overall70_pitch5.hul")
+run_cli(0 out transform default.hul -o beam30.hul --beam 30)
+expect_same_file("${WORK}/beam30.hul" "${GOLDEN}/beam30.hul")
+# No transformation: the hull as read.
+run_cli(0 out transform default.hul -o same.hul)
+expect_same_file("${WORK}/same.hul" "${GOLDEN}/default.hul")
+
+# Errors: a missing file, and arguments that are not exactly what the command takes.
+run_cli(2 out hydro missing.hul --waterline 8)
+run_cli(2 out heel missing.hul --waterline 8 --angle 10)
+run_cli(2 out transform missing.hul -o out.hul)
+run_cli(2 out hydro default.hul)
+run_cli(2 out hydro default.hul --waterline)
+run_cli(2 out hydro default.hul --waterline 8x)
+run_cli(2 out hydro default.hul --waterline 8 --waterline 9)
+run_cli(2 out hydro default.hul --waterline 8 --fresh)
+run_cli(2 out displacement default.hul --waterline 8)
+run_cli(2 out heel default.hul --angle 10)
+run_cli(2 out transform default.hul --overall 70)
+run_cli(2 out transform default.hul -o out.hul --overall 70 --beam 30)
+run_cli(2 out transform default.hul -o out.hul --json)
+run_cli(2 out transform default.hul -o out.hul --pitch five)
+if(EXISTS "${WORK}/out.hul")
+    message(FATAL_ERROR "a refused transform wrote its output")
+endif()
