@@ -28,6 +28,7 @@
 #include "text/NumberText.h"
 #include "views/PointEditing.h"
 #include "views/Repaint.h"
+#include "views/RescalePitch.h"
 #include "views/ViewCommands.h"
 
 namespace merrowin {
@@ -52,7 +53,6 @@ constexpr int SliderOffset = Px(3015);
 
 constexpr int AutosaveMilliseconds = 30000;
 constexpr const char* AutosaveName = "default.hul";
-constexpr double SeawaterDensity = 8.5556; // pounds per US gallon
 
 // The start-up information box: who makes Merrowin, where to get help, and what the builder
 // takes on by using it.
@@ -513,9 +513,8 @@ void Form1::RefreshControls() {
     trueView_->setChecked(view.TrueView);
     enterWaterline_->setChecked(hydro.EnterWaterlineChecked);
     enterHeel_->setEnabled(hydro.EnterHeelEnabled);
-    const bool seawater = hydro.WaterDensity == SeawaterDensity;
-    seawater_->setChecked(seawater);
-    freshwater_->setChecked(!seawater);
+    freshwater_->setChecked(hydro.FreshwaterChecked);
+    seawater_->setChecked(hydro.SeawaterChecked);
     hScroll1_->setVisible(hydro.HScroll1Visible);
     combo1_->setVisible(hydro.Combo1Visible);
 }
@@ -616,10 +615,13 @@ void Form1::Dummy15Click() {}
 void Form1::Command2Click() {}
 void Form1::HScroll1Change(int) {}
 
-// Files are saved at zero pitch: the requested pitch goes back to 0 and the pitch change is
-// applied. Nothing is to be undone while no pitch has been applied.
+// Files are saved at zero pitch: the requested pitch goes back to 0 and the hull is rotated back
+// when a pitch has been applied.
 void Form1::ResetPitch() {
     app_.Work.PitchAngle = 0;
+    if (app_.Work.AppliedPitch != 0) {
+        ApplyPitch(app_, *this);
+    }
 }
 
 // ---------------------------------------------------------------- autosave and closing
@@ -649,10 +651,10 @@ void Form1::closeEvent(QCloseEvent* event) {
         return;
     }
     timer1_->stop();
-    // The program's other windows close with the main window.
-    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (child->isWindow() && child->isVisible()) {
-            child->close();
+    // The program ends with its main window: every other window closes too.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible()) {
+            window->close();
         }
     }
     event->accept();

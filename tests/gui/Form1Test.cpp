@@ -17,6 +17,7 @@
 #include "io/Files.h"
 #include "model/HullFile.h"
 #include "text/NumberText.h"
+#include "views/RescalePitch.h"
 
 using namespace merrowin;
 
@@ -370,16 +371,29 @@ void Form1Test::closingAsksWhetherToSave() {
     QVERIFY(!w.Exists("boat.hul"));
     QVERIFY(!w.Exists("default.hul"));
 
+    // Yes with a pitch of 5 degrees applied: the autosave a moment earlier holds the pitched
+    // hull, the save on exit the unpitched one.
     Window yes;
     yes.app.Work.HullFileName = "boat.hul";
     yes.Hull().OffsetY[1][3] = 17.25;
+    yes.app.Work.PitchAngle = 5;
+    ApplyPitch(yes.app, *yes.form);
+    QVERIFY(std::abs(yes.Hull().OffsetY[1][3] - 17.25) > 0.5);
+    yes.form->Timer1Timer();
     yes.dialogs.NextMessageAnswer = MessageAnswer::Yes;
     QVERIFY(yes.form->close());
     QVERIFY(yes.Exists("boat.hul"));
+    QCOMPARE(yes.app.Work.AppliedPitch, 0.0);
     AppState back;
     ResetToStartup(back);
     QVERIFY(ReadHullFile(yes.Folder(), "boat.hul", back.Hull, back.Work));
-    QCOMPARE(back.Hull.OffsetY[1][3], 17.25);
+    // Back at zero pitch: the shape as it was (the pitch may leave the hull shifted).
+    QVERIFY(std::abs(back.Hull.OffsetY[1][3] - back.Hull.OffsetY[1][1] - 17.25) < 1e-6);
+    QVERIFY(std::abs(back.Hull.OffsetZ[4][2] - back.Hull.OffsetZ[0][2] - 140) < 1e-6);
+    AppState autosaved;
+    ResetToStartup(autosaved);
+    QVERIFY(ReadHullFile(yes.Folder(), "default.hul", autosaved.Hull, autosaved.Work));
+    QVERIFY(std::abs(autosaved.Hull.OffsetY[1][3] - 17.25) > 0.5);
 
     // A save that cannot be written keeps the window open rather than lose the hull.
     Window stuck;
