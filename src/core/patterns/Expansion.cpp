@@ -380,10 +380,11 @@ void ExpandPanels(const fs::path& folder, const HullDocument& hull, WorkingValue
     ReadPlotterScale(folder, work.PlotXScale, work.PlotYScale);
     const StrokeFont font = LoadStrokeFont(folder);
     const std::string date = DateText(LocalNow());
+    const PatternFolder files(folder);
     for (const std::string& panel : PanelNames(hull, work.Patterns)) {
         const std::string triName = panel + ".tri";
         status.SetPanel(1, "Expanding..." + triName + "angulation");
-        const std::optional<std::string> text = ReadFileBytes(folder, triName);
+        const std::optional<std::string> text = files.Read(triName);
         if (!text) {
             continue; // no triangulation file: the panel is skipped
         }
@@ -402,8 +403,7 @@ void ExpandPanels(const fs::path& folder, const HullDocument& hull, WorkingValue
         const std::string plot = ExpandedPanelPlot(strip, xScale, yScale, date, font, status);
         // An existing file spelled in other letter case is replaced rather than doubled.
         const std::string name = ExpandedPanelName(triName);
-        const std::optional<fs::path> existing = FindFile(folder, name);
-        WriteFileAtomic(folder, existing ? existing->filename().string() : name, plot);
+        WriteFileAtomic(folder, files.NameOf(name).value_or(name), plot);
     }
     status.SetPanel(1, "Done...");
 }

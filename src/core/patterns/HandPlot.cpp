@@ -77,10 +77,11 @@ void WriteHandPlot(const fs::path& folder, const HullDocument& hull, WorkingValu
                    StatusBar& status) {
     ReadPlotterScale(folder, work.PlotXScale, work.PlotYScale);
     std::string listing = HandPlotHead(work.HullFileName, LocalNow());
+    const PatternFolder files(folder);
     for (const std::string& piece : PieceNames(hull, work.Patterns, false)) {
         const std::string name = piece + ".uc";
         status.SetPanel(1, "Adding " + name + " to HANDPLOT.TXT...");
-        const std::optional<std::string> text = ReadFileBytes(folder, name);
+        const std::optional<std::string> text = files.Read(name);
         if (!text) {
             // A piece whose plot file was never written is left out of the listing rather than
             // listed without points, so the nesting window only sees pieces it can draw.

@@ -86,10 +86,11 @@ void ExportHpgl(const fs::path& folder, const HullDocument& hull, WorkingValues&
     ReadPlotterScale(folder, work.PlotXScale, work.PlotYScale);
     const fs::path exportFolder =
         work.Patterns.ExportPath.empty() ? folder : InFolder(folder, work.Patterns.ExportPath);
+    const PatternFolder files(folder);
     for (const std::string& piece : PieceNames(hull, work.Patterns, true)) {
         const std::string pltName = piece + ".plt";
         status.SetPanel(1, "Exporting to HPGL..." + pltName);
-        const std::optional<std::string> plot = ReadFileBytes(folder, piece + ".uc");
+        const std::optional<std::string> plot = files.Read(piece + ".uc");
         if (!plot) {
             continue; // a pattern that was never plotted gets no plotter file
         }

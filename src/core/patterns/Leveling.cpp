@@ -2,6 +2,8 @@
 #include "patterns/Leveling.h"
 
 #include <cmath>
+#include <optional>
+#include <vector>
 
 #include "patterns/PatternFiles.h"
 #include "patterns/PlotFile.h"
@@ -28,9 +30,25 @@ std::string WholeText(double value) {
     return IntText(IntFloor(rounded)); // a whole number already: IntFloor only clamps it
 }
 
-} // namespace
+// A plot file's lines with its point lines parsed, once for both passes.
+struct ParsedPlot {
+    std::vector<std::string> Lines;
+    std::vector<std::optional<PlotTokens>> Points; // per line; nothing for other lines
+};
 
-double LevelingAngle(std::string_view plotText, double plotXScale, double plotYScale) {
+ParsedPlot Parse(std::string_view plotText) {
+    ParsedPlot plot;
+    plot.Lines = SplitLines(plotText);
+    plot.Points.resize(plot.Lines.size());
+    for (std::size_t i = 0; i < plot.Lines.size(); ++i) {
+        if (IsPointLine(plot.Lines[i])) {
+            plot.Points[i] = TokenisePlotLine(plot.Lines[i], false);
+        }
+    }
+    return plot;
+}
+
+double FitAngle(const ParsedPlot& plot, double plotXScale, double plotYScale) {
     if (plotXScale == 0 || plotYScale == 0) {
         return 0;
     }
@@ -39,16 +57,15 @@ double LevelingAngle(std::string_view plotText, double plotXScale, double plotYS
     // panel whose points all share one x gives a denominator of exactly 0 rather than rounding
     // noise that would read as a steep slope.
     double n = 0, sx = 0, sy = 0, sxy = 0, sxx = 0;
-    for (const std::string& line : SplitLines(plotText)) {
-        if (!IsPointLine(line)) {
+    for (const std::optional<PlotTokens>& t : plot.Points) {
+        if (!t) {
             continue;
         }
-        const PlotTokens t = TokenisePlotLine(line, false);
         n += 1;
-        sx += t.X;
-        sy += t.Y;
-        sxy += t.X * t.Y;
-        sxx += t.X * t.X;
+        sx += t->X;
+        sy += t->Y;
+        sxy += t->X * t->Y;
+        sxx += t->X * t->X;
     }
     const double numerator = n * sxy - sx * sy;
     const double denominator = n * sxx - sx * sx;
@@ -60,43 +77,51 @@ double LevelingAngle(std::string_view plotText, double plotXScale, double plotYS
     return -std::atan(slope);
 }
 
-std::string TurnPlot(std::string_view plotText, double angle, double plotXScale,
-                     double plotYScale) {
+std::string Turn(const ParsedPlot& plot, double angle, double plotXScale, double plotYScale) {
     TextOut out;
     const double c = std::cos(angle), s = std::sin(angle);
-    for (const std::string& line : SplitLines(plotText)) {
-        if (!IsPointLine(line) || plotXScale == 0 || plotYScale == 0) {
-            out.Line(line);
+    for (std::size_t i = 0; i < plot.Lines.size(); ++i) {
+        const std::optional<PlotTokens>& t = plot.Points[i];
+        if (!t || plotXScale == 0 || plotYScale == 0) {
+            out.Line(plot.Lines[i]);
             continue;
         }
-        const PlotTokens t = TokenisePlotLine(line, false);
-        const double x = t.X / plotXScale, y = t.Y / plotYScale;
+        const double x = t->X / plotXScale, y = t->Y / plotYScale;
         const double turnedX = x * c - y * s, turnedY = x * s + y * c;
-        out.Line(WholeText(turnedX * plotXScale) + " " + WholeText(turnedY * plotYScale) + t.Rest);
+        out.Line(WholeText(turnedX * plotXScale) + " " + WholeText(turnedY * plotYScale) + t->Rest);
     }
     return out.Content();
+}
+
+} // namespace
+
+double LevelingAngle(std::string_view plotText, double plotXScale, double plotYScale) {
+    return FitAngle(Parse(plotText), plotXScale, plotYScale);
+}
+
+std::string TurnPlot(std::string_view plotText, double angle, double plotXScale,
+                     double plotYScale) {
+    return Turn(Parse(plotText), angle, plotXScale, plotYScale);
 }
 
 void LevelPatterns(const fs::path& folder, const HullDocument& hull, WorkingValues& work,
                    StatusBar& status) {
     ReadPlotterScale(folder, work.PlotXScale, work.PlotYScale);
+    const PatternFolder files(folder);
     for (const std::string& panel : PanelNames(hull, work.Patterns)) {
         const std::string name = panel + ".uc";
         status.SetPanel(1, "Leveling..." + name);
-        const std::optional<fs::path> path = FindFile(folder, name);
-        if (!path) {
-            continue;
-        }
-        const std::optional<std::string> text = ReadFileBytes(folder, path->filename().string());
+        const std::optional<std::string> onDisk = files.NameOf(name);
+        const std::optional<std::string> text = onDisk ? files.Read(*onDisk) : std::nullopt;
         if (!text) {
             continue;
         }
-        const double angle = LevelingAngle(*text, work.PlotXScale, work.PlotYScale);
+        const ParsedPlot plot = Parse(*text);
+        const double angle = FitAngle(plot, work.PlotXScale, work.PlotYScale);
         // The turned panel is written to a temporary file beside it that then replaces it in
         // one step, so a failed write never leaves the panel half rewritten. No separate "temp"
         // file is kept: the atomic replacement is that temporary file.
-        WriteFileAtomic(folder, path->filename().string(),
-                        TurnPlot(*text, angle, work.PlotXScale, work.PlotYScale));
+        WriteFileAtomic(folder, *onDisk, TurnPlot(*text, angle, work.PlotXScale, work.PlotYScale));
     }
     status.SetPanel(1, "Done...");
 }

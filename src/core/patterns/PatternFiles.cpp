@@ -2,10 +2,21 @@
 #include "patterns/PatternFiles.h"
 
 #include <algorithm>
+#include <system_error>
 
 namespace merrowin {
 
 namespace {
+
+std::string LowerAscii(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return lower;
+}
 
 int PanelCount(const HullDocument& hull) {
     // Chine panels lie between adjacent chines: ChineCount - 1 of them, within the model's range.
@@ -61,6 +72,40 @@ std::vector<std::string> PieceNames(const HullDocument& hull, const PatternOptio
     }
     AddChinePanels(names, hull);
     return names;
+}
+
+PatternFolder::PatternFolder(const fs::path& folder) : folder_(folder) {
+    std::error_code error;
+    fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, error);
+    for (; !error && it != fs::directory_iterator(); it.increment(error)) {
+        std::error_code typeError;
+        if (!it->is_regular_file(typeError)) {
+            continue;
+        }
+        std::string name = it->path().filename().string();
+        byLowerName_.emplace(LowerAscii(name), name);
+        names_.insert(std::move(name));
+    }
+}
+
+std::optional<std::string> PatternFolder::NameOf(std::string_view name) const {
+    std::string wanted(name);
+    if (names_.count(wanted) != 0) {
+        return wanted;
+    }
+    const auto found = byLowerName_.find(LowerAscii(name));
+    if (found == byLowerName_.end()) {
+        return std::nullopt;
+    }
+    return found->second;
+}
+
+std::optional<std::string> PatternFolder::Read(std::string_view name) const {
+    const std::optional<std::string> onDisk = NameOf(name);
+    if (!onDisk) {
+        return std::nullopt;
+    }
+    return ReadFileBytes(folder_, *onDisk);
 }
 
 } // namespace merrowin

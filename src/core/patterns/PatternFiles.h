@@ -1,9 +1,14 @@
 // The pattern pieces of a run, named in the order each pattern routine takes them.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
+#include "io/Files.h"
 #include "model/Hull.h"
 #include "patterns/PatternOptions.h"
 
@@ -18,5 +23,22 @@ std::vector<std::string> PanelNames(const HullDocument& hull, const PatternOptio
 // frames at stations above 0 ("frame1".."frame8"), "4x8" when includeSheet, then the chine panels.
 std::vector<std::string> PieceNames(const HullDocument& hull, const PatternOptions& options,
                                     bool includeSheet);
+
+// The regular files of the working folder, listed once, for a routine that opens many pattern
+// files by names compared without regard to case: one listing instead of one folder scan for
+// every name spelled otherwise on disk ("chine1.uc" for "chine1.UC").
+class PatternFolder {
+public:
+    explicit PatternFolder(const fs::path& folder);
+    // The name on disk of a file, the exact spelling first, otherwise one differing in case.
+    std::optional<std::string> NameOf(std::string_view name) const;
+    // The content of that file, or nothing when there is none or it cannot be read.
+    std::optional<std::string> Read(std::string_view name) const;
+
+private:
+    fs::path folder_;
+    std::unordered_set<std::string> names_;
+    std::unordered_map<std::string, std::string> byLowerName_;
+};
 
 } // namespace merrowin
