@@ -36,6 +36,37 @@ function(golden name)
     expect_same_file("${WORK}/${name}" "${GOLDEN}/${name}")
 endfunction()
 
+# json_golden(NAME args...): the command's JSON compared with NAME: the status and the report
+# exactly, the values (printed with full precision) in their first 12 characters, so that a
+# last-digit change in the curves upstream does not fail the test.
+function(json_golden name)
+    run_cli(0 out ${ARGN})
+    file(READ "${GOLDEN}/${name}" expected)
+    foreach(part status report)
+        string(JSON got GET "${out}" ${part})
+        string(JSON want GET "${expected}" ${part})
+        if(NOT got STREQUAL want)
+            message(FATAL_ERROR "${name}: ${part} is\n${got}\nexpected\n${want}")
+        endif()
+    endforeach()
+    string(JSON count LENGTH "${expected}" values)
+    string(JSON got_count LENGTH "${out}" values)
+    if(NOT count EQUAL got_count)
+        message(FATAL_ERROR "${name}: ${got_count} values, expected ${count}")
+    endif()
+    math(EXPR last "${count} - 1")
+    foreach(i RANGE ${last})
+        string(JSON key MEMBER "${expected}" values ${i})
+        string(JSON want GET "${expected}" values ${key})
+        string(JSON got GET "${out}" values ${key})
+        string(SUBSTRING "${want}" 0 12 want)
+        string(SUBSTRING "${got}" 0 12 got)
+        if(NOT got STREQUAL want)
+            message(FATAL_ERROR "${name}: ${key} is ${got}..., expected ${want}...")
+        endif()
+    endforeach()
+endfunction()
+
 # Upright at 8 inches, then in salt water as JSON.
 golden(hydro_8.txt hydro default.hul --waterline 8)
 # The waterplane file of that run: 31 lines ending in CR LF, and their text with the date masked.
@@ -54,15 +85,15 @@ execute_process(COMMAND "${CMAKE_COMMAND}" -E compare_files --ignore-eol "${WORK
 if(differ)
     message(FATAL_ERROR "watrplne.uc differs from ${GOLDEN}/watrplne_8.uc")
 endif()
-golden(hydro_8_sea.json hydro default.hul --waterline 8 --seawater --json)
+json_golden(hydro_8_sea.json hydro default.hul --waterline 8 --seawater --json)
 # Above the lowest sheer point: brought down one tenth below it, as the slider is.
 golden(hydro_sunk.txt hydro default.hul --waterline 40)
 
 golden(displacement_500.txt displacement default.hul --target 500)
-golden(displacement_500_sea.json displacement default.hul --target 500 --seawater --json)
+json_golden(displacement_500_sea.json displacement default.hul --target 500 --seawater --json)
 
 golden(heel_6_20.txt heel default.hul --waterline 6 --angle 20)
-golden(heel_6_20.json heel default.hul --waterline 6 --angle 20 --json)
+json_golden(heel_6_20.json heel default.hul --waterline 6 --angle 20 --json)
 # Heeled 60 degrees the sheer goes under: the failure text and the upright list.
 run_cli(0 out heel default.hul --waterline 3 --angle 60)
 string(FIND "${out}" "Sunk or failed at WL:3.0\" at:60.0 degrees, displ:" failed)

@@ -3,6 +3,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <string_view>
 
 #include "text/NumberText.h"
 
@@ -26,7 +27,9 @@ double SingleValue(float value) {
 }
 
 std::string WaterlineStatusText(const HydroState& hydro) {
-    std::string text = "WL:";
+    std::string text;
+    text.reserve(96);
+    text += "WL:";
     text += FormatNumber(hydro.WaterlineHeight, "0.0");
     text += InchMark;
     text += "  Displ:";
@@ -45,34 +48,42 @@ std::string WaterlineStatusText(const HydroState& hydro) {
 
 void ShowResults(HydroState& hydro) {
     auto& lines = hydro.ResultsLines;
-    lines.clear();
     hydro.ResultsText = "Results";
     hydro.ResultsSelected = -1;
-    const std::string inch(1, InchMark);
+    // The lines are rebuilt in the strings of the last report, which keeps a run that happens at
+    // every step of the slider from allocating them again.
+    std::size_t count = 0;
+    auto add = [&](std::string_view head, double value, std::string_view pattern,
+                   std::string_view tail = {}) {
+        if (count == lines.size()) {
+            lines.emplace_back();
+        }
+        std::string& line = lines[count++];
+        line.assign(head);
+        line += FormatNumber(value, pattern);
+        line += tail;
+    };
+    constexpr std::string_view inch = "\"";
     const double length = SingleValue(hydro.WaterlineLength);
-    lines.push_back("Waterline heighth: " + FormatNumber(hydro.WaterlineHeight, "0.0 in.") + inch);
-    lines.push_back("Displacement: " + FormatNumber(SingleValue(hydro.Displacement), "0 lbs"));
-    lines.push_back("Displaced volume: " + FormatNumber(hydro.DisplacedVolume / 1728, "0.00 ft3"));
-    lines.push_back("Center of buoyancy, Z: " + FormatNumber(hydro.CenterBuoyancyZ, "0.0 in.") +
-                    inch);
-    lines.push_back("Center of buoyancy, Y: " + FormatNumber(hydro.CenterBuoyancyY, "0.0 in.") +
-                    inch);
-    lines.push_back("Center of Lateral Area, Z: " + FormatNumber(hydro.LateralCenterZ, "0.0 in.") +
-                    inch);
-    lines.push_back("Center of Lateral Area, Y: " + FormatNumber(hydro.LateralCenterY, "0.0 in.") +
-                    inch);
-    lines.push_back("Lateral Area: " + FormatNumber(hydro.LateralArea / 144, "0.00 ft2") + inch);
-    lines.push_back("Length of Waterline: " + FormatNumber(length, "0") + inch);
-    lines.push_back("Prismatic Coeff: " + FormatNumber(hydro.PrismaticCoeff, "0.00"));
-    lines.push_back("Buttock angle: " + FormatNumber(hydro.ButtockAngle, "0.0") + " deg.");
-    lines.push_back("Disp. Hull Speed: " + FormatNumber(hydro.DispSpeed, "0.00 kt"));
-    lines.push_back("D/L ratio: " + FormatNumber(hydro.DLRatio, "0"));
-    lines.push_back("S/L ratio: " + FormatNumber(hydro.SLRatio, "0.00"));
+    add("Waterline heighth: ", hydro.WaterlineHeight, "0.0 in.", inch);
+    add("Displacement: ", SingleValue(hydro.Displacement), "0 lbs");
+    add("Displaced volume: ", hydro.DisplacedVolume / 1728, "0.00 ft3");
+    add("Center of buoyancy, Z: ", hydro.CenterBuoyancyZ, "0.0 in.", inch);
+    add("Center of buoyancy, Y: ", hydro.CenterBuoyancyY, "0.0 in.", inch);
+    add("Center of Lateral Area, Z: ", hydro.LateralCenterZ, "0.0 in.", inch);
+    add("Center of Lateral Area, Y: ", hydro.LateralCenterY, "0.0 in.", inch);
+    add("Lateral Area: ", hydro.LateralArea / 144, "0.00 ft2", inch);
+    add("Length of Waterline: ", length, "0", inch);
+    add("Prismatic Coeff: ", hydro.PrismaticCoeff, "0.00");
+    add("Buttock angle: ", hydro.ButtockAngle, "0.0", " deg.");
+    add("Disp. Hull Speed: ", hydro.DispSpeed, "0.00 kt");
+    add("D/L ratio: ", hydro.DLRatio, "0");
+    add("S/L ratio: ", hydro.SLRatio, "0.00");
     // The speed that ratio gives on this waterline; no line when the length has no square root.
     if (hydro.WaterlineLength >= 0) {
-        const double speed = hydro.SLRatio * std::sqrt(length / 12);
-        lines.push_back("D/L limited speed: " + FormatNumber(speed, "0.00 kt."));
+        add("D/L limited speed: ", hydro.SLRatio * std::sqrt(length / 12), "0.00 kt.");
     }
+    lines.resize(count);
     hydro.Combo1Visible = true;
     if (hydro.ResultsIndex > -1) {
         PickResult(hydro, hydro.ResultsIndex);
