@@ -1,11 +1,11 @@
-// A whole pattern run in a working folder: the files it writes, deletes and keeps, and the save.
+// A whole pattern run in a working folder: the files it deletes and keeps, the pieces a small
+// hull gets, and a hull saved in another folder.
 #include <gtest/gtest.h>
 
 #include "TempFolder.h"
 #include "io/Files.h"
 #include "model/AppState.h"
 #include "model/ChineCurves.h"
-#include "model/HullFile.h"
 #include "patterns/PatternGeneration.h"
 #include "patterns/PatternSettings.h"
 
@@ -27,32 +27,6 @@ struct RunFolder {
     void Go() { CreatePatterns(Folder.Path(), App.Hull, App.Work, Status, nullptr); }
 };
 
-TEST(PatternRun, WritesEveryPieceAndSavesTheHull) {
-    RunFolder run;
-    PatternOptions& options = run.App.Work.Patterns;
-    options.Stem = options.Keel = options.Deck = options.Soles = true;
-    SetFrameText(run.App.Hull, options, 0, "30");
-    SetFrameText(run.App.Hull, options, 3, "400"); // past the transom: pulled back to 140
-    run.Go();
-    for (const char* name :
-         {"chine1.tri",  "chine2.tri",  "chine3.tri",   "keel.tri",  "deck.tri",
-          "sole1.tri",   "sole2.tri",   "bhead1.uc",    "bhead2.uc", "bhead3.uc",
-          "frame1.uc",   "frame4.uc",   "transom.uc",   "Stem.uc",   "4x8.uc",
-          "default.DXF", "default.hul", "handplot.txt", "chine1.uc", "keel.uc"}) {
-        EXPECT_TRUE(run.Has(name)) << name;
-    }
-    EXPECT_FALSE(run.Has("chine4.tri"));
-    EXPECT_FALSE(run.Has("frame2.uc"));
-    EXPECT_EQ(options.FrameText[3], "140");
-    EXPECT_EQ(run.App.Hull.FramePositions[3], 140);
-    EXPECT_EQ(run.Status.Panel(1), "Working on...default.hul");
-    // The saved hull holds the clamped frame.
-    HullDocument reread;
-    WorkingValues work;
-    ASSERT_TRUE(ReadHullFile(run.Path(), "default.hul", reread, work));
-    EXPECT_EQ(reread.FramePositions[3], 140);
-}
-
 TEST(PatternRun, DeletesOnlyOldPatternFilesOfTheWorkingFolder) {
     RunFolder run;
     const fs::path outside = run.Path() / "elsewhere";
@@ -73,21 +47,6 @@ TEST(PatternRun, DeletesOnlyOldPatternFilesOfTheWorkingFolder) {
     EXPECT_TRUE(run.Has("notes.txt"));
     EXPECT_TRUE(FileExists(outside, "kept.uc"));
     EXPECT_EQ(ReadFileBytes(outside, "chine1.tri"), "x\r\n");
-}
-
-TEST(PatternRun, WithoutExpansionsOnlyTheHullIsSaved) {
-    RunFolder run;
-    run.App.Work.Patterns.Expansions = false;
-    run.App.Work.HullFileName = "skiff.hul";
-    ASSERT_TRUE(WriteFileAtomic(run.Path(), "old.uc", "x\r\n"));
-    run.Go();
-    EXPECT_TRUE(run.Has("old.uc"));
-    EXPECT_FALSE(run.Has("chine1.tri"));
-    EXPECT_FALSE(run.Has("bhead1.uc"));
-    ASSERT_TRUE(run.Has("skiff.hul"));
-    EXPECT_EQ(ReadFileBytes(run.Path(), "skiff.hul"), ReadFileBytes(run.Path(), "default.hul"));
-    EXPECT_EQ(ReadFileBytes(run.Path(), "skiff.hul"), HullFileText(run.App.Hull));
-    EXPECT_EQ(run.Status.Panel(1), "Working on...skiff.hul");
 }
 
 TEST(PatternRun, TwoChinesClearSolesAndMakeOnePanel) {
