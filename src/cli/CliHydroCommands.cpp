@@ -1,4 +1,5 @@
 // merrowin-cli hydro, displacement, heel and transform: the hydrostatics from the command line.
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
@@ -175,7 +176,7 @@ int RunHydro(const std::vector<std::string>& args) {
     // The waterline as the slider would hold it, so that a sunk hull is brought down below its
     // lowest sheer point as the window does.
     const double waterline = NumberOf(*parsed.Find("--waterline"));
-    h.HScroll1.Value = ScrollUnits(TenthsOf(waterline));
+    h.HScroll1.Value = std::clamp(ScrollUnits(TenthsOf(waterline)), h.HScroll1.Min, h.HScroll1.Max);
     h.WaterlineHeight = waterline;
     UiServices ui = window.Services();
     const HydroContext context{ui, &folder};

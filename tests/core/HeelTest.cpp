@@ -1,4 +1,5 @@
 // The heel analysis: rotation, report, failure and the upright points kept safe.
+#include <algorithm>
 #include <cmath>
 
 #include <gtest/gtest.h>
@@ -66,6 +67,41 @@ TEST_F(Heel, ReportOfTheDefaultHull) {
     // The centre of gravity is the immersed hull's centre of buoyancy, heeled with the hull.
     const double theta = 20 * 3.1415 / 180;
     EXPECT_NEAR(hydro.CenterGravityX / hydro.CenterGravityY, std::tan(theta), 1e-12);
+}
+
+TEST_F(Heel, HeeledHullIsDrawnInsideTheViewWithBothCentres) {
+    app.Work.View.Sections = true;
+    window.ForgetDrawing();
+    HeelAt(6, "30");
+    ASSERT_EQ(hydro.ResultsLines.size(), 15u);
+    const auto& calls = window.RecordedMain()->Calls();
+    std::size_t lastClear = 0;
+    for (std::size_t i = 0; i < calls.size(); ++i) {
+        if (calls[i].Op == CanvasOp::Clear) {
+            lastClear = i;
+        }
+    }
+    int chineLines = 0;
+    for (std::size_t i = lastClear; i < calls.size(); ++i) {
+        const CanvasCall& call = calls[i];
+        if (call.Op != CanvasOp::Line || call.Colour != 7) {
+            continue;
+        }
+        ++chineLines;
+        const CanvasScale& view = call.ScaleInForce;
+        for (const double x : {call.X1, call.X2}) {
+            EXPECT_GE(x, view.Left);
+            EXPECT_LE(x, view.Right);
+        }
+        for (const double y : {call.Y1, call.Y2}) {
+            EXPECT_GE(y, view.Bottom);
+            EXPECT_LE(y, view.Top);
+        }
+    }
+    EXPECT_EQ(chineLines, 2 * 4 * 12); // both heeled halves, four chines of 12 segments
+    const auto texts = window.RecordedMain()->Texts();
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "cb"), texts.end());
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "cg"), texts.end());
 }
 
 TEST_F(Heel, UprightPointsAndOffsetsComeBackWithAutoSplineOff) {
