@@ -229,7 +229,8 @@ DevelopedStrip DevelopStrip(const Triangulation& tri) {
             // At the chord's length from the advancing edge's point and the new rung's length
             // from the other edge's point, on the side of the shared side away from the vertex
             // laid before, so consecutive triangles never overlap. The shared side's laid length
-            // is used, so both new sides come out exact whatever the earlier rounding.
+            // is used, so both new sides come out exact even after the first placement's
+            // approximate quarter turn.
             const FlatPoint side = Minus(q, p);
             const double laid = std::hypot(side.X, side.Y);
             const FlatPoint unit =
