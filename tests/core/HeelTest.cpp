@@ -150,12 +150,5 @@ TEST_F(Heel, LowSidedHullThatShipsWaterFails) {
     EXPECT_EQ(app.Hull.SplinePoints, before.SplinePoints);
 }
 
-TEST_F(Heel, HeelIsRefusedWhileTheWaterlineControlIsOff) {
-    window.Boxes().InputAnswers = {"20"};
-    HeelCommand(app, ui, folder.Path());
-    EXPECT_TRUE(window.Boxes().Asked.empty());
-    EXPECT_EQ(hydro.HeelAngle, 15);
-}
-
 } // namespace
 } // namespace merrowin

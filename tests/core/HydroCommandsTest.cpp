@@ -120,22 +120,5 @@ TEST_F(HydroCommands, ContoursWithThePositionBelowTheMinimumStayAtOneInch) {
     EXPECT_EQ(window.RecordedMain()->Count(CanvasOp::LineTo, 11), 12u); // one contour, at 1 inch
 }
 
-TEST_F(HydroCommands, OpenResetsTheCalculationState) {
-    window.Boxes().InputAnswers = {"250"};
-    DisplacementCommand(app, ui, folder.Path());
-    hydro.CenterGravityY = 7;
-    OpenResetsCalculations(app, ui);
-    EXPECT_EQ(hydro.WaterlineHeight, 0);
-    EXPECT_EQ(hydro.DisplacedVolume, 0);
-    EXPECT_EQ(hydro.WaterlineLength, 0);
-    EXPECT_EQ(hydro.WaterlineAft, 0);
-    EXPECT_EQ(hydro.CenterGravityY, 0);
-    EXPECT_FALSE(hydro.EnterWaterlineChecked);
-    EXPECT_FALSE(hydro.HScroll1Visible);
-    EXPECT_FALSE(hydro.Combo1Visible);
-    EXPECT_TRUE(hydro.ResultsLines.empty());
-    EXPECT_EQ(hydro.ResultsText, "Results");
-}
-
 } // namespace
 } // namespace merrowin

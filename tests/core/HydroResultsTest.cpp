@@ -80,14 +80,5 @@ TEST(HydroResults, PickedLineStaysSelectedWithItsNewValue) {
     EXPECT_EQ(h.ResultsIndex, 14);
 }
 
-TEST(HydroResults, SinglesFormatAsTheDecimalTheyStandFor) {
-    EXPECT_EQ(SingleValue(179.4f), 179.4);
-    EXPECT_EQ(SingleValue(0.15f), 0.15);
-    HydroState h;
-    h.Displacement = 12.5f;
-    ShowResults(h);
-    EXPECT_EQ(h.ResultsLines[1], "Displacement: 13 lbs");
-}
-
 } // namespace
 } // namespace merrowin
