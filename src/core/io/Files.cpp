@@ -37,8 +37,8 @@ bool IsRegularFile(const fs::path& path) {
     return fs::is_regular_file(path, error);
 }
 
-// Writes all bytes to a file descriptor and flushes them to the disk.
-bool WriteAllAndSync(int fd, std::string_view content) {
+// Writes all bytes to a file descriptor, flushed to the disk when asked.
+bool WriteAll(int fd, std::string_view content, Durability durability) {
     const char* data = content.data();
     std::size_t left = content.size();
     while (left > 0) {
@@ -52,7 +52,7 @@ bool WriteAllAndSync(int fd, std::string_view content) {
         data += written;
         left -= static_cast<std::size_t>(written);
     }
-    return ::fsync(fd) == 0;
+    return durability == Durability::Ordinary || ::fsync(fd) == 0;
 }
 
 } // namespace
@@ -191,7 +191,8 @@ std::vector<std::string> SplitItems(std::string_view text) {
     return items;
 }
 
-bool WriteFileAtomic(const fs::path& folder, std::string_view name, std::string_view content) {
+bool WriteFileAtomic(const fs::path& folder, std::string_view name, std::string_view content,
+                     Durability durability) {
     if (name.empty()) {
         return false;
     }
@@ -208,7 +209,7 @@ bool WriteFileAtomic(const fs::path& folder, std::string_view name, std::string_
     if (fd < 0) {
         return false;
     }
-    const bool written = WriteAllAndSync(fd, content);
+    const bool written = WriteAll(fd, content, durability);
     const bool closed = ::close(fd) == 0;
     if (!written || !closed) {
         fs::remove(temporary, error);
@@ -228,11 +229,12 @@ TextOut& TextOut::Line(std::string_view text) {
     return *this;
 }
 
-bool TextOut::WriteTo(const fs::path& folder, std::string_view name) const {
-    return WriteFileAtomic(folder, name, content_);
+bool TextOut::WriteTo(const fs::path& folder, std::string_view name, Durability durability) const {
+    return WriteFileAtomic(folder, name, content_, durability);
 }
 
-bool CopyFileAtomic(const fs::path& folder, std::string_view from, std::string_view to) {
+bool CopyFileAtomic(const fs::path& folder, std::string_view from, std::string_view to,
+                    Durability durability) {
     const std::optional<fs::path> source = FindFile(folder, from);
     if (!source) {
         return false;
@@ -246,7 +248,7 @@ bool CopyFileAtomic(const fs::path& folder, std::string_view from, std::string_v
     if (!bytes) {
         return false;
     }
-    return WriteFileAtomic(folder, to, *bytes);
+    return WriteFileAtomic(folder, to, *bytes, durability);
 }
 
 bool WildcardMatch(std::string_view pattern, std::string_view name) {

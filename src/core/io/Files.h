@@ -39,16 +39,25 @@ std::optional<std::vector<std::string>> ReadLines(const fs::path& folder, std::s
 // a quoted item keeps its inside.
 std::vector<std::string> SplitItems(std::string_view text);
 
-// Replaces a file atomically: writes a temporary file beside it, flushes it, then renames it over
-// the target, so the target is never left truncated. Returns false (target untouched) on failure.
-bool WriteFileAtomic(const fs::path& folder, std::string_view name, std::string_view content);
+// How hard a write insists on reaching the disk. Every write replaces its file by a rename, so a
+// crash of the program never leaves a truncated file; Synced also flushes the new file to the disk
+// before the rename, so that a power cut cannot lose it either. Hull files are written Synced;
+// pattern files, which a run makes again in a moment, are not (a pattern run writes over a hundred
+// files and must stay fast).
+enum class Durability { Ordinary, Synced };
+
+// Replaces a file atomically: writes a temporary file beside it, then renames it over the target,
+// so the target is never left truncated. Returns false (target untouched) on failure.
+bool WriteFileAtomic(const fs::path& folder, std::string_view name, std::string_view content,
+                     Durability durability = Durability::Ordinary);
 
 // Text built line by line with CR LF ends, then written with WriteFileAtomic.
 class TextOut {
 public:
     TextOut& Line(std::string_view text);
     const std::string& Content() const { return content_; }
-    bool WriteTo(const fs::path& folder, std::string_view name) const;
+    bool WriteTo(const fs::path& folder, std::string_view name,
+                 Durability durability = Durability::Ordinary) const;
 
 private:
     std::string content_;
@@ -56,7 +65,8 @@ private:
 
 // Copies a file over another one atomically; false when the source cannot be read or the copy
 // cannot be written.
-bool CopyFileAtomic(const fs::path& folder, std::string_view from, std::string_view to);
+bool CopyFileAtomic(const fs::path& folder, std::string_view from, std::string_view to,
+                    Durability durability = Durability::Ordinary);
 
 // Deletes the regular files of the folder (never anything outside it, never a folder) whose
 // names match a wildcard pattern ('*' and '?', without regard to case). A file that is not

@@ -482,7 +482,7 @@ void CreatePatterns(const fs::path& folder, HullDocument& hull, WorkingValues& w
         }
     }
     WriteHullFile(folder, work.HullFileName, hull);
-    CopyFileAtomic(folder, work.HullFileName, "default.hul");
+    CopyFileAtomic(folder, work.HullFileName, "default.hul", Durability::Synced);
     status.SetPanel(1, "Working on..." + work.HullFileName);
 }
 
