@@ -121,7 +121,12 @@ void PictureBox::Scale(double left, double top, double right, double bottom) {
 
 void PictureBox::Clear() {
     SyncImageSize();
-    Painter().fillRect(image_.rect(), Qt::white);
+    lines_.clear(); // covered by the fill anyway
+    QPainter& painter = Painter();
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(image_.rect(), Qt::white);
+    painter.setCompositionMode(inverting_ ? QPainter::RasterOp_SourceXorDestination
+                                          : QPainter::CompositionMode_SourceOver);
     currentX_ = 0;
     currentY_ = 0;
     Touched();
@@ -130,7 +135,7 @@ void PictureBox::Clear() {
 void PictureBox::Line(double x1, double y1, double x2, double y2, int colour) {
     currentX_ = x2;
     currentY_ = y2;
-    UsePen(colour);
+    UsePen(colour, penWidth_);
     DrawSegment(x1, y1, x2, y2);
 }
 
@@ -141,7 +146,7 @@ void PictureBox::LineTo(double x, double y, int colour) {
 void PictureBox::Box(double x1, double y1, double x2, double y2, int colour) {
     currentX_ = x2;
     currentY_ = y2;
-    UsePen(colour);
+    UsePen(colour, penWidth_);
     DrawSegment(x1, y1, x2, y1);
     DrawSegment(x2, y1, x2, y2);
     DrawSegment(x2, y2, x1, y2);
@@ -156,14 +161,9 @@ void PictureBox::Dot(double x, double y, int colour) {
     if (!Finite(px, py) || px < 0 || py < 0 || px >= image_.width() || py >= image_.height()) {
         return;
     }
-    EndPainting(); // a pixel is set straight into the image
-    const int ix = static_cast<int>(px);
-    const int iy = static_cast<int>(py);
-    QRgb rgb = QtColour(colour).rgb();
-    if (inverting_) {
-        rgb = (image_.pixel(ix, iy) ^ rgb) | 0xff000000u;
-    }
-    image_.setPixel(ix, iy, rgb);
+    UsePen(colour, 1);
+    FlushLines();
+    Painter().drawPoint(QPoint(static_cast<int>(px), static_cast<int>(py)));
     Touched();
 }
 
@@ -181,7 +181,8 @@ void PictureBox::Circle(double cx, double cy, double radius, int colour) {
         py - r > image_.height() + ClipMargin) {
         return;
     }
-    UsePen(colour);
+    UsePen(colour, penWidth_);
+    FlushLines();
     Painter().drawEllipse(QPointF(px, py), r, r);
     Touched();
 }
@@ -195,7 +196,8 @@ void PictureBox::Text(std::string_view text) {
     // Text is printed in the foreground colour and always copied, also under the inverting
     // pen (so the "Zoom" tag at the zoom anchor stays readable while the band is dragged).
     QPainter& painter = Painter();
-    UsePen(ForegroundColour);
+    UsePen(ForegroundColour, 1);
+    FlushLines();
     if (inverting_) {
         painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     }
@@ -212,6 +214,7 @@ void PictureBox::PenWidth(int width) {
 }
 
 void PictureBox::InvertingPen(bool on) {
+    FlushLines();
     inverting_ = on;
     if (painter_) {
         painter_->setCompositionMode(on ? QPainter::RasterOp_SourceXorDestination
@@ -325,6 +328,7 @@ QPainter& PictureBox::Painter() {
 }
 
 void PictureBox::EndPainting() {
+    FlushLines();
     if (painter_) {
         painter_->end();
         painter_.reset();
@@ -338,17 +342,25 @@ void PictureBox::Touched() {
     }
 }
 
-void PictureBox::UsePen(int colour) {
+void PictureBox::UsePen(int colour, int width) {
     QPainter& painter = Painter();
-    if (colour == penColour_ && penWidth_ == painterPenWidth_) {
+    if (colour == penColour_ && width == painterPenWidth_) {
         return;
     }
+    FlushLines(); // the waiting lines keep the pen they were drawn with
     QPen pen(QtColour(colour));
-    pen.setWidth(penWidth_);
+    pen.setWidth(width);
     pen.setCosmetic(true);
     painter.setPen(pen);
     penColour_ = colour;
-    painterPenWidth_ = penWidth_;
+    painterPenWidth_ = width;
+}
+
+void PictureBox::FlushLines() {
+    if (!lines_.empty() && painter_) {
+        painter_->drawLines(lines_.data(), static_cast<int>(lines_.size()));
+    }
+    lines_.clear();
 }
 
 void PictureBox::DrawSegment(double x1, double y1, double x2, double y2) {
@@ -363,7 +375,7 @@ void PictureBox::DrawSegment(double x1, double y1, double x2, double y2) {
                      image_.height() + ClipMargin)) {
         return;
     }
-    Painter().drawLine(QPointF(px1, py1), QPointF(px2, py2));
+    lines_.emplace_back(px1, py1, px2, py2);
     Touched();
 }
 

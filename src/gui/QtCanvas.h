@@ -2,11 +2,13 @@
 #pragma once
 
 #include <QImage>
+#include <QLineF>
 #include <QPainter>
 #include <QPointF>
 #include <QWidget>
 
 #include <memory>
+#include <vector>
 
 #include "ui/Canvas.h"
 
@@ -64,7 +66,10 @@ private:
     void EndPainting();
     void SyncImageSize();
     void Touched();
-    void UsePen(int colour);
+    // Sets the painter's pen; lines waiting in the old pen are drawn first.
+    void UsePen(int colour, int width);
+    // Draws the lines collected since the last pen change (one painter call for many lines).
+    void FlushLines();
     // Image pixel position of a user point.
     double PixelX(double x) const { return (x - left_) * scaleX_; }
     double PixelY(double y) const { return (y - top_) * scaleY_; }
@@ -72,6 +77,7 @@ private:
 
     QImage image_;
     std::unique_ptr<QPainter> painter_; // open on image_ while drawing goes on
+    std::vector<QLineF> lines_;         // image pixels, in the painter's current pen
     bool updatePending_ = false;
     bool leftPressedInside_ = false;
 

@@ -37,6 +37,9 @@ void QtStatusBar::SetPanel(int panel, const std::string& text) {
         return;
     }
     const auto index = static_cast<std::size_t>(panel);
+    if (texts_[index] == text) {
+        return; // every repaint writes the beam again; the label need not lay itself out again
+    }
     texts_[index] = text;
     labels_[index]->setText(ToQt(text));
 }
