@@ -109,7 +109,8 @@ Form1::Form1(AppState& app, std::filesystem::path folder, Dialogs* dialogs, QWid
     CreateMenus();
     CreateControls();
     resize(InitialWidth, InitialHeight);
-    // Arrow keys belong to the window whichever of its controls has the focus.
+    // Arrow keys belong to the window whichever of its controls has the focus, and the station
+    // boxes' keys are seen before the boxes edit their text.
     qApp->installEventFilter(this);
     StartUp();
 }
@@ -310,10 +311,7 @@ void Form1::CreateControls() {
     text1_[0]->setReadOnly(true);
     text1_[0]->setFrame(false);
     text1_[0]->setGeometry(-4, -4, 1, 1);
-    text1Labels_[0]->hide();
-    for (int b = 1; b < 5; ++b) {
-        text1_[static_cast<std::size_t>(b)]->installEventFilter(this);
-    }
+    text1Labels_[0]->hide(); // keys typed into the station boxes reach the window's filter
 
     chnLabel_ = new QLabel(QStringLiteral("Chn"), central_);
     chnLabel_->setObjectName(QStringLiteral("Label5"));

@@ -80,6 +80,7 @@ private slots:
     void clearOldPatternsDeletesOnlyPatternFiles();
     void leftDragInProfileMovesBulkhead();
     void rightDragZoomsAndThumbnailClears();
+    void doubleClickAsksForExactValues();
 };
 
 void Form1Test::startsWithTheDefaultHullAndBoxes() {
@@ -481,6 +482,32 @@ void Form1Test::rightDragZoomsAndThumbnailClears() {
     // The logo brings back the perspective at full extent.
     QTest::mouseClick(&w.form->Picture3(), Qt::LeftButton);
     QVERIFY(!state.Plan && !state.Profile && !state.Sections);
+}
+
+void Form1Test::doubleClickAsksForExactValues() {
+    Window w;
+    PictureBox& view = w.form->Picture2();
+    w.Action("Sections")->trigger();
+    // Without a button the mouse position is read out in the status bar.
+    QTest::mouseMove(&view, view.ToWidget(20, 10).toPoint());
+    const QPointF at = view.ToUser(view.ToWidget(20, 10).toPoint());
+    QCOMPARE(w.form->Status().Panel(5), FormatNumber(at.x(), "0.00") + "x");
+    QCOMPARE(w.form->Status().Panel(3), std::string("z"));
+
+    // Bulkhead 3 at chine 3: a new width, then Cancel on the height.
+    const QPoint point = view.ToWidget(w.Hull().OffsetX[3][3], w.Hull().OffsetY[3][3]).toPoint();
+    const double height = w.Hull().OffsetY[3][3];
+    w.dialogs.Asked.clear();
+    w.dialogs.InputAnswers = {"31.5", ""};
+    // The first click of a double click picks the point.
+    QTest::mouseClick(&view, Qt::LeftButton, Qt::NoModifier, point);
+    QTest::mouseDClick(&view, Qt::LeftButton, Qt::NoModifier, point);
+    QCOMPARE(w.app.Work.SelectedChine, 3);
+    QCOMPARE(w.app.Work.SelectedBulkhead, 3);
+    QCOMPARE(w.Hull().OffsetX[3][3], 31.5);
+    QCOMPARE(w.Hull().OffsetY[3][3], height);
+    QCOMPARE(w.dialogs.Asked,
+             (std::vector<std::string>{"New Bulkhead Width", "New Bulkhead Height"}));
 }
 
 QTEST_MAIN(Form1Test)
