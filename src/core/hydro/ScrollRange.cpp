@@ -41,9 +41,9 @@ ScrollChange SetScrollMin(ScrollRange& range, std::int64_t value) {
 }
 
 ScrollChange SetScrollMax(ScrollRange& range, std::int64_t value) {
-    // The toolkit of the original allowed a maximum below the minimum and then kept the position
-    // between the two; holding the maximum at the minimum gives the same positions and keeps the
-    // range one that every toolkit can show.
+    // Some toolkits accept a maximum below the minimum and keep the position between the two;
+    // holding the maximum at the minimum gives the same positions, in a range every toolkit can
+    // show.
     range.Max = std::max(ScrollUnits(value), range.Min);
     return KeepInside(range);
 }
