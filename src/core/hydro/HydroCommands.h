@@ -1,7 +1,8 @@
 // The main window's hydrostatics handlers: the Calculations menu, the water choice, the rescale
 // items, the waterline scroll bar, the results list and the resets of "&Open". Each window
 // handler is one call; the window then shows what the model says (check marks, enabled items,
-// HScroll1's range and position, Combo1's lines).
+// HScroll1's range and position, Combo1's lines) without repainting its pictures: the contours,
+// the heeled hull and the waterline on the thumbnails stay only until the next repaint.
 #pragma once
 
 #include "io/Files.h"
