@@ -1,6 +1,7 @@
 // Form1: the main window's controls, menus, start-up, autosave, layout and closing.
 #include "Form1.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -21,7 +22,9 @@
 #include <algorithm>
 #include <functional>
 
+#include "Form3.h"
 #include "Logo.h"
+#include "hydro/HydroCommands.h"
 #include "io/Files.h"
 #include "model/HullFile.h"
 #include "patterns/PlotFile.h"
@@ -265,6 +268,7 @@ void Form1::CreateControls() {
     connect(picture2_, &PictureBox::MouseUp, this, [this](int button, double x, double y) {
         if (button != 0) {
             Picture2MouseUp(app_, Ui(), button, x, y);
+            RefreshControls(); // the release leaves the waterline mode
         }
     });
     connect(picture2_, &PictureBox::DoubleClick, this, [this] { Picture2DblClick(app_, Ui()); });
@@ -329,11 +333,17 @@ void Form1::CreateControls() {
     hScroll1_ = new QScrollBar(Qt::Horizontal, central_);
     hScroll1_->setObjectName(QStringLiteral("HScroll1"));
     hScroll1_->hide();
+    // Every change of the position, by the arrows, the trough or the dragged thumb; positions set
+    // from the model are shown with the signals blocked.
     connect(hScroll1_, &QScrollBar::valueChanged, this, &Form1::HScroll1Change);
+    // Not editable: the box shows the picked line, or the list's title ("Results") as its
+    // placeholder while no line is picked.
     combo1_ = new QComboBox(central_);
     combo1_->setObjectName(QStringLiteral("Combo1"));
+    combo1_->setEditable(false);
     combo1_->setPlaceholderText(QStringLiteral("Results"));
     combo1_->hide();
+    connect(combo1_, &QComboBox::activated, this, &Form1::Combo1Click);
 
     timer1_ = new QTimer(this);
     timer1_->setObjectName(QStringLiteral("Timer1"));
@@ -460,7 +470,8 @@ void Form1::RepaintMainView() {
     if (!started_) {
         return;
     }
-    PaintMainView(app_, *picture2_);
+    // The plan view's waterplane outline goes onto the plan thumbnail too.
+    PaintMainView(app_, *picture2_, picture1_[2]);
     RefreshControls();
 }
 
@@ -513,8 +524,53 @@ void Form1::RefreshControls() {
     enterHeel_->setEnabled(hydro.EnterHeelEnabled);
     freshwater_->setChecked(hydro.FreshwaterChecked);
     seawater_->setChecked(hydro.SeawaterChecked);
+    ShowWaterlineRange();
     hScroll1_->setVisible(hydro.HScroll1Visible);
+    ShowResultsList();
     combo1_->setVisible(hydro.Combo1Visible);
+}
+
+// HScroll1 shows the model's range, position and steps; the change handler does not run for
+// what the model already holds.
+void Form1::ShowWaterlineRange() {
+    const ScrollRange& range = app_.Work.Hydro.HScroll1;
+    const QSignalBlocker blocker(hScroll1_);
+    hScroll1_->setRange(range.Min, std::max(range.Min, range.Max));
+    hScroll1_->setValue(range.Value);
+    hScroll1_->setSingleStep(range.SmallChange);
+    hScroll1_->setPageStep(range.LargeChange);
+}
+
+// Combo1 shows the model's lines, changed in place (a waterline run rewrites all of them at every
+// step of the slider), and the picked line or the list's title.
+void Form1::ShowResultsList() {
+    const HydroState& hydro = app_.Work.Hydro;
+    const QSignalBlocker blocker(combo1_);
+    const int count = static_cast<int>(hydro.ResultsLines.size());
+    bool linesChanged = false;
+    while (combo1_->count() > count) {
+        combo1_->removeItem(combo1_->count() - 1);
+        linesChanged = true;
+    }
+    for (int i = 0; i < count; ++i) {
+        const QString line = ToQt(hydro.ResultsLines[static_cast<std::size_t>(i)]);
+        if (i >= combo1_->count()) {
+            combo1_->addItem(line);
+            linesChanged = true;
+        } else if (combo1_->itemText(i) != line) {
+            combo1_->setItemText(i, line);
+            linesChanged = true;
+        }
+    }
+    const bool picked = hydro.ResultsSelected >= 0 && hydro.ResultsSelected < count;
+    if (!picked) {
+        combo1_->setPlaceholderText(ToQt(hydro.ResultsText));
+    }
+    combo1_->setCurrentIndex(picked ? hydro.ResultsSelected : -1);
+    if (linesChanged) {
+        // The lines are longer than the box is wide: the open list shows them whole.
+        combo1_->view()->setMinimumWidth(combo1_->view()->sizeHintForColumn(0) + 24);
+    }
 }
 
 // ---------------------------------------------------------------- small controls
@@ -576,8 +632,25 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 
 // ---------------------------------------------------------------- menu items
 
-void Form1::Dummy2Click() {}
-void Form1::Dummy4Click() {}
+// "&Open": the calculation state goes back to none (waterline, pitch, the waterline control and
+// the results list). The Open window, with its file list and preview, is shown from here once it
+// exists.
+void Form1::Dummy2Click() {
+    OpenResetsCalculations(app_, Ui());
+}
+
+// "&Save, Create": patterns and files are made at zero pitch, from the curves of a fresh repaint;
+// then the dialog shows the hull's frames, file name and information lines.
+void Form1::Dummy4Click() {
+    app_.Work.PitchAngle = 0;
+    ApplyPitch(app_, *this);
+    if (form3_ == nullptr) {
+        form3_ = new Form3(app_, folder_, Ui(), this);
+        // Nothing to unload until the nesting window exists.
+        form3_->UnloadNestingWindow = [] {};
+    }
+    form3_->ShowForHull();
+}
 
 // Old pattern files are removed from the working folder only; a file that is not there is no
 // error.
@@ -598,20 +671,66 @@ void Form1::LockBulkheadsClick() {
     RepaintWindow();
 }
 
-void Form1::DisplacementClick() {}
-void Form1::EnterWaterlineClick() {}
-void Form1::ContoursClick() {}
-void Form1::EnterPitchClick() {}
-void Form1::EnterHeelClick() {}
-void Form1::FreshwaterClick() {}
-void Form1::SeawaterClick() {}
-void Form1::Dummy12Click() {}
-void Form1::Dummy18Click() {}
-void Form1::Dummy19Click() {}
-void Form1::Dummy88Click() {}
+// The Calculations menu. Each handler leaves the pictures as the command drew them: the menu's
+// refresh that follows only updates the controls.
+void Form1::DisplacementClick() {
+    DisplacementCommand(app_, Ui(), folder_);
+}
+
+void Form1::EnterWaterlineClick() {
+    WaterlineCommand(app_, Ui(), folder_);
+}
+
+void Form1::ContoursClick() {
+    ContoursCommand(app_, Ui(), folder_);
+}
+
+void Form1::EnterPitchClick() {
+    PitchCommand(app_, Ui(), folder_);
+}
+
+void Form1::EnterHeelClick() {
+    HeelCommand(app_, Ui(), folder_);
+}
+
+void Form1::FreshwaterClick() {
+    WaterChoice(app_, Ui(), folder_, false);
+}
+
+void Form1::SeawaterClick() {
+    WaterChoice(app_, Ui(), folder_, true);
+}
+
+void Form1::Dummy12Click() {
+    RescaleCommand(app_, Ui(), RescaleItem::Overall);
+}
+
+void Form1::Dummy18Click() {
+    RescaleCommand(app_, Ui(), RescaleItem::Beam);
+}
+
+void Form1::Dummy19Click() {
+    RescaleCommand(app_, Ui(), RescaleItem::Height);
+}
+
+void Form1::Dummy88Click() {
+    RescaleCommand(app_, Ui(), RescaleItem::Length);
+}
+
 void Form1::Dummy15Click() {}
 void Form1::Command2Click() {}
-void Form1::HScroll1Change(int) {}
+
+// A move of HScroll1 by the user: the waterline there, computed and drawn on the views.
+void Form1::HScroll1Change(int value) {
+    WaterlineScrolled(app_, Ui(), folder_, value);
+    RefreshControls();
+}
+
+// A line picked in Combo1 is remembered and stays picked through later runs.
+void Form1::Combo1Click(int index) {
+    ResultsPicked(app_, index);
+    RefreshControls();
+}
 
 // Files are saved at zero pitch: the requested pitch goes back to 0 and the hull is rotated back
 // when a pitch has been applied.

@@ -23,6 +23,8 @@ class QTimer;
 
 namespace merrowin {
 
+class Form3;
+
 class Form1 : public QMainWindow, public RepaintHub {
     Q_OBJECT
 public:
@@ -55,9 +57,12 @@ public:
     QScrollBar& VScroll1() { return *vScroll1_; }
     QScrollBar& HScroll1() { return *hScroll1_; }
     QComboBox& Combo1() { return *combo1_; }
+    // The Save and Create Patterns window, once "&Save, Create" has opened it (else nullptr).
+    Form3* PatternsWindow() const { return form3_; }
 
     // Shows the model's state in the controls: station boxes, chine count, menu check marks and
-    // enabled states, the waterline slider and the results list.
+    // enabled states, the waterline slider and the results list. Never repaints a picture, so
+    // what a command drew over the views (contours, the heeled hull) stays.
     void RefreshControls();
 
 public slots:
@@ -78,6 +83,8 @@ private:
     void FocusFirstStationBox();
     void ResetPitch();
     bool StationBoxKeyPress(int bulkhead, int key);
+    void ShowWaterlineRange();
+    void ShowResultsList();
 
     // Menu items: one handler each. Items whose commands are not wired yet do nothing.
     void Dummy2Click();  // "&Open"
@@ -100,6 +107,7 @@ private:
     void Dummy15Click();  // "&Nesting"
     void Command2Click(); // "VRML"
     void HScroll1Change(int value);
+    void Combo1Click(int index);
 
     void Text3Change(const QString& text);
     void VScroll1Change(int value);
@@ -128,6 +136,7 @@ private:
     QScrollBar* hScroll1_ = nullptr;
     QComboBox* combo1_ = nullptr;
     QTimer* timer1_ = nullptr;
+    Form3* form3_ = nullptr; // created on first use, kept for the run
 
     QAction* autoSpline_ = nullptr;
     QAction* lockBulkheads_ = nullptr;

@@ -1,0 +1,309 @@
+// Window tests of the main window's calculations: the waterline slider, the results list, the
+// Calculations menu, the water choice, the hull transformations and the resets of "&Open".
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+#include <filesystem>
+#include <memory>
+
+#include "Form1.h"
+#include "ui/Canvas.h"
+
+using namespace merrowin;
+
+namespace {
+
+// One main window in a fresh working folder, with every box answered by script.
+struct Window {
+    QTemporaryDir dir;
+    AppState app;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<Form1> form;
+
+    Window() {
+        form = std::make_unique<Form1>(app, Folder(), &dialogs);
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        dialogs.Asked.clear();
+    }
+    std::filesystem::path Folder() const { return dir.path().toStdString(); }
+    bool Exists(const char* name) const { return std::filesystem::exists(Folder() / name); }
+    QAction* Action(const char* name) const {
+        return form->findChild<QAction*>(QString::fromUtf8(name));
+    }
+    HydroState& Hydro() { return app.Work.Hydro; }
+    std::string Status() const { return form->Status().Panel(1); }
+    // The waterline control on, then the slider moved by the user to `position` tenths.
+    void WaterlineAt(int position) {
+        Action("EnterWaterline")->trigger();
+        form->HScroll1().setValue(position);
+    }
+};
+
+// Pixels of a palette colour in a picture.
+int PixelsOf(PictureBox& picture, int colour) {
+    const Rgb rgb = PaletteColour(colour);
+    const QRgb wanted = qRgb(rgb.R, rgb.G, rgb.B);
+    const QImage& image = picture.Image();
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            count += image.pixel(x, y) == wanted ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+constexpr int LightBlue = 9;
+constexpr int LightCyan = 11;
+
+} // namespace
+
+class Form1CalculationsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+    void waterlineControlShowsTheSliderAndEnablesHeel();
+    void movingTheSliderComputesAndDrawsTheWaterline();
+    void pickedResultStaysPickedWithItsNewValue();
+    void displacementFloatsTheHullAndWaterFollows();
+    void heelFillsTheHeeledReportAndKeepsItsDrawing();
+    void releaseOverTheViewLeavesTheWaterlineMode();
+    void rescaleAndPitchChangeTheHullAndTheSlider();
+    void openResetsTheCalculations();
+};
+
+void Form1CalculationsTest::waterlineControlShowsTheSliderAndEnablesHeel() {
+    Window w;
+    Form1& form = *w.form;
+    QVERIFY(!w.Action("EnterHeel")->isEnabled());
+    // A disabled "&Heel" asks nothing.
+    w.Action("EnterHeel")->trigger();
+    QVERIFY(w.dialogs.Asked.empty());
+
+    w.Action("EnterWaterline")->trigger();
+    QVERIFY(w.Action("EnterWaterline")->isChecked());
+    QVERIFY(w.Action("EnterHeel")->isEnabled());
+    QVERIFY(form.HScroll1().isVisible());
+    // The range in tenths of an inch, up to the hull's height; the position 0 moved to 10.
+    QCOMPARE(form.HScroll1().minimum(), 10);
+    QCOMPARE(form.HScroll1().maximum(), w.Hydro().HScroll1.Max);
+    QCOMPARE(form.HScroll1().maximum(), static_cast<int>(std::lround(10 * w.app.Work.HullHeight)));
+    QCOMPARE(form.HScroll1().value(), 10);
+    QCOMPARE(w.Hydro().WaterlineHeight, 1.0);
+    QCOMPARE(form.HScroll1().singleStep(), w.Hydro().HScroll1.SmallChange);
+    // The perspective gave way to the plan.
+    QVERIFY(w.Action("Plan")->isChecked());
+
+    // Off again: the slider hides and "&Heel" is disabled; the waterline stays.
+    w.Action("EnterWaterline")->trigger();
+    QVERIFY(!w.Action("EnterWaterline")->isChecked());
+    QVERIFY(!form.HScroll1().isVisible());
+    QVERIFY(!w.Action("EnterHeel")->isEnabled());
+    QCOMPARE(w.Hydro().WaterlineHeight, 1.0);
+}
+
+void Form1CalculationsTest::movingTheSliderComputesAndDrawsTheWaterline() {
+    Window w;
+    Form1& form = *w.form;
+    w.Action("EnterWaterline")->trigger();
+    std::filesystem::remove(w.Folder() / "watrplne.uc");
+    // A whole repaint leaves no waterline on the thumbnails.
+    form.RepaintWindow();
+    QCOMPARE(PixelsOf(form.Picture1(1), LightBlue), 0);
+
+    form.HScroll1().triggerAction(QAbstractSlider::SliderPageStepAdd);
+    QCOMPARE(form.HScroll1().value(), 11);
+    form.HScroll1().setValue(123);
+    QCOMPARE(w.Hydro().HScroll1.Value, 123);
+    QCOMPARE(w.Hydro().WaterlineHeight, 12.3);
+    QVERIFY(QString::fromStdString(w.Status()).startsWith("WL:12.3\""));
+    QVERIFY(w.Exists("watrplne.uc"));
+    QVERIFY(form.Combo1().isVisible());
+    QCOMPARE(form.Combo1().count(), 15);
+    QCOMPARE(form.Combo1().itemText(0), QString("Waterline heighth: 12.3 in.\""));
+    QCOMPARE(form.Combo1().currentIndex(), -1);
+    QCOMPARE(form.Combo1().placeholderText(), QString("Results"));
+
+    // The waterline across the side thumbnails, edge to edge, and the waterplane outline on the
+    // plan thumbnail, all in light blue.
+    for (int thumbnail : {0, 1}) {
+        QVERIFY2(PixelsOf(form.Picture1(thumbnail), LightBlue) >=
+                     form.Picture1(thumbnail).Image().width() - 2,
+                 qPrintable(QString::number(thumbnail)));
+    }
+    QVERIFY(PixelsOf(form.Picture1(2), LightBlue) > 50);
+    // A repaint of the main view alone brings the outline back onto the plan thumbnail.
+    form.Picture1(2).Clear();
+    form.RepaintMainView();
+    QVERIFY(PixelsOf(form.Picture1(2), LightBlue) > 50);
+}
+
+void Form1CalculationsTest::pickedResultStaysPickedWithItsNewValue() {
+    Window w;
+    Form1& form = *w.form;
+    w.WaterlineAt(20);
+    QComboBox& combo = form.Combo1();
+    // The user picks "Length of Waterline" by typing its first letters.
+    combo.setFocus();
+    QTest::keyClicks(&combo, "Le");
+    QCOMPARE(combo.currentIndex(), 8);
+    QCOMPARE(w.Hydro().ResultsIndex, 8);
+    const QString before = combo.currentText();
+    QVERIFY(before.startsWith("Length of Waterline: "));
+
+    form.HScroll1().setValue(80);
+    QCOMPARE(combo.currentIndex(), 8);
+    QVERIFY(combo.currentText().startsWith("Length of Waterline: "));
+    QVERIFY(combo.currentText() != before);
+    QCOMPARE(combo.currentText().toStdString(), w.Hydro().ResultsLines[8]);
+}
+
+void Form1CalculationsTest::displacementFloatsTheHullAndWaterFollows() {
+    Window w;
+    Form1& form = *w.form;
+    QSignalSpy moves(&form.HScroll1(), &QScrollBar::valueChanged);
+    w.dialogs.InputAnswers = {"-300"};
+    w.Action("displacement")->trigger();
+    QCOMPARE(w.dialogs.Asked, std::vector<std::string>{"Displacement"});
+    QCOMPARE(w.Hydro().TargetDisplacement, 300.0);
+    // The search stepped the model's slider many times; the widget only followed it.
+    QCOMPARE(moves.count(), 0);
+    QCOMPARE(form.HScroll1().minimum(), 0);
+    QCOMPARE(form.HScroll1().value(), w.Hydro().HScroll1.Value);
+    QVERIFY(form.HScroll1().isVisible());
+    QVERIFY(w.Action("EnterWaterline")->isChecked() && w.Action("EnterHeel")->isEnabled());
+    // Found to the tenth of an inch: within the weight of one tenth.
+    const double found = w.Hydro().WaterlineHeight;
+    QCOMPARE(found, form.HScroll1().value() / 10.0);
+    QVERIFY(QString::fromStdString(w.Status())
+                .startsWith(QString("WL:%1\"").arg(QString::number(found, 'f', 1))));
+    QVERIFY(std::abs(w.Hydro().Displacement - 300) < 20);
+
+    // Sea water: the pair of check marks swaps and the same waterline weighs more.
+    const double fresh = w.Hydro().Displacement;
+    w.Action("Seawater")->trigger();
+    QVERIFY(w.Action("Seawater")->isChecked() && !w.Action("Freshwater")->isChecked());
+    QCOMPARE(w.Hydro().WaterlineHeight, found);
+    QVERIFY(std::abs(w.Hydro().Displacement / fresh - 8.5556 / 8.3305) < 1e-5);
+    // Choosing "&Freshwater (20 C.)" while it is unchecked goes back to fresh water.
+    w.Action("Freshwater")->trigger();
+    QVERIFY(w.Action("Freshwater")->isChecked() && !w.Action("Seawater")->isChecked());
+    QVERIFY(std::abs(w.Hydro().Displacement - fresh) < 1e-3);
+
+    // Cancelled: the list hides and the slider stays as it was.
+    w.dialogs.InputAnswers.clear();
+    w.Action("displacement")->trigger();
+    QVERIFY(!form.Combo1().isVisible());
+    QCOMPARE(moves.count(), 0);
+}
+
+void Form1CalculationsTest::heelFillsTheHeeledReportAndKeepsItsDrawing() {
+    Window w;
+    Form1& form = *w.form;
+    w.WaterlineAt(60);
+    w.dialogs.InputAnswers = {"15"};
+    w.Action("EnterHeel")->trigger();
+    QCOMPARE(w.dialogs.Asked, std::vector<std::string>{"Heel Angle"});
+    QVERIFY(QString::fromStdString(w.Status()).startsWith("Heeled WL at:15.0 degrees, displ:"));
+    QComboBox& combo = form.Combo1();
+    QVERIFY(combo.isVisible());
+    QCOMPARE(combo.count(), 15);
+    QCOMPARE(combo.currentIndex(), -1);
+    QCOMPARE(combo.placeholderText(), QString("Results, Heeled 15.0 degrees"));
+    QCOMPARE(combo.itemText(0), QString("Heel angle: 15.0 degrees"));
+    QVERIFY(combo.itemText(2).startsWith("Righting moment: "));
+
+    // The heeled hull is still on the main view: a repaint draws something else.
+    const QImage heeled = form.Picture2().Image().copy();
+    form.RepaintMainView();
+    QVERIFY(form.Picture2().Image() != heeled);
+
+    // The contours stay on the plan view as well.
+    w.Action("Contours")->trigger();
+    QVERIFY(w.Action("Plan")->isChecked());
+    QVERIFY(PixelsOf(form.Picture2(), LightCyan) > 100);
+}
+
+void Form1CalculationsTest::releaseOverTheViewLeavesTheWaterlineMode() {
+    Window w;
+    Form1& form = *w.form;
+    w.WaterlineAt(50);
+    PictureBox& view = form.Picture2();
+    const QPoint empty = view.ToWidget(-4, -4).toPoint(); // nothing to pick there
+    QTest::mousePress(&view, Qt::LeftButton, Qt::NoModifier, empty);
+    QTest::mouseRelease(&view, Qt::LeftButton, Qt::NoModifier, empty);
+    QVERIFY(!form.HScroll1().isVisible());
+    QVERIFY(!w.Action("EnterWaterline")->isChecked());
+    QVERIFY(!w.Action("EnterHeel")->isEnabled());
+    QCOMPARE(w.Hydro().WaterlineHeight, 5.0);
+}
+
+void Form1CalculationsTest::rescaleAndPitchChangeTheHullAndTheSlider() {
+    Window w;
+    Form1& form = *w.form;
+    const HullDocument before = w.app.Hull;
+    w.dialogs.InputAnswers = {"70"};
+    w.Action("dummy12")->trigger(); // "Length &Overall (change all)"
+    QCOMPARE(w.dialogs.Asked, std::vector<std::string>{"ReScale"});
+    for (int b = 0; b < 5; ++b) {
+        for (int c = 1; c <= 4; ++c) {
+            QCOMPARE(w.app.Hull.OffsetX[b][c], before.OffsetX[b][c] / 2);
+            QCOMPARE(w.app.Hull.OffsetY[b][c], before.OffsetY[b][c] / 2);
+            QCOMPARE(w.app.Hull.OffsetZ[b][c], before.OffsetZ[b][c] / 2);
+        }
+    }
+    const char* const stations[] = {"14", "29", "48", "70"};
+    for (int b = 1; b <= 4; ++b) {
+        QCOMPARE(form.Text1(b).text(), QString::fromUtf8(stations[b - 1]));
+    }
+    QCOMPARE(w.app.Work.HullLength, 70.0); // the window was repainted
+
+    // Height only, cancelled: nothing changes.
+    w.dialogs.InputAnswers.clear();
+    w.Action("dummy19")->trigger();
+    QCOMPARE(w.app.Hull.OffsetY[2][4], before.OffsetY[2][4] / 2);
+
+    // A pitch with the waterline shown: the warning once, then the angle; the slider's range
+    // follows the pitched hull's height.
+    w.WaterlineAt(40);
+    w.dialogs.Asked.clear();
+    w.dialogs.InputAnswers = {"5"};
+    w.Action("EnterPitch")->trigger();
+    QCOMPARE(w.dialogs.Asked, (std::vector<std::string>{"Warning", "Pitch Angle"}));
+    QCOMPARE(w.app.Work.AppliedPitch, 5.0);
+    QCOMPARE(form.HScroll1().maximum(), w.Hydro().HScroll1.Max);
+    QCOMPARE(form.HScroll1().value(), w.Hydro().HScroll1.Value);
+    QVERIFY(form.HScroll1().isVisible());
+}
+
+void Form1CalculationsTest::openResetsTheCalculations() {
+    Window w;
+    Form1& form = *w.form;
+    w.WaterlineAt(90);
+    w.dialogs.InputAnswers = {"3"};
+    w.Action("EnterPitch")->trigger();
+    QVERIFY(form.Combo1().isVisible());
+
+    w.Action("dummy2")->trigger(); // "&Open"
+    QCOMPARE(w.Hydro().WaterlineHeight, 0.0);
+    QCOMPARE(w.Hydro().DisplacedVolume, 0.0);
+    QCOMPARE(w.app.Work.PitchAngle, 0.0);
+    QCOMPARE(w.app.Work.AppliedPitch, 0.0);
+    QVERIFY(!w.Action("EnterWaterline")->isChecked());
+    QVERIFY(!w.Action("EnterHeel")->isEnabled());
+    QVERIFY(!form.HScroll1().isVisible());
+    QVERIFY(!form.Combo1().isVisible());
+    QCOMPARE(form.Combo1().count(), 0);
+    QCOMPARE(form.Combo1().placeholderText(), QString("Results"));
+    QCOMPARE(form.Combo1().currentText(), QString());
+}
+
+QTEST_MAIN(Form1CalculationsTest)
+#include "Form1CalculationsTest.moc"
