@@ -58,6 +58,14 @@ TEST(Files, ReplacesAtomicallyAndKeepsTheOldFileOnFailure) {
     EXPECT_EQ(files, 2) << "no temporary file may be left behind";
 }
 
+TEST(Files, OverwritesInPlaceAndCutsToTheNewLength) {
+    test::TempFolder folder;
+    ASSERT_TRUE(WriteFileInPlace(folder.Path(), "bhead1.uc", "a much longer first text\r\n"));
+    ASSERT_TRUE(WriteFileInPlace(folder.Path(), "bhead1.uc", "short\r\n"));
+    EXPECT_EQ(*ReadFileBytes(folder.Path(), "bhead1.uc"), "short\r\n");
+    EXPECT_FALSE(WriteFileInPlace(folder.Path() / "missing", "bhead1.uc", "x"));
+}
+
 TEST(Files, TextOutEndsLinesWithCrLf) {
     TextOut out;
     out.Line("start_plot").Line("");

@@ -37,12 +37,13 @@ bool IsRegularFile(const fs::path& path) {
     return fs::is_regular_file(path, error);
 }
 
-// Writes all bytes to a file descriptor, flushed to the disk when asked.
-bool WriteAll(int fd, std::string_view content, Durability durability) {
+// Writes all bytes to a file descriptor from its start.
+bool WriteAll(int fd, std::string_view content) {
     const char* data = content.data();
     std::size_t left = content.size();
+    off_t offset = 0;
     while (left > 0) {
-        const ssize_t written = ::write(fd, data, left);
+        const ssize_t written = ::pwrite(fd, data, left, offset);
         if (written < 0) {
             if (errno == EINTR) {
                 continue;
@@ -50,9 +51,10 @@ bool WriteAll(int fd, std::string_view content, Durability durability) {
             return false;
         }
         data += written;
+        offset += written;
         left -= static_cast<std::size_t>(written);
     }
-    return durability == Durability::Ordinary || ::fsync(fd) == 0;
+    return true;
 }
 
 } // namespace
@@ -191,8 +193,7 @@ std::vector<std::string> SplitItems(std::string_view text) {
     return items;
 }
 
-bool WriteFileAtomic(const fs::path& folder, std::string_view name, std::string_view content,
-                     Durability durability) {
+bool WriteFileAtomic(const fs::path& folder, std::string_view name, std::string_view content) {
     if (name.empty()) {
         return false;
     }
@@ -209,7 +210,7 @@ bool WriteFileAtomic(const fs::path& folder, std::string_view name, std::string_
     if (fd < 0) {
         return false;
     }
-    const bool written = WriteAll(fd, content, durability);
+    const bool written = WriteAll(fd, content) && ::fsync(fd) == 0;
     const bool closed = ::close(fd) == 0;
     if (!written || !closed) {
         fs::remove(temporary, error);
@@ -223,18 +224,33 @@ bool WriteFileAtomic(const fs::path& folder, std::string_view name, std::string_
     return true;
 }
 
+bool WriteFileInPlace(const fs::path& folder, std::string_view name, std::string_view content) {
+    if (name.empty()) {
+        return false;
+    }
+    // Not emptied first: overwriting and then cutting to length is what an ordinary disk does
+    // fastest, and a reader never sees an empty file in between.
+    const fs::path target = InFolder(folder, name);
+    const int fd = ::open(target.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        return false;
+    }
+    bool ok = WriteAll(fd, content) && ::ftruncate(fd, static_cast<off_t>(content.size())) == 0;
+    ok = ::close(fd) == 0 && ok;
+    return ok;
+}
+
 TextOut& TextOut::Line(std::string_view text) {
     content_.append(text);
     content_.append("\r\n");
     return *this;
 }
 
-bool TextOut::WriteTo(const fs::path& folder, std::string_view name, Durability durability) const {
-    return WriteFileAtomic(folder, name, content_, durability);
+bool TextOut::WriteTo(const fs::path& folder, std::string_view name) const {
+    return WriteFileInPlace(folder, name, content_);
 }
 
-bool CopyFileAtomic(const fs::path& folder, std::string_view from, std::string_view to,
-                    Durability durability) {
+bool CopyFileAtomic(const fs::path& folder, std::string_view from, std::string_view to) {
     const std::optional<fs::path> source = FindFile(folder, from);
     if (!source) {
         return false;
@@ -248,7 +264,7 @@ bool CopyFileAtomic(const fs::path& folder, std::string_view from, std::string_v
     if (!bytes) {
         return false;
     }
-    return WriteFileAtomic(folder, to, *bytes, durability);
+    return WriteFileAtomic(folder, to, *bytes);
 }
 
 bool WildcardMatch(std::string_view pattern, std::string_view name) {

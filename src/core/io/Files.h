@@ -39,34 +39,32 @@ std::optional<std::vector<std::string>> ReadLines(const fs::path& folder, std::s
 // a quoted item keeps its inside.
 std::vector<std::string> SplitItems(std::string_view text);
 
-// How hard a write insists on reaching the disk. Every write replaces its file by a rename, so a
-// crash of the program never leaves a truncated file; Synced also flushes the new file to the disk
-// before the rename, so that a power cut cannot lose it either. Hull files are written Synced;
-// pattern files, which a run makes again in a moment, are not (a pattern run writes over a hundred
-// files and must stay fast).
-enum class Durability { Ordinary, Synced };
+// Replaces a document (a hull file, the settings) safely: writes a temporary file beside it,
+// flushes it to the disk, then renames it over the target, so neither a crash of the program nor a
+// power cut can leave the target truncated or empty. Returns false (target untouched) on failure.
+bool WriteFileAtomic(const fs::path& folder, std::string_view name, std::string_view content);
 
-// Replaces a file atomically: writes a temporary file beside it, then renames it over the target,
-// so the target is never left truncated. Returns false (target untouched) on failure.
-bool WriteFileAtomic(const fs::path& folder, std::string_view name, std::string_view content,
-                     Durability durability = Durability::Ordinary);
+// Writes a file that the program makes again at will (plot, triangulation, listing and export
+// files): overwritten in place and cut to its new length, without a flush. A pattern run writes
+// over two hundred of these and the waterline slider rewrites one at every step, so they must be
+// cheap; an interrupted write only costs a run of the command again.
+bool WriteFileInPlace(const fs::path& folder, std::string_view name, std::string_view content);
 
 // Text built line by line with CR LF ends, then written with WriteFileAtomic.
 class TextOut {
 public:
     TextOut& Line(std::string_view text);
     const std::string& Content() const { return content_; }
-    bool WriteTo(const fs::path& folder, std::string_view name,
-                 Durability durability = Durability::Ordinary) const;
+    // Written with WriteFileInPlace.
+    bool WriteTo(const fs::path& folder, std::string_view name) const;
 
 private:
     std::string content_;
 };
 
-// Copies a file over another one atomically; false when the source cannot be read or the copy
-// cannot be written.
-bool CopyFileAtomic(const fs::path& folder, std::string_view from, std::string_view to,
-                    Durability durability = Durability::Ordinary);
+// Copies a file over another one with WriteFileAtomic; false when the source cannot be read or the
+// copy cannot be written.
+bool CopyFileAtomic(const fs::path& folder, std::string_view from, std::string_view to);
 
 // Deletes the regular files of the folder (never anything outside it, never a folder) whose
 // names match a wildcard pattern ('*' and '?', without regard to case). A file that is not

@@ -115,7 +115,7 @@ std::string RepairCommas(const fs::path& file, std::string content) {
     std::error_code error;
     const auto size = fs::file_size(file, error);
     if (!error && size <= content.size()) {
-        WriteFileAtomic(file.parent_path(), file.filename().string(), content, Durability::Synced);
+        WriteFileAtomic(file.parent_path(), file.filename().string(), content);
     }
     return content;
 }
@@ -184,7 +184,7 @@ std::string HullFileText(const HullDocument& hull) {
 }
 
 bool WriteHullFile(const fs::path& folder, std::string_view name, const HullDocument& hull) {
-    return WriteFileAtomic(folder, name, HullFileText(hull), Durability::Synced);
+    return WriteFileAtomic(folder, name, HullFileText(hull));
 }
 
 bool ReadHullFile(const fs::path& folder, std::string_view name, HullDocument& hull,

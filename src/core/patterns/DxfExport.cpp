@@ -107,7 +107,7 @@ void ExportDxf(const fs::path& folder, const HullDocument& hull, WorkingValues& 
         if (!plot) {
             continue; // a pattern that was never plotted gets no drawing
         }
-        WriteFileAtomic(exportFolder, dxfName, PlotToDxf(*plot, work.PlotXScale, work.PlotYScale));
+        WriteFileInPlace(exportFolder, dxfName, PlotToDxf(*plot, work.PlotXScale, work.PlotYScale));
     }
     status.SetPanel(1, "Done...");
 }

@@ -404,7 +404,7 @@ void ExpandPanels(const fs::path& folder, const HullDocument& hull, WorkingValue
         const std::string plot = ExpandedPanelPlot(strip, xScale, yScale, date, font, status);
         // An existing file spelled in other letter case is replaced rather than doubled.
         const std::string name = ExpandedPanelName(triName);
-        WriteFileAtomic(folder, files.NameOf(name).value_or(name), plot);
+        WriteFileInPlace(folder, files.NameOf(name).value_or(name), plot);
     }
     status.SetPanel(1, "Done...");
 }

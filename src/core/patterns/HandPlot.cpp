@@ -89,7 +89,7 @@ void WriteHandPlot(const fs::path& folder, const HullDocument& hull, WorkingValu
         }
         listing += HandPlotPiece(name, *text, work.PlotXScale, work.PlotYScale);
     }
-    WriteFileAtomic(folder, HandPlotFileName, listing);
+    WriteFileInPlace(folder, HandPlotFileName, listing);
     status.SetPanel(1, "Done...");
 }
 

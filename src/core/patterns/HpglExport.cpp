@@ -94,7 +94,8 @@ void ExportHpgl(const fs::path& folder, const HullDocument& hull, WorkingValues&
         if (!plot) {
             continue; // a pattern that was never plotted gets no plotter file
         }
-        WriteFileAtomic(exportFolder, pltName, PlotToHpgl(*plot, work.PlotXScale, work.PlotYScale));
+        WriteFileInPlace(exportFolder, pltName,
+                         PlotToHpgl(*plot, work.PlotXScale, work.PlotYScale));
     }
     status.SetPanel(1, "Done...");
 }

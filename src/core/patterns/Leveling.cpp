@@ -118,10 +118,9 @@ void LevelPatterns(const fs::path& folder, const HullDocument& hull, WorkingValu
         }
         const ParsedPlot plot = Parse(*text);
         const double angle = FitAngle(plot, work.PlotXScale, work.PlotYScale);
-        // The turned panel is written to a temporary file beside it that then replaces it in
-        // one step, so a failed write never leaves the panel half rewritten. No separate "temp"
-        // file is kept: the atomic replacement is that temporary file.
-        WriteFileAtomic(folder, *onDisk, TurnPlot(*text, angle, work.PlotXScale, work.PlotYScale));
+        // The turned panel is written straight over the panel file; no "temp" file is left in
+        // the working folder.
+        WriteFileInPlace(folder, *onDisk, TurnPlot(*text, angle, work.PlotXScale, work.PlotYScale));
     }
     status.SetPanel(1, "Done...");
 }

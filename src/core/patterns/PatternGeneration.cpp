@@ -125,7 +125,7 @@ std::vector<Point2> SectionOutline(const std::vector<Point2>& side, bool half) {
 }
 
 void Write(const fs::path& folder, const std::string& name, const std::string& content) {
-    WriteFileAtomic(folder, name, content); // a file that cannot be written is skipped
+    WriteFileInPlace(folder, name, content); // a file that cannot be written is skipped
 }
 
 void AddVertex(TextOut& out, double x, double y, double z) {
@@ -482,7 +482,7 @@ void CreatePatterns(const fs::path& folder, HullDocument& hull, WorkingValues& w
         }
     }
     WriteHullFile(folder, work.HullFileName, hull);
-    CopyFileAtomic(folder, work.HullFileName, "default.hul", Durability::Synced);
+    CopyFileAtomic(folder, work.HullFileName, "default.hul");
     status.SetPanel(1, "Working on..." + work.HullFileName);
 }
 
