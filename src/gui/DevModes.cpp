@@ -3,10 +3,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QScrollBar>
 #include <QTemporaryDir>
 
 #include "Form1.h"
@@ -103,6 +106,18 @@ int WriteScreenshots(const std::filesystem::path& outFolder) {
     SendMouse(view, QEvent::MouseButtonRelease, corner, Qt::RightButton, Qt::NoButton);
     Settle();
     saved = Save(form, out, "zoomed.png") && saved;
+
+    // The plan at a waterline of 6 inches, set with the slider, and the results list showing the
+    // displacement.
+    ClickThumbnail(app, 2, form);
+    ChooseMenuView(form, "EnterWaterline");
+    form.HScroll1().setValue(60);
+    Settle();
+    // The user picks "Displacement" by typing its first letter into the list.
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_D, Qt::NoModifier, QStringLiteral("D"));
+    QApplication::sendEvent(&form.Combo1(), &key);
+    Settle();
+    saved = Save(form, out, "waterline.png") && saved;
     return saved ? 0 : 1;
 }
 

@@ -10,8 +10,8 @@ namespace merrowin {
 int RepaintAndQuit(const std::filesystem::path& folder);
 
 // Writes PNG images of the main window with the default hull at six chines into `outFolder`:
-// perspective.png, sections.png, profile.png, plan.png and zoomed.png. Returns 0 when all were
-// written.
+// perspective.png, sections.png, profile.png, plan.png, zoomed.png and waterline.png (the plan at
+// a waterline set with the slider, results list shown). Returns 0 when all were written.
 int WriteScreenshots(const std::filesystem::path& outFolder);
 
 } // namespace merrowin
