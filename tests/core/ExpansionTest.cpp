@@ -374,3 +374,41 @@ TEST(Expansion, ExpandPanelsWritesEachPanelAndSkipsMissingOnes) {
 
 } // namespace
 } // namespace merrowin
+
+namespace merrowin {
+namespace {
+
+TEST(Expansion, AftRungIsAStraightCutBetweenTwoEdgeCurves) {
+    // A long thin panel: lower edge along y = 0, upper edge along y = 12, aft rung at x = 120.
+    std::vector<FlatPoint> points;
+    for (int k = 0; k <= 12; ++k) {
+        points.push_back({10.0 * k, 0});
+    }
+    for (int k = 12; k >= 0; --k) {
+        points.push_back({10.0 * k, 12});
+    }
+    const auto spans = OutlineSpans(points, 12);
+    ASSERT_EQ(spans.size(), points.size() - 1);
+    double maxX = 0;
+    for (const auto& span : spans) {
+        for (const FlatPoint& p : span) {
+            maxX = std::max(maxX, p.X);
+            EXPECT_TRUE(p.Y > -1e-9 && p.Y < 12 + 1e-9) << "no bulge beyond either edge";
+        }
+    }
+    EXPECT_NEAR(maxX, 120, 1e-9) << "nothing beyond the transom";
+    for (const FlatPoint& p : spans[12]) {
+        EXPECT_NEAR(p.X, 120, 1e-9) << "the aft rung is straight";
+    }
+    // One curve through the turn, as before, swings far beyond the transom.
+    double swung = 0;
+    for (const auto& span : OutlineSpans(points)) {
+        for (const FlatPoint& p : span) {
+            swung = std::max(swung, p.X);
+        }
+    }
+    EXPECT_GT(swung, 121);
+}
+
+} // namespace
+} // namespace merrowin

@@ -251,7 +251,7 @@ DevelopedStrip DevelopStrip(const Triangulation& tri) {
     return strip;
 }
 
-std::vector<FlatPoint> OutlinePoints(const DevelopedStrip& strip) {
+std::vector<FlatPoint> OutlinePoints(const DevelopedStrip& strip, std::size_t* lowerCount) {
     std::vector<FlatPoint> points;
     std::string lastX, lastY;
     auto collect = [&](int index) {
@@ -270,39 +270,78 @@ std::vector<FlatPoint> OutlinePoints(const DevelopedStrip& strip) {
     for (int index : strip.Lower) {
         collect(index);
     }
+    if (lowerCount != nullptr) {
+        *lowerCount = points.size();
+    }
     for (auto it = strip.Upper.rbegin(); it != strip.Upper.rend(); ++it) {
         collect(*it);
     }
     return points;
 }
 
-std::vector<std::array<FlatPoint, 11>> OutlineSpans(const std::vector<FlatPoint>& points) {
-    std::vector<std::array<FlatPoint, 11>> spans;
-    if (points.size() < 2) {
-        return spans;
+namespace {
+
+// The spans of one not-a-knot spline through points[first .. last], appended to spans.
+void AppendSplineSpans(const std::vector<FlatPoint>& points, std::size_t first, std::size_t last,
+                       std::vector<std::array<FlatPoint, 11>>& spans) {
+    if (last <= first || last >= points.size()) {
+        return;
     }
     std::vector<double> xs, ys;
-    xs.reserve(points.size());
-    ys.reserve(points.size());
-    for (const FlatPoint& p : points) {
-        xs.push_back(p.X);
-        ys.push_back(p.Y);
+    xs.reserve(last - first + 1);
+    ys.reserve(last - first + 1);
+    for (std::size_t k = first; k <= last; ++k) {
+        xs.push_back(points[k].X);
+        ys.push_back(points[k].Y);
     }
     const std::vector<double> mx = NotAKnotSecondDerivatives(xs, KnotSpacing);
     const std::vector<double> my = NotAKnotSecondDerivatives(ys, KnotSpacing);
-    spans.resize(points.size() - 1);
-    for (std::size_t k = 1; k < points.size(); ++k) {
-        std::array<FlatPoint, 11>& span = spans[k - 1];
+    for (std::size_t k = 1; k < xs.size(); ++k) {
+        std::array<FlatPoint, 11> span;
         // The ends are the points themselves, not the cubic's rounding of them, so the origin
         // is written as 0 and not as -1.
-        span[0] = points[k - 1];
-        span[StepsPerSpan] = points[k];
+        span[0] = points[first + k - 1];
+        span[StepsPerSpan] = points[first + k];
         for (int j = 1; j < StepsPerSpan; ++j) {
             const double s = KnotSpacing * j / StepsPerSpan;
             span[j] = {SpanValue(xs[k - 1], xs[k], mx[k - 1], mx[k], KnotSpacing, s),
                        SpanValue(ys[k - 1], ys[k], my[k - 1], my[k], KnotSpacing, s)};
         }
+        spans.push_back(span);
     }
+}
+
+// A straight span from a to b, sampled at the same ten steps.
+std::array<FlatPoint, 11> StraightSpan(FlatPoint a, FlatPoint b) {
+    std::array<FlatPoint, 11> span;
+    for (int j = 0; j <= StepsPerSpan; ++j) {
+        const double f = static_cast<double>(j) / StepsPerSpan;
+        span[j] = {a.X + f * (b.X - a.X), a.Y + f * (b.Y - a.Y)};
+    }
+    span[0] = a;
+    span[StepsPerSpan] = b;
+    return span;
+}
+
+} // namespace
+
+std::vector<std::array<FlatPoint, 11>> OutlineSpans(const std::vector<FlatPoint>& points,
+                                                    std::size_t aftCorner) {
+    std::vector<std::array<FlatPoint, 11>> spans;
+    if (points.size() < 2) {
+        return spans;
+    }
+    spans.reserve(points.size() - 1);
+    if (aftCorner >= points.size() - 1) {
+        AppendSplineSpans(points, 0, points.size() - 1, spans);
+        return spans;
+    }
+    // One curve would swing round the aft corner, where the outline turns back on itself, and
+    // bulge inches beyond the transom: each edge gets its own curve and the aft rung, the cut
+    // along the transom, stays straight.
+    AppendSplineSpans(points, 0, aftCorner, spans);
+    spans.push_back(StraightSpan(points[aftCorner], points[aftCorner + 1]));
+    AppendSplineSpans(points, aftCorner + 1, points.size() - 1, spans);
     return spans;
 }
 
@@ -348,7 +387,8 @@ std::string ExpandedPanelPlot(const DevelopedStrip& strip, double plotXScale, do
 
     // The cut outline, pen 0, through the smooth curve; each outline point marked for the
     // hand plot. It ends at the forward upper point: the forward rung is only a ruling line.
-    const std::vector<FlatPoint> outline = OutlinePoints(strip);
+    std::size_t lowerCount = 0;
+    const std::vector<FlatPoint> outline = OutlinePoints(strip, &lowerCount);
     if (outline.empty()) {
         return plot.Content();
     }
@@ -357,7 +397,8 @@ std::string ExpandedPanelPlot(const DevelopedStrip& strip, double plotXScale, do
     plot.Pen(0, true);
     plot.Statement("/* hand plot */");
     point(outline.front());
-    const std::vector<std::array<FlatPoint, 11>> spans = OutlineSpans(outline);
+    const std::vector<std::array<FlatPoint, 11>> spans =
+        OutlineSpans(outline, lowerCount == 0 ? outline.size() : lowerCount - 1);
     for (std::size_t k = 0; k < spans.size(); ++k) {
         for (const FlatPoint& sample : spans[k]) {
             point(sample);

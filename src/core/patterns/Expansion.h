@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -48,12 +49,17 @@ struct DevelopedStrip {
 DevelopedStrip DevelopStrip(const Triangulation& tri);
 
 // The outline points in cutting order (lower edge forward to aft, upper edge aft to forward),
-// a point dropped when it prints like the one before to a tenth of an inch; at most 51.
-std::vector<FlatPoint> OutlinePoints(const DevelopedStrip& strip);
+// a point dropped when it prints like the one before to a tenth of an inch; at most 51. When
+// lowerCount is given it receives how many of them belong to the lower edge.
+std::vector<FlatPoint> OutlinePoints(const DevelopedStrip& strip,
+                                     std::size_t* lowerCount = nullptr);
 
 // The smooth outline through the points: per span, the samples at t = 0..10 (both ends
-// included) of the not-a-knot cubic spline through the points taken at t = 10 k.
-std::vector<std::array<FlatPoint, 11>> OutlineSpans(const std::vector<FlatPoint>& points);
+// included) of a not-a-knot cubic spline through the points taken at t = 10 k. With aftCorner
+// the index of the aft point of the lower edge, each edge has its own spline and the span from
+// that point to the next (the aft rung) is straight; without it one spline runs through all.
+std::vector<std::array<FlatPoint, 11>> OutlineSpans(const std::vector<FlatPoint>& points,
+                                                    std::size_t aftCorner = SIZE_MAX);
 
 // The plot file text of a developed panel at the given (already divided) scales.
 std::string ExpandedPanelPlot(const DevelopedStrip& strip, double plotXScale, double plotYScale,
