@@ -103,10 +103,7 @@ double PictureBox::Height() const {
 }
 
 void PictureBox::Scale(double left, double top, double right, double bottom) {
-    const double spanX = right - left;
-    const double spanY = bottom - top;
-    if (!Finite(left, top) || !Finite(right, bottom) || !std::isfinite(spanX) ||
-        !std::isfinite(spanY) || spanX == 0 || spanY == 0) {
+    if (!UsableScale(left, top, right, bottom)) {
         return; // the previous scale stays
     }
     SyncImageSize();
@@ -115,8 +112,8 @@ void PictureBox::Scale(double left, double top, double right, double bottom) {
     top_ = top;
     right_ = right;
     bottom_ = bottom;
-    scaleX_ = image_.width() / spanX;
-    scaleY_ = image_.height() / spanY;
+    scaleX_ = image_.width() / (right - left);
+    scaleY_ = image_.height() / (bottom - top);
 }
 
 void PictureBox::Clear() {

@@ -1,5 +1,7 @@
-// The 16-colour palette of the drawing interface.
+// The 16-colour palette and the scale rule of the drawing interface.
 #include "ui/Canvas.h"
+
+#include <cmath>
 
 namespace merrowin {
 
@@ -14,6 +16,12 @@ Rgb PaletteColour(int index) {
         return Palette[0]; // the foreground colour
     }
     return Palette[index];
+}
+
+bool UsableScale(double left, double top, double right, double bottom) {
+    return std::isfinite(left) && std::isfinite(top) && std::isfinite(right) &&
+           std::isfinite(bottom) && std::isfinite(right - left) && std::isfinite(top - bottom) &&
+           right != left && top != bottom;
 }
 
 } // namespace merrowin

@@ -16,6 +16,10 @@ Rgb PaletteColour(int index);
 
 inline constexpr int ForegroundColour = -1; // the box's own foreground (window text) colour
 
+// Whether user coordinates with these edges can be set: all finite, with a finite, non-zero
+// width and height.
+bool UsableScale(double left, double top, double right, double bottom);
+
 class Canvas {
 public:
     virtual ~Canvas() = default;

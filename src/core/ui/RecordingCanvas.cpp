@@ -2,7 +2,6 @@
 #include "ui/RecordingCanvas.h"
 
 #include <algorithm>
-#include <cmath>
 #include <iterator>
 #include <utility>
 
@@ -10,10 +9,8 @@ namespace merrowin {
 
 namespace {
 
-bool UsableScale(double left, double top, double right, double bottom) {
-    return std::isfinite(left) && std::isfinite(top) && std::isfinite(right) &&
-           std::isfinite(bottom) && std::isfinite(right - left) && std::isfinite(top - bottom) &&
-           right != left && top != bottom;
+bool Matches(const CanvasCall& call, CanvasOp op, std::optional<int> colour) {
+    return call.Op == op && (!colour || call.Colour == *colour);
 }
 
 } // namespace
@@ -55,8 +52,9 @@ void RecordingCanvas::Clear() {
     posY_ = 0;
 }
 
-void RecordingCanvas::Line(double x1, double y1, double x2, double y2, int colour) {
-    CanvasCall& call = Record(CanvasOp::Line);
+CanvasCall& RecordingCanvas::RecordSegment(CanvasOp op, double x1, double y1, double x2, double y2,
+                                           int colour) {
+    CanvasCall& call = Record(op);
     call.X1 = x1;
     call.Y1 = y1;
     call.X2 = x2;
@@ -64,28 +62,19 @@ void RecordingCanvas::Line(double x1, double y1, double x2, double y2, int colou
     call.Colour = colour;
     posX_ = x2;
     posY_ = y2;
+    return call;
+}
+
+void RecordingCanvas::Line(double x1, double y1, double x2, double y2, int colour) {
+    RecordSegment(CanvasOp::Line, x1, y1, x2, y2, colour);
 }
 
 void RecordingCanvas::LineTo(double x, double y, int colour) {
-    CanvasCall& call = Record(CanvasOp::LineTo);
-    call.X1 = posX_;
-    call.Y1 = posY_;
-    call.X2 = x;
-    call.Y2 = y;
-    call.Colour = colour;
-    posX_ = x;
-    posY_ = y;
+    RecordSegment(CanvasOp::LineTo, posX_, posY_, x, y, colour);
 }
 
 void RecordingCanvas::Box(double x1, double y1, double x2, double y2, int colour) {
-    CanvasCall& call = Record(CanvasOp::Box);
-    call.X1 = x1;
-    call.Y1 = y1;
-    call.X2 = x2;
-    call.Y2 = y2;
-    call.Colour = colour;
-    posX_ = x2;
-    posY_ = y2;
+    RecordSegment(CanvasOp::Box, x1, y1, x2, y2, colour);
 }
 
 void RecordingCanvas::Dot(double x, double y, int colour) {
@@ -122,31 +111,17 @@ void RecordingCanvas::InvertingPen(bool on) {
     Record(CanvasOp::InvertingPen);
 }
 
-std::vector<CanvasCall> RecordingCanvas::Of(CanvasOp op) const {
+std::vector<CanvasCall> RecordingCanvas::Of(CanvasOp op, std::optional<int> colour) const {
     std::vector<CanvasCall> result;
     std::copy_if(calls_.begin(), calls_.end(), std::back_inserter(result),
-                 [op](const CanvasCall& call) { return call.Op == op; });
+                 [&](const CanvasCall& call) { return Matches(call, op, colour); });
     return result;
 }
 
-std::vector<CanvasCall> RecordingCanvas::Of(CanvasOp op, int colour) const {
-    std::vector<CanvasCall> result;
-    std::copy_if(
-        calls_.begin(), calls_.end(), std::back_inserter(result),
-        [op, colour](const CanvasCall& call) { return call.Op == op && call.Colour == colour; });
-    return result;
-}
-
-std::size_t RecordingCanvas::Count(CanvasOp op) const {
-    return static_cast<std::size_t>(std::count_if(
-        calls_.begin(), calls_.end(), [op](const CanvasCall& call) { return call.Op == op; }));
-}
-
-std::size_t RecordingCanvas::Count(CanvasOp op, int colour) const {
+std::size_t RecordingCanvas::Count(CanvasOp op, std::optional<int> colour) const {
     return static_cast<std::size_t>(
-        std::count_if(calls_.begin(), calls_.end(), [op, colour](const CanvasCall& call) {
-            return call.Op == op && call.Colour == colour;
-        }));
+        std::count_if(calls_.begin(), calls_.end(),
+                      [&](const CanvasCall& call) { return Matches(call, op, colour); }));
 }
 
 std::vector<std::string> RecordingCanvas::Texts() const {

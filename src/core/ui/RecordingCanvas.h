@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -60,10 +61,8 @@ public:
     void Forget() { calls_.clear(); }
 
     // The calls of one operation, optionally of one colour only.
-    std::vector<CanvasCall> Of(CanvasOp op) const;
-    std::vector<CanvasCall> Of(CanvasOp op, int colour) const;
-    std::size_t Count(CanvasOp op) const;
-    std::size_t Count(CanvasOp op, int colour) const;
+    std::vector<CanvasCall> Of(CanvasOp op, std::optional<int> colour = std::nullopt) const;
+    std::size_t Count(CanvasOp op, std::optional<int> colour = std::nullopt) const;
     // The recorded texts in order.
     std::vector<std::string> Texts() const;
 
@@ -79,6 +78,8 @@ public:
 
 private:
     CanvasCall& Record(CanvasOp op);
+    // A call from (x1, y1) to (x2, y2) that leaves the drawing position at its second corner.
+    CanvasCall& RecordSegment(CanvasOp op, double x1, double y1, double x2, double y2, int colour);
 
     double width_, height_;
     std::vector<CanvasCall> calls_;
