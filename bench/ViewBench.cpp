@@ -33,12 +33,6 @@ AppState ThirtyChineHull() {
     return app;
 }
 
-void Choose(ViewState& view, ViewKind kind) {
-    view.Sections = kind == ViewKind::Sections;
-    view.Profile = kind == ViewKind::Profile;
-    view.Plan = kind == ViewKind::Plan;
-}
-
 constexpr ViewKind Views[4] = {ViewKind::Perspective, ViewKind::Sections, ViewKind::Profile,
                                ViewKind::Plan};
 constexpr const char* ViewNames[4] = {"perspective", "sections", "profile", "plan"};
@@ -46,7 +40,7 @@ constexpr const char* ViewNames[4] = {"perspective", "sections", "profile", "pla
 // The whole core repaint, as the window runs it after every drag step.
 void BM_CoreRepaint(benchmark::State& state) {
     AppState app = ThirtyChineHull();
-    Choose(app.Work.View, Views[state.range(0)]);
+    CheckView(app.Work.View, Views[state.range(0)]);
     NullCanvas picture2(1600, 1000), sections(91, 91), profile(181, 91), plan(181, 91);
     MemoryStatusBar status;
     const MainPictures pictures{picture2, sections, profile, plan};
@@ -92,7 +86,7 @@ void BM_PaintMainView(benchmark::State& state) {
     AppState app = ThirtyChineHull();
     UpdateHullGeometry(app.Hull, app.Work);
     PreparePerspective(app.Hull, app.Work.View, app.Work.Pi);
-    Choose(app.Work.View, Views[state.range(0)]);
+    CheckView(app.Work.View, Views[state.range(0)]);
     NullCanvas picture2(1600, 1000), plan(181, 91);
     for (auto _ : state) {
         PaintMainView(app, picture2, &plan);

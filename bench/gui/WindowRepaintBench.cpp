@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "Form1.h"
+#include "views/ViewGeometry.h"
 
 using namespace merrowin;
 
@@ -52,10 +53,7 @@ BenchWindow& Window() {
 void BM_WindowRepaint(benchmark::State& state) {
     BenchWindow& window = Window();
     ViewState& view = window.app.Work.View;
-    const auto kind = state.range(0);
-    view.Sections = kind == 1;
-    view.Profile = kind == 2;
-    view.Plan = kind == 3;
+    CheckView(view, static_cast<ViewKind>(state.range(0)));
     window.form->RepaintWindow();
     const QImage& image = window.form->Picture2().Image();
     if (image.width() != 1600 || image.height() != 1000 || window.app.Hull.ChineCount != 30) {

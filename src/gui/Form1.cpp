@@ -188,27 +188,18 @@ void Form1::CreateMenus() {
     addItem(rescale, "dummy88", "Maximum &Length Only", [this] { Dummy88Click(); });
 
     QMenu* view = addMenu(bar, nullptr, "dummy13", "&View");
-    sections_ = addItem(
-        view, "Sections", "&Sections",
-        [this] {
-            ChooseView(app_, ViewKind::Sections, *this);
-            FocusFirstStationBox();
-        },
-        true);
-    profile_ = addItem(
-        view, "Profile", "&Profile",
-        [this] {
-            ChooseView(app_, ViewKind::Profile, *this);
-            FocusFirstStationBox();
-        },
-        true);
-    plan_ = addItem(
-        view, "Plan", "P&lan",
-        [this] {
-            ChooseView(app_, ViewKind::Plan, *this);
-            FocusFirstStationBox();
-        },
-        true);
+    const auto addViewItem = [&](const char* name, const char* caption, ViewKind kind) {
+        return addItem(
+            view, name, caption,
+            [this, kind] {
+                ChooseView(app_, kind, *this);
+                FocusFirstStationBox();
+            },
+            true);
+    };
+    sections_ = addViewItem("Sections", "&Sections", ViewKind::Sections);
+    profile_ = addViewItem("Profile", "&Profile", ViewKind::Profile);
+    plan_ = addViewItem("Plan", "P&lan", ViewKind::Plan);
     addSeparator(view, "dummy22");
     trueView_ = addItem(
         view, "TrueView", "&True View", [this] { ToggleTrueView(app_, *status_, *this); }, true);

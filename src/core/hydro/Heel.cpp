@@ -21,7 +21,7 @@ double Radians(double degrees) {
 }
 
 double LowestY(const HullDocument& hull) {
-    const int n = std::clamp(hull.ChineCount, 2, MaxChines);
+    const int n = ChineCountInRange(hull);
     double lowest = hull.SplinePoints[1][1][2];
     for (int c = 1; c <= n; ++c) {
         for (int p = 1; p <= PointsPerChine; ++p) {
@@ -98,7 +98,7 @@ void Report(AppState& app, const HydroContext& context, double total, double low
 
 void RotateSections(HullDocument& hull, double angle) {
     const double cosine = std::cos(angle), sine = std::sin(angle);
-    const int n = std::clamp(hull.ChineCount, 2, MaxChines);
+    const int n = ChineCountInRange(hull);
     for (int c = 1; c <= n; ++c) {
         for (int p = 1; p <= PointsPerChine; ++p) {
             auto& point = hull.SplinePoints[c][p];

@@ -93,7 +93,7 @@ ViewExtent ScaleHeelView(Canvas& picture, const WorkingValues& work, ViewKind vi
 void DrawHeeledHull(Canvas& picture, const AppState& app, ViewKind view, const ViewExtent& extent) {
     const HullDocument& hull = app.Hull;
     const HydroState& hydro = app.Work.Hydro;
-    const int n = std::clamp(hull.ChineCount, 2, MaxChines);
+    const int n = ChineCountInRange(hull);
     const auto& s = hull.SplinePoints;
     for (int c = 1; c <= n; ++c) {
         for (int p = 1; p < PointsPerChine; ++p) {

@@ -82,7 +82,7 @@ void FloatAtWeight(AppState& app, const HydroContext& context, double target) {
 
 void DrawContours(AppState& app, Canvas& picture) {
     const HullDocument& hull = app.Hull;
-    const int n = std::clamp(hull.ChineCount, 2, MaxChines);
+    const int n = ChineCountInRange(hull);
     std::array<double, 12> heights{};
     const int count = SliceHeights(app.Work.Hydro.WaterlineHeight, heights);
     for (int i = 0; i < count; ++i) {

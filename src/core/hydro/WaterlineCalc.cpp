@@ -29,10 +29,6 @@ inline void AssignSingle(float& target, double value) {
     }
 }
 
-int ChinesInUse(const HullDocument& hull) {
-    return std::clamp(hull.ChineCount, 2, MaxChines);
-}
-
 // Steps of the sections: each section is a fan of triangles around (X 0, Y w), both sides
 // together. Returns the largest section area; fills the crossing of every station.
 double IntegrateSections(const HullDocument& hull, int n, double w, double& volume, double& moment,
@@ -265,7 +261,7 @@ bool LevelPoint(const HullDocument& hull, int chineCount, int p, double h, doubl
 
 WaterlineOutcome ComputeWaterlineValues(const HullDocument& hull, double hullLength, double pi,
                                         HydroState& hydro, WaterplaneOutline& outline) {
-    const int n = ChinesInUse(hull);
+    const int n = ChineCountInRange(hull);
     const double w = hydro.WaterlineHeight;
     const auto& s = hull.SplinePoints;
 

@@ -27,7 +27,7 @@ void DrawOutline(Canvas& picture, const WaterplaneOutline& outline) {
 void LimitRangeToSheer(AppState& app, const HydroContext& context) {
     HydroState& hydro = app.Work.Hydro;
     const HullDocument& hull = app.Hull;
-    const int n = std::clamp(hull.ChineCount, 2, MaxChines);
+    const int n = ChineCountInRange(hull);
     for (int r = 1; r <= PointsPerChine; ++r) {
         // WaterlineHeight is read afresh: a run started by the last new maximum may have lowered
         // it.

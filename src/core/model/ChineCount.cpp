@@ -32,7 +32,7 @@ std::string ApplyChineCountText(HullDocument& hull, WorkingValues& work, const s
     work.ChineCountText = shown;
 
     const int n = static_cast<int>(std::clamp<std::int64_t>(RoundHalfEven(value), 2, MaxChines));
-    const int top = std::clamp(hull.ChineCount, 2, MaxChines);
+    const int top = ChineCountInRange(hull);
     // A chine whose stem half-breadth is exactly 0 has never been filled (normalising raises
     // every chine in use to at least 0.01); one that has data keeps it.
     if (n > hull.ChineCount && n > 3 && hull.OffsetX[0][n] == 0) {

@@ -13,12 +13,6 @@ namespace {
 constexpr int Knots = BulkheadCount;    // one knot per bulkhead crossing
 constexpr int Bays = BulkheadCount - 1; // intervals between neighbouring bulkheads
 
-// The chines the derivations work on; the model keeps the count in 2..30, the clamp only keeps a
-// damaged count from indexing outside the arrays.
-int ChinesInUse(const HullDocument& hull) {
-    return std::clamp(hull.ChineCount, 0, MaxChines);
-}
-
 double Finite(double value) {
     return std::isfinite(value) ? value : 0.0;
 }

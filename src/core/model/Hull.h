@@ -1,6 +1,7 @@
 // The hull document: the values the hull file stores.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -13,11 +14,20 @@ inline constexpr int PointsPerChine = 13;
 // [bulkhead 0..4][chine 0..30]; chine 0 is never used.
 using OffsetTable = std::array<std::array<double, MaxChines + 1>, BulkheadCount>;
 // [chine 0..30][point 0..13][coordinate 0..3]; coordinate 1 = X, 2 = Y, 3 = Z; index 0 unused.
-using SplineTable = std::array<std::array<std::array<double, 4>, PointsPerChine + 1>, MaxChines + 1>;
+using SplineTable =
+    std::array<std::array<std::array<double, 4>, PointsPerChine + 1>, MaxChines + 1>;
 
 // Rig text boxes of the Open window, in hull-file order.
-enum RigBox { MastLengthBox, BoomHeightBox, StepPositionBox, LuffLengthBox, HeadLengthBox,
-              HeadAngleBox, FootLengthBox, RigBoxCount };
+enum RigBox {
+    MastLengthBox,
+    BoomHeightBox,
+    StepPositionBox,
+    LuffLengthBox,
+    HeadLengthBox,
+    HeadAngleBox,
+    FootLengthBox,
+    RigBoxCount
+};
 
 // Inches, pounds and degrees throughout; X half-breadth, Y height, Z station from the bow.
 struct HullDocument {
@@ -42,6 +52,16 @@ struct HullDocument {
     double BallastWeight = 0, BallastHeight = 0, BallastStation = 0;
     double ReservedValue = 0; // carried through the file unchanged, used nowhere
 };
+
+// The chines a routine may index: the model keeps the count in 2..30, this clamp only keeps a
+// damaged count from indexing outside the arrays.
+inline int ChinesInUse(const HullDocument& hull) {
+    return std::clamp(hull.ChineCount, 0, MaxChines);
+}
+// The count held to the model's range 2..30, for routines that always work on two chines or more.
+inline int ChineCountInRange(const HullDocument& hull) {
+    return std::clamp(hull.ChineCount, 2, MaxChines);
+}
 
 // Sets the rig box text and the value it stands for (the boxes' change handlers).
 void SetRigText(HullDocument& hull, RigBox box, const std::string& text);

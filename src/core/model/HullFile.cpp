@@ -21,12 +21,6 @@ std::string SingleLine(std::string_view text) {
     return line;
 }
 
-// The number of chines the records are laid out for; the count is always 2..30 in the model,
-// the clamp only keeps a damaged document from writing a layout its count does not describe.
-int LayoutChines(const HullDocument& hull) {
-    return std::clamp(hull.ChineCount, 2, MaxChines);
-}
-
 std::string_view TrimBlanks(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos) {
@@ -144,7 +138,9 @@ bool ReadTriples(LineCursor& in, std::int64_t count, const auto& store) {
 } // namespace
 
 std::string HullFileText(const HullDocument& hull) {
-    const int n = LayoutChines(hull);
+    // The records are laid out for this many chines; the clamp only keeps a damaged document
+    // from writing a layout its count does not describe.
+    const int n = ChineCountInRange(hull);
     TextOut out;
     const auto number = [&out](double value) { out.Line(PrintNumber(value)); };
 

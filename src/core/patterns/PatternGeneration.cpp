@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "model/HullFile.h"
@@ -24,11 +25,6 @@ constexpr int X = 1, Y = 2, Z = 3;  // coordinates of a spline point
 
 using Point2 = std::array<double, 2>;
 using Point3 = std::array<double, 3>;
-
-// The chines a run may index: a damaged count never reaches past the arrays.
-int ChinesInUse(const HullDocument& hull) {
-    return std::clamp(hull.ChineCount, 0, MaxChines);
-}
 
 // Straight-line distance; anything not finite is written as 0 so no file carries it.
 double Distance(const Point3& a, const Point3& b) {
@@ -271,71 +267,80 @@ std::array<std::array<double, 2>, MaxChines + 1> UnrolledBulkhead(const HullDocu
     return t;
 }
 
-std::string BulkheadPlot(const HullDocument& hull, const PatternOptions& options,
-                         const PlotContext& context, int bulkhead, double meanHeight) {
-    const int b = std::clamp(bulkhead, 1, 3);
-    const int n = ChinesInUse(hull);
-    std::vector<Point2> side;
-    for (int c = 1; c <= n; ++c) {
-        side.push_back({hull.OffsetX[b][c], hull.OffsetY[b][c]});
-    }
+namespace {
+
+// A bulkhead or frame cut through the chines at `side`: labelled a quarter inch right of the
+// centre line and above `labelY`, with the spar cut-out when it is chosen.
+std::string SectionPlot(const std::vector<Point2>& side, std::string label, double labelY,
+                        bool penUpBeforeLabel, const PatternOptions& options,
+                        const PlotContext& context, double meanHeight) {
     Outline outline;
-    outline.Label = Numbered("BH", b, "");
-    outline.LabelAt = {0.25, hull.OffsetY[b][1] + 0.25};
+    outline.Label = std::move(label);
+    outline.LabelAt = {0.25, labelY + 0.25};
+    outline.PenUpBeforeLabel = penUpBeforeLabel;
     outline.Points = SectionOutline(side, options.HalfFrames);
     outline.Spar = options.Spar;
     outline.MeanHeight = meanHeight;
     return OutlinePlot(outline, options, context);
+}
+
+// The transom or the stem: the crossings of the chines in use unrolled up its face, and the
+// label a quarter inch inside the end of chine 1.
+std::vector<Point2> UnrolledSide(const HullDocument& hull, int bulkhead) {
+    const auto t = UnrolledBulkhead(hull, bulkhead);
+    return {t.begin() + 1, t.begin() + 1 + ChinesInUse(hull)};
+}
+Outline FaceOutline(const HullDocument& hull, int bulkhead, const char* label) {
+    Outline outline;
+    outline.Label = label;
+    outline.LabelAt = {0.25 - hull.OffsetX[bulkhead][1], 0.25};
+    return outline;
+}
+
+} // namespace
+
+std::string BulkheadPlot(const HullDocument& hull, const PatternOptions& options,
+                         const PlotContext& context, int bulkhead, double meanHeight) {
+    const int b = std::clamp(bulkhead, 1, 3);
+    std::vector<Point2> side;
+    for (int c = 1; c <= ChinesInUse(hull); ++c) {
+        side.push_back({hull.OffsetX[b][c], hull.OffsetY[b][c]});
+    }
+    return SectionPlot(side, Numbered("BH", b, ""), hull.OffsetY[b][1], false, options, context,
+                       meanHeight);
 }
 
 std::string FramePlot(const HullDocument& hull, const PatternOptions& options,
                       const PlotContext& context, int frame, double meanHeight) {
     const int f = std::clamp(frame, 0, 7);
     const double z = hull.FramePositions[static_cast<std::size_t>(f)];
-    const int n = ChinesInUse(hull);
     std::vector<Point2> side;
-    for (int c = 1; c <= n; ++c) {
+    for (int c = 1; c <= ChinesInUse(hull); ++c) {
         side.push_back(FrameCrossing(hull, c, z));
     }
-    Outline outline;
-    outline.Label = Numbered("FRM", f + 1, "");
-    outline.LabelAt = {0.25, (side.empty() ? 0.0 : side.front()[1]) + 0.25};
-    outline.PenUpBeforeLabel = true;
-    outline.Points = SectionOutline(side, options.HalfFrames);
-    outline.Spar = options.Spar;
-    outline.MeanHeight = meanHeight;
-    return OutlinePlot(outline, options, context);
+    const double labelY = side.empty() ? 0.0 : side.front()[1];
+    return SectionPlot(side, Numbered("FRM", f + 1, ""), labelY, true, options, context,
+                       meanHeight);
 }
 
 std::string TransomPlot(const HullDocument& hull, const PatternOptions& options,
                         const PlotContext& context) {
-    const auto t = UnrolledBulkhead(hull, 4);
-    const int n = ChinesInUse(hull);
-    Outline outline;
-    outline.Label = "trnsm";
-    outline.LabelAt = {0.25 - hull.OffsetX[4][1], 0.25};
-    outline.Points =
-        SectionOutline(std::vector<Point2>(t.begin() + 1, t.begin() + 1 + n), options.HalfFrames);
+    Outline outline = FaceOutline(hull, 4, "trnsm");
+    outline.Points = SectionOutline(UnrolledSide(hull, 4), options.HalfFrames);
     return OutlinePlot(outline, options, context);
 }
 
 std::string StemPlot(const HullDocument& hull, const PatternOptions& options,
                      const PlotContext& context) {
-    const auto t = UnrolledBulkhead(hull, 0);
-    const int n = ChinesInUse(hull);
-    Outline outline;
-    outline.Label = "stem";
-    outline.LabelAt = {0.25 - hull.OffsetX[0][1], 0.25};
+    Outline outline = FaceOutline(hull, 0, "stem");
     // Always both halves and no centre-line points.
-    for (int c = 1; c <= n; ++c) {
-        outline.Points.push_back(t[static_cast<std::size_t>(c)]);
+    const std::vector<Point2> side = UnrolledSide(hull, 0);
+    outline.Points = side;
+    for (auto it = side.rbegin(); it != side.rend(); ++it) {
+        outline.Points.push_back({-(*it)[0], (*it)[1]});
     }
-    for (int c = n; c >= 1; --c) {
-        outline.Points.push_back(
-            {-t[static_cast<std::size_t>(c)][0], t[static_cast<std::size_t>(c)][1]});
-    }
-    if (n >= 1) {
-        outline.Points.push_back(t[1]);
+    if (!side.empty()) {
+        outline.Points.push_back(side.front());
     }
     return OutlinePlot(outline, options, context);
 }

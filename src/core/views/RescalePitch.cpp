@@ -11,10 +11,6 @@ namespace merrowin {
 
 namespace {
 
-int ChinesInUse(const HullDocument& hull) {
-    return std::clamp(hull.ChineCount, 2, MaxChines);
-}
-
 bool AllFinite(const OffsetTable& table, int n) {
     for (int b = 0; b < BulkheadCount; ++b) {
         for (int c = 1; c <= n; ++c) {
@@ -64,7 +60,7 @@ bool RescaleHull(HullDocument& hull, WorkingValues& work, RescaleItem item, doub
     const bool scaleX = item == RescaleItem::Overall || item == RescaleItem::Beam;
     const bool scaleY = item == RescaleItem::Overall || item == RescaleItem::Height;
     const bool scaleZ = item == RescaleItem::Overall || item == RescaleItem::Length;
-    const int n = ChinesInUse(hull);
+    const int n = ChineCountInRange(hull);
     OffsetTable x = hull.OffsetX, y = hull.OffsetY, z = hull.OffsetZ;
     for (int b = 0; b < BulkheadCount; ++b) {
         for (int c = 1; c <= n; ++c) {
@@ -105,7 +101,7 @@ void ApplyPitch(AppState& app, RepaintHub& hub) {
     const double a = -change * 3.1415 / 180;
     const double cosine = std::cos(a), sine = std::sin(a);
     HullDocument& hull = app.Hull;
-    const int n = ChinesInUse(hull);
+    const int n = ChineCountInRange(hull);
 
     // Rotated into copies first, so that a failure leaves the hull as it was.
     OffsetTable offsetY = hull.OffsetY, offsetZ = hull.OffsetZ;

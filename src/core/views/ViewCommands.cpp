@@ -17,12 +17,6 @@ constexpr int KeyUp = 38;
 constexpr int KeyRight = 39;
 constexpr int KeyDown = 40;
 
-void CheckView(ViewState& view, ViewKind kind) {
-    view.Sections = kind == ViewKind::Sections;
-    view.Profile = kind == ViewKind::Profile;
-    view.Plan = kind == ViewKind::Plan;
-}
-
 void ClearZoom(ViewState& view) {
     view.ZoomX1 = 0;
     view.ZoomY1 = 0;

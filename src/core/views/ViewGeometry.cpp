@@ -42,8 +42,10 @@ ViewKind EditedView(const ViewState& view) {
     return ViewKind::Perspective;
 }
 
-int ChinesInUse(const HullDocument& hull) {
-    return std::clamp(hull.ChineCount, 0, MaxChines);
+void CheckView(ViewState& view, ViewKind kind) {
+    view.Sections = kind == ViewKind::Sections;
+    view.Profile = kind == ViewKind::Profile;
+    view.Plan = kind == ViewKind::Plan;
 }
 
 bool MainViewExtent(const AppState& app, ViewKind kind, double aspect, ViewExtent& extent) {

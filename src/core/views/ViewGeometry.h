@@ -15,6 +15,8 @@ enum class ViewKind { Perspective, Sections, Profile, Plan };
 ViewKind DrawnView(const ViewState& view);
 // The view the mouse handlers act in: the menu check marks alone (the Rig box is not consulted).
 ViewKind EditedView(const ViewState& view);
+// Checks the menu item of one flat view and clears the other two (the perspective: none).
+void CheckView(ViewState& view, ViewKind kind);
 
 // The user coordinates (left, top, right, bottom) of the main view for the current extents,
 // zoom and proportional scaling; false when they cannot be formed (zero or non-finite extent),
@@ -23,10 +25,6 @@ struct ViewExtent {
     double Left = 0, Top = 0, Right = 0, Bottom = 0;
 };
 bool MainViewExtent(const AppState& app, ViewKind kind, double aspect, ViewExtent& extent);
-
-// The number of chines the view code may touch: ChineCount held to 0..30, so that a damaged
-// count never reaches outside the arrays.
-int ChinesInUse(const HullDocument& hull);
 
 // A hull point (X half-breadth, Y height, Z station) in the (u, v) of a flat view: sections
 // (X, Y), profile (Z, Y), plan (Z, X). False for the perspective view.
