@@ -27,35 +27,22 @@ namespace merrowin {
 
 namespace {
 
-// Check1 .. Check10 and the option each stands for.
-bool& OptionOf(PatternOptions& options, int number) {
-    switch (number) {
-    case 1:
-        return options.Expansions;
-    case 2:
-        return options.Spar;
-    case 3:
-        return options.Hpgl;
-    case 4:
-        return options.Dxf;
-    case 5:
-        return options.Text;
-    case 6:
-        return options.HalfFrames;
-    case 7:
-        return options.Stem;
-    case 8:
-        return options.Soles;
-    case 9:
-        return options.Deck;
-    default:
-        return options.Keel;
-    }
-}
-
-const char* const CheckCaptions[11] = {"",      "Expansions", "2x4 Spar",    "HPGL",
-                                       "DXF",   "Text",       "Half Frames", "Stem (BH 0)",
-                                       "Soles", "Deck",       "Keel"};
+// Check1 .. Check10: the caption and the option each stands for.
+struct CheckBox {
+    const char* Caption;
+    bool PatternOptions::*Option;
+};
+const CheckBox Checks[11] = {{"", nullptr},
+                             {"Expansions", &PatternOptions::Expansions},
+                             {"2x4 Spar", &PatternOptions::Spar},
+                             {"HPGL", &PatternOptions::Hpgl},
+                             {"DXF", &PatternOptions::Dxf},
+                             {"Text", &PatternOptions::Text},
+                             {"Half Frames", &PatternOptions::HalfFrames},
+                             {"Stem (BH 0)", &PatternOptions::Stem},
+                             {"Soles", &PatternOptions::Soles},
+                             {"Deck", &PatternOptions::Deck},
+                             {"Keel", &PatternOptions::Keel}};
 
 QString ToQt(const std::string& text) {
     return QString::fromStdString(text);
@@ -174,7 +161,7 @@ void Form3::CreateControls() {
     // Options.
     auto* options = new QGridLayout;
     for (int number = 1; number <= 10; ++number) {
-        auto* box = new QCheckBox(CheckCaptions[number], this);
+        auto* box = new QCheckBox(Checks[number].Caption, this);
         box->setObjectName(QString("Check%1").arg(number));
         check_[static_cast<std::size_t>(number)] = box;
     }
@@ -238,13 +225,14 @@ void Form3::ConnectHandlers() {
             [this](const QString& text) { SetExportText(app_.Work.Patterns, text.toStdString()); });
     for (int number = 1; number <= 10; ++number) {
         connect(check_[static_cast<std::size_t>(number)], &QCheckBox::toggled, this,
-                [this, number](bool on) { OptionOf(app_.Work.Patterns, number) = on; });
+                [this, number](bool on) { app_.Work.Patterns.*Checks[number].Option = on; });
     }
 }
 
 void Form3::ShowOptions() {
     for (int number = 1; number <= 10; ++number) {
-        check_[static_cast<std::size_t>(number)]->setChecked(OptionOf(app_.Work.Patterns, number));
+        check_[static_cast<std::size_t>(number)]->setChecked(app_.Work.Patterns.*
+                                                             Checks[number].Option);
     }
 }
 

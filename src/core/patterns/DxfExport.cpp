@@ -35,10 +35,6 @@ void Vertex(TextOut& out, Position p) {
     Group(out, " 20", p.Y);
 }
 
-bool Contains(std::string_view line, std::string_view word) {
-    return line.find(word) != std::string_view::npos;
-}
-
 } // namespace
 
 std::string PlotToDxf(std::string_view plotText, double plotXScale, double plotYScale) {
@@ -51,11 +47,11 @@ std::string PlotToDxf(std::string_view plotText, double plotXScale, double plotY
         Position previous, current;
         for (std::size_t i = 0; i < lines.size(); ++i) {
             const std::string& line = lines[i];
-            if (Contains(line, "penup")) {
+            if (PlotLineHas(line, "penup")) {
                 penDown = false;
-            } else if (Contains(line, "pendown")) {
+            } else if (PlotLineHas(line, "pendown")) {
                 penDown = true;
-            } else if (Contains(line, "acut") || Contains(line, "aline")) {
+            } else if (PlotLineHas(line, "acut") || PlotLineHas(line, "aline")) {
                 previous = std::move(current);
                 current = ReadPosition(line, plotXScale, plotYScale);
                 if (penDown) {
@@ -66,7 +62,7 @@ std::string PlotToDxf(std::string_view plotText, double plotXScale, double plotY
                     Group(out, " 11", current.X);
                     Group(out, " 21", current.Y);
                 }
-            } else if (Contains(line, "start_spline")) {
+            } else if (PlotLineHas(line, "start_spline")) {
                 // Every line of the block is one point up to the end line or the end of the
                 // file; a block with no line after it draws nothing. The pen is not changed.
                 if (i + 1 >= lines.size()) {
@@ -79,7 +75,7 @@ std::string PlotToDxf(std::string_view plotText, double plotXScale, double plotY
                 Group(out, " 10", "0.0");
                 Group(out, " 20", "0.0");
                 Vertex(out, previous);
-                while (i + 1 < lines.size() && !Contains(lines[i + 1], "end_spline")) {
+                while (i + 1 < lines.size() && !PlotLineHas(lines[i + 1], "end_spline")) {
                     current = ReadPosition(lines[++i], plotXScale, plotYScale);
                     Vertex(out, current);
                 }
@@ -95,21 +91,7 @@ std::string PlotToDxf(std::string_view plotText, double plotXScale, double plotY
 
 void ExportDxf(const fs::path& folder, const HullDocument& hull, WorkingValues& work,
                StatusBar& status) {
-    DeleteMatching(folder, "chine*.dxf");
-    ReadPlotterScale(folder, work.PlotXScale, work.PlotYScale);
-    const fs::path exportFolder =
-        work.Patterns.ExportPath.empty() ? folder : InFolder(folder, work.Patterns.ExportPath);
-    const PatternFolder files(folder);
-    for (const std::string& piece : PieceNames(hull, work.Patterns, true)) {
-        const std::string dxfName = piece + ".dxf";
-        status.SetPanel(1, "Exporting to DXF..." + dxfName);
-        const std::optional<std::string> plot = files.Read(piece + ".uc");
-        if (!plot) {
-            continue; // a pattern that was never plotted gets no drawing
-        }
-        WriteFileInPlace(exportFolder, dxfName, PlotToDxf(*plot, work.PlotXScale, work.PlotYScale));
-    }
-    status.SetPanel(1, "Done...");
+    ExportPieces(folder, hull, work, status, ".dxf", "DXF", PlotToDxf);
 }
 
 } // namespace merrowin

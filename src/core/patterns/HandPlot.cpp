@@ -40,12 +40,12 @@ std::string HandPlotPiece(std::string_view pieceName, std::string_view plotText,
     // to the end of the file. Pen statements and drawn lines ("aline") are never listed.
     bool listing = false, listingAll = false;
     for (const std::string& line : SplitLines(plotText)) {
-        if (line.find("hand plot") != std::string::npos) {
+        if (PlotLineHas(line, "hand plot")) {
             listing = true;
-            if (line.find("hand plot all") != std::string::npos) {
+            if (PlotLineHas(line, "hand plot all")) {
                 listingAll = true;
             }
-        } else if (listing && line.find("acut") != std::string::npos) {
+        } else if (listing && PlotLineHas(line, "acut")) {
             const PlotTokens t = TokenisePlotLine(line, true);
             out.Line(HandPlotPointLine(t.X, t.Y, plotXScale, plotYScale));
             listing = listingAll;

@@ -15,10 +15,6 @@ namespace {
 
 constexpr double HpglUnitsPerInch = 1016;
 
-bool Contains(std::string_view line, std::string_view word) {
-    return line.find(word) != std::string_view::npos;
-}
-
 // Str() of a whole number: a leading blank when not negative.
 std::string SignedText(std::int64_t value) {
     return value >= 0 ? " " + IntText(value) : IntText(value);
@@ -47,26 +43,26 @@ std::string PlotToHpgl(std::string_view plotText, double plotXScale, double plot
     std::string command = "PU ";
     int pen = 0, selectedPen = 0;
     for (const std::string& line : SplitLines(plotText)) {
-        if (Contains(line, "0 penup")) {
+        if (PlotLineHas(line, "0 penup")) {
             command = "PU ";
             pen = 0;
-        } else if (Contains(line, "0 pendown")) {
+        } else if (PlotLineHas(line, "0 pendown")) {
             command = "PD ";
             pen = 0;
-        } else if (Contains(line, "1 penup")) {
+        } else if (PlotLineHas(line, "1 penup")) {
             command = "PU ";
             pen = 1;
-        } else if (Contains(line, "1 pendown")) {
+        } else if (PlotLineHas(line, "1 pendown")) {
             command = "PD ";
             pen = 1;
-        } else if (Contains(line, "pendown")) {
+        } else if (PlotLineHas(line, "pendown")) {
             command = "PD";
             pen = 1;
-        } else if (Contains(line, "penup")) {
+        } else if (PlotLineHas(line, "penup")) {
             command = "PU";
             pen = 1;
         }
-        if (!Contains(line, "acut")) {
+        if (!PlotLineHas(line, "acut")) {
             continue;
         }
         const PlotTokens t = TokenisePlotLine(line, true);
@@ -82,22 +78,7 @@ std::string PlotToHpgl(std::string_view plotText, double plotXScale, double plot
 
 void ExportHpgl(const fs::path& folder, const HullDocument& hull, WorkingValues& work,
                 StatusBar& status) {
-    DeleteMatching(folder, "chine*.plt");
-    ReadPlotterScale(folder, work.PlotXScale, work.PlotYScale);
-    const fs::path exportFolder =
-        work.Patterns.ExportPath.empty() ? folder : InFolder(folder, work.Patterns.ExportPath);
-    const PatternFolder files(folder);
-    for (const std::string& piece : PieceNames(hull, work.Patterns, true)) {
-        const std::string pltName = piece + ".plt";
-        status.SetPanel(1, "Exporting to HPGL..." + pltName);
-        const std::optional<std::string> plot = files.Read(piece + ".uc");
-        if (!plot) {
-            continue; // a pattern that was never plotted gets no plotter file
-        }
-        WriteFileInPlace(exportFolder, pltName,
-                         PlotToHpgl(*plot, work.PlotXScale, work.PlotYScale));
-    }
-    status.SetPanel(1, "Done...");
+    ExportPieces(folder, hull, work, status, ".plt", "HPGL", PlotToHpgl);
 }
 
 } // namespace merrowin

@@ -15,9 +15,8 @@ namespace {
 
 // Points are every coordinate, ruling-line, mark and spline line, whatever the pen does.
 bool IsPointLine(std::string_view line) {
-    return line.find("acut") != std::string_view::npos ||
-           line.find("aline") != std::string_view::npos ||
-           line.find("spline_pt") != std::string_view::npos;
+    return PlotLineHas(line, "acut") || PlotLineHas(line, "aline") ||
+           PlotLineHas(line, "spline_pt");
 }
 
 // The "0" format of a plot coordinate: the nearest whole number, halves away from zero, never

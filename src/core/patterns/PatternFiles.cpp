@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <system_error>
 
+#include "patterns/PlotFile.h"
+
 namespace merrowin {
 
 namespace {
@@ -106,6 +108,26 @@ std::optional<std::string> PatternFolder::Read(std::string_view name) const {
         return std::nullopt;
     }
     return ReadFileBytes(folder_, *onDisk);
+}
+
+void ExportPieces(const fs::path& folder, const HullDocument& hull, WorkingValues& work,
+                  StatusBar& status, std::string_view extension, std::string_view what,
+                  PlotTranslation translate) {
+    DeleteMatching(folder, "chine*" + std::string(extension));
+    ReadPlotterScale(folder, work.PlotXScale, work.PlotYScale);
+    const fs::path exportFolder =
+        work.Patterns.ExportPath.empty() ? folder : InFolder(folder, work.Patterns.ExportPath);
+    const PatternFolder files(folder);
+    for (const std::string& piece : PieceNames(hull, work.Patterns, true)) {
+        const std::string name = piece + std::string(extension);
+        status.SetPanel(1, "Exporting to " + std::string(what) + "..." + name);
+        const std::optional<std::string> plot = files.Read(piece + ".uc");
+        if (!plot) {
+            continue;
+        }
+        WriteFileInPlace(exportFolder, name, translate(*plot, work.PlotXScale, work.PlotYScale));
+    }
+    status.SetPanel(1, "Done...");
 }
 
 } // namespace merrowin

@@ -10,7 +10,9 @@
 
 #include "io/Files.h"
 #include "model/Hull.h"
+#include "model/Working.h"
 #include "patterns/PatternOptions.h"
+#include "ui/Services.h"
 
 namespace merrowin {
 
@@ -40,5 +42,16 @@ private:
     std::unordered_set<std::string> names_;
     std::unordered_map<std::string, std::string> byLowerName_;
 };
+
+// One export run: the plot file of every piece (PieceNames with the sheet) translated at the
+// plotter scale, read again first, into "<piece><extension>" in the export folder (the working
+// folder when none is set). Stale "chine*<extension>" files of the working folder are deleted
+// first; a piece that was never plotted gets no file. The status line names each file as
+// "Exporting to <what>...<file>", then "Done...".
+using PlotTranslation = std::string (*)(std::string_view plotText, double plotXScale,
+                                        double plotYScale);
+void ExportPieces(const fs::path& folder, const HullDocument& hull, WorkingValues& work,
+                  StatusBar& status, std::string_view extension, std::string_view what,
+                  PlotTranslation translate);
 
 } // namespace merrowin

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <iterator>
 
 #include "text/NumberText.h"
 
@@ -13,10 +14,12 @@ namespace merrowin {
 namespace {
 
 // The ten option boxes in the order "hull.dat" keeps them.
-std::array<bool*, 10> OptionBoxes(PatternOptions& options) {
-    return {&options.Expansions, &options.Hpgl, &options.Dxf,   &options.Text, &options.HalfFrames,
-            &options.Spar,       &options.Stem, &options.Soles, &options.Deck, &options.Keel};
-}
+constexpr bool PatternOptions::*OptionBoxes[] = {
+    &PatternOptions::Expansions, &PatternOptions::Hpgl,       &PatternOptions::Dxf,
+    &PatternOptions::Text,       &PatternOptions::HalfFrames, &PatternOptions::Spar,
+    &PatternOptions::Stem,       &PatternOptions::Soles,      &PatternOptions::Deck,
+    &PatternOptions::Keel};
+constexpr std::size_t OptionBoxCount = std::size(OptionBoxes);
 
 std::string TrimBlanks(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" \t");
@@ -35,19 +38,18 @@ bool ReadPatternSettings(const fs::path& folder, PatternOptions& options) {
     if (!lines) {
         return false;
     }
-    const std::array<bool*, 10> boxes = OptionBoxes(options);
-    for (std::size_t i = 0; i < boxes.size() && i < lines->size(); ++i) {
+    for (std::size_t i = 0; i < OptionBoxCount && i < lines->size(); ++i) {
         // A check box takes 0 or 1; any other value cannot be set and leaves the box as it was.
         const std::vector<std::string> items = SplitItems((*lines)[i]);
         const double value = items.empty() ? 0 : Val(items.front());
         if (value == 0 || value == 1) {
-            *boxes[i] = value == 1;
+            options.*OptionBoxes[i] = value == 1;
         }
     }
-    if (lines->size() > boxes.size()) {
+    if (lines->size() > OptionBoxCount) {
         // The export folder is taken as its whole line, so a folder name holding a comma
         // survives; a quoted line loses its quotes.
-        std::string text = TrimBlanks((*lines)[boxes.size()]);
+        std::string text = TrimBlanks((*lines)[OptionBoxCount]);
         if (text.size() >= 2 && text.front() == '"' && text.back() == '"') {
             text = text.substr(1, text.size() - 2);
         }
@@ -57,12 +59,9 @@ bool ReadPatternSettings(const fs::path& folder, PatternOptions& options) {
 }
 
 std::string PatternSettingsText(const PatternOptions& options) {
-    const bool boxes[] = {options.Expansions, options.Hpgl, options.Dxf,  options.Text,
-                          options.HalfFrames, options.Spar, options.Stem, options.Soles,
-                          options.Deck,       options.Keel};
     TextOut out;
-    for (const bool box : boxes) {
-        out.Line(PrintNumber(box ? 1 : 0));
+    for (const auto box : OptionBoxes) {
+        out.Line(PrintNumber(options.*box ? 1 : 0));
     }
     out.Line(options.ExportText);
     return out.Content();

@@ -45,6 +45,12 @@ private:
     TextOut out_;
 };
 
+// Whether a plot file line holds a keyword anywhere ("0 pendown", "500 0 acut"): the readers
+// recognise statements by the words they contain.
+inline bool PlotLineHas(std::string_view line, std::string_view word) {
+    return line.find(word) != std::string_view::npos;
+}
+
 // One coordinate line split by the shared tokeniser: x text up to the first blank, y text up to
 // the next blank, the keyword part from that blank on.
 struct PlotTokens {
