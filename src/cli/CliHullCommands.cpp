@@ -1,10 +1,8 @@
 // merrowin-cli new and geometry: writing a default hull and printing a hull's derived geometry.
 #include <algorithm>
 #include <charconv>
-#include <cstdio>
 #include <filesystem>
 #include <iostream>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,21 +35,13 @@ void PrintTriple(std::string& out, const std::string& head, double x, double y, 
 } // namespace
 
 int RunNew(const std::vector<std::string>& args) {
-    std::optional<std::string> file;
-    double chines = 4;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--chines") {
-            if (i + 1 >= args.size() || !ParseStrictNumber(args[i + 1], chines)) {
-                return Usage(NewUsage);
-            }
-            ++i;
-        } else if (!file && !args[i].empty() && args[i][0] != '-') {
-            file = args[i];
-        } else {
-            return Usage(NewUsage);
-        }
+    Arguments parsed;
+    if (!ParseArguments(args, {"--chines"}, {}, parsed)) {
+        return Usage(NewUsage);
     }
-    if (!file) {
+    double chines = 4;
+    if (const std::string* count = parsed.Find("--chines");
+        count != nullptr && !ParseStrictNumber(*count, chines)) {
         return Usage(NewUsage);
     }
 
@@ -68,22 +58,20 @@ int RunNew(const std::vector<std::string>& args) {
     }
     UpdateHullGeometry(app.Hull, app.Work);
 
-    if (!WriteHullFile(std::filesystem::current_path(), *file, app.Hull)) {
-        std::cerr << "merrowin-cli: cannot write " << *file << "\n";
+    if (!WriteHullFile(std::filesystem::current_path(), parsed.File, app.Hull)) {
+        std::cerr << "merrowin-cli: cannot write " << parsed.File << "\n";
         return 1;
     }
     return 0;
 }
 
 int RunGeometry(const std::vector<std::string>& args) {
-    if (args.size() != 1 || args[0].empty() || args[0][0] == '-') {
+    Arguments parsed;
+    if (!ParseArguments(args, {}, {}, parsed)) {
         return Usage(GeometryUsage);
     }
-    const std::string& file = args[0];
     AppState app;
-    ResetToStartup(app);
-    if (!ReadHullFile(std::filesystem::current_path(), file, app.Hull, app.Work)) {
-        std::cerr << "merrowin-cli: cannot read " << file << "\n";
+    if (!LoadHull(app, std::filesystem::current_path(), parsed.File)) {
         return 2;
     }
     UpdateHullGeometry(app.Hull, app.Work);
@@ -109,8 +97,7 @@ int RunGeometry(const std::vector<std::string>& args) {
                         point[2], point[3]);
         }
     }
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    return WriteOut(out);
 }
 
 } // namespace merrowin::cli

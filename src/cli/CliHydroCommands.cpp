@@ -1,6 +1,5 @@
 // merrowin-cli hydro, displacement, heel and transform: the hydrostatics from the command line.
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <iostream>
 #include <nlohmann/json.hpp>
@@ -15,7 +14,6 @@
 #include "hydro/WaterlineControl.h"
 #include "model/AppState.h"
 #include "model/HullFile.h"
-#include "patterns/PlotFile.h"
 #include "views/HeadlessWindow.h"
 
 namespace merrowin::cli {
@@ -30,74 +28,24 @@ const char* const HeelUsage =
 const char* const TransformUsage = "merrowin-cli transform FILE -o OUT [--overall V | --beam V | "
                                    "--height V | --length V] [--pitch DEG]";
 
-// The arguments of one subcommand: the hull file, options that take a value, and switches.
-struct Arguments {
-    std::string File;
-    std::vector<std::pair<std::string, std::string>> Values; // option, its text as given
-    bool Seawater = false;
-    bool Json = false;
-
-    const std::string* Find(const std::string& option) const {
-        for (const auto& [name, text] : Values) {
-            if (name == option) {
-                return &text;
-            }
-        }
-        return nullptr;
-    }
-};
-
-// Strict parse: FILE once, each value option at most once and followed by a finite number, the
-// switches allowed, nothing else.
+// The options that take a value are numbers, but for the output file of "-o".
 bool Parse(const std::vector<std::string>& args, const std::vector<std::string>& valueOptions,
            bool allowSwitches, Arguments& parsed) {
-    bool haveFile = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        bool isValueOption = false;
-        for (const auto& option : valueOptions) {
-            isValueOption = isValueOption || arg == option;
-        }
-        if (isValueOption) {
-            double number = 0;
-            if (i + 1 >= args.size() || parsed.Find(arg) != nullptr) {
-                return false;
-            }
-            const std::string& text = args[++i];
-            if (arg != "-o" && !ParseStrictNumber(text, number)) {
-                return false;
-            }
-            parsed.Values.emplace_back(arg, text);
-        } else if (allowSwitches && arg == "--seawater") {
-            parsed.Seawater = true;
-        } else if (allowSwitches && arg == "--json") {
-            parsed.Json = true;
-        } else if (!haveFile && !arg.empty() && arg[0] != '-') {
-            parsed.File = arg;
-            haveFile = true;
-        } else {
-            return false;
-        }
+    const std::vector<std::string> switches = {"--seawater", "--json"};
+    if (!ParseArguments(args, valueOptions, allowSwitches ? switches : std::vector<std::string>{},
+                        parsed)) {
+        return false;
     }
-    return haveFile;
+    double number = 0;
+    return std::all_of(parsed.Values.begin(), parsed.Values.end(), [&](const auto& value) {
+        return value.first == "-o" || ParseStrictNumber(value.second, number);
+    });
 }
 
 double NumberOf(const std::string& text) {
     double value = 0;
     ParseStrictNumber(text, value);
     return value;
-}
-
-// The start of every subcommand, as `merrowin-cli geometry` starts: the start-up state, the hull
-// file read over it, the plotter scale, and the repaint's model steps.
-bool LoadHull(AppState& app, const std::filesystem::path& folder, const std::string& file) {
-    ResetToStartup(app);
-    if (!ReadHullFile(folder, file, app.Hull, app.Work)) {
-        std::cerr << "merrowin-cli: cannot read " << file << "\n";
-        return false;
-    }
-    ReadPlotterScale(folder, app.Work.PlotXScale, app.Work.PlotYScale);
-    return true;
 }
 
 void UseSeawater(HydroState& hydro) {
@@ -151,8 +99,24 @@ int Print(HeadlessWindow& window, const HydroState& h, bool json, bool heel) {
             out += line + "\n";
         }
     }
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    return WriteOut(out);
+}
+
+// Reads the hull, repaints once as the window does, chooses the water, then runs `command` with
+// the window's services; a hull that cannot be read gives 2.
+template <typename Command> int OnHull(const Arguments& parsed, Command command) {
+    const std::filesystem::path folder = std::filesystem::current_path();
+    AppState app;
+    if (!LoadHull(app, folder, parsed.File)) {
+        return 2;
+    }
+    HeadlessWindow window(app, HeadlessWindow::Drawing::Discard);
+    window.RepaintWindow();
+    if (parsed.Has("--seawater")) {
+        UseSeawater(app.Work.Hydro);
+    }
+    UiServices ui = window.Services();
+    return command(app, window, ui, folder);
 }
 
 } // namespace
@@ -162,26 +126,18 @@ int RunHydro(const std::vector<std::string>& args) {
     if (!Parse(args, {"--waterline"}, true, parsed) || parsed.Find("--waterline") == nullptr) {
         return Usage(HydroUsage);
     }
-    const std::filesystem::path folder = std::filesystem::current_path();
-    AppState app;
-    if (!LoadHull(app, folder, parsed.File)) {
-        return 2;
-    }
-    HeadlessWindow window(app, HeadlessWindow::Drawing::Discard);
-    window.RepaintWindow();
-    HydroState& h = app.Work.Hydro;
-    if (parsed.Seawater) {
-        UseSeawater(h);
-    }
-    // The waterline as the slider would hold it, so that a sunk hull is brought down below its
-    // lowest sheer point as the window does.
-    const double waterline = NumberOf(*parsed.Find("--waterline"));
-    h.HScroll1.Value = std::clamp(ScrollUnits(TenthsOf(waterline)), h.HScroll1.Min, h.HScroll1.Max);
-    h.WaterlineHeight = waterline;
-    UiServices ui = window.Services();
-    const HydroContext context{ui, &folder};
-    ComputeWaterline(app, context);
-    return Print(window, h, parsed.Json, false);
+    return OnHull(parsed, [&](AppState& app, HeadlessWindow& window, UiServices& ui,
+                              const std::filesystem::path& folder) {
+        // The waterline as the slider would hold it, so that a sunk hull is brought down below
+        // its lowest sheer point as the window does.
+        HydroState& h = app.Work.Hydro;
+        const double waterline = NumberOf(*parsed.Find("--waterline"));
+        h.HScroll1.Value =
+            std::clamp(ScrollUnits(TenthsOf(waterline)), h.HScroll1.Min, h.HScroll1.Max);
+        h.WaterlineHeight = waterline;
+        ComputeWaterline(app, HydroContext{ui, &folder});
+        return Print(window, h, parsed.Has("--json"), false);
+    });
 }
 
 int RunDisplacement(const std::vector<std::string>& args) {
@@ -189,20 +145,12 @@ int RunDisplacement(const std::vector<std::string>& args) {
     if (!Parse(args, {"--target"}, true, parsed) || parsed.Find("--target") == nullptr) {
         return Usage(DisplacementUsage);
     }
-    const std::filesystem::path folder = std::filesystem::current_path();
-    AppState app;
-    if (!LoadHull(app, folder, parsed.File)) {
-        return 2;
-    }
-    HeadlessWindow window(app, HeadlessWindow::Drawing::Discard);
-    window.RepaintWindow();
-    if (parsed.Seawater) {
-        UseSeawater(app.Work.Hydro);
-    }
-    window.Boxes().InputAnswers = {*parsed.Find("--target")};
-    UiServices ui = window.Services();
-    DisplacementCommand(app, ui, folder);
-    return Print(window, app.Work.Hydro, parsed.Json, false);
+    return OnHull(parsed, [&](AppState& app, HeadlessWindow& window, UiServices& ui,
+                              const std::filesystem::path& folder) {
+        window.Boxes().InputAnswers = {*parsed.Find("--target")};
+        DisplacementCommand(app, ui, folder);
+        return Print(window, app.Work.Hydro, parsed.Has("--json"), false);
+    });
 }
 
 int RunHeel(const std::vector<std::string>& args) {
@@ -211,23 +159,15 @@ int RunHeel(const std::vector<std::string>& args) {
         parsed.Find("--waterline") == nullptr || parsed.Find("--angle") == nullptr) {
         return Usage(HeelUsage);
     }
-    const std::filesystem::path folder = std::filesystem::current_path();
-    AppState app;
-    if (!LoadHull(app, folder, parsed.File)) {
-        return 2;
-    }
-    HeadlessWindow window(app, HeadlessWindow::Drawing::Discard);
-    window.RepaintWindow();
-    if (parsed.Seawater) {
-        UseSeawater(app.Work.Hydro);
-    }
-    UiServices ui = window.Services();
-    WaterlineCommand(app, ui, folder);
-    WaterlineScrolled(app, ui, folder,
-                      ScrollUnits(TenthsOf(NumberOf(*parsed.Find("--waterline")))));
-    window.Boxes().InputAnswers = {*parsed.Find("--angle")};
-    HeelCommand(app, ui, folder);
-    return Print(window, app.Work.Hydro, parsed.Json, true);
+    return OnHull(parsed, [&](AppState& app, HeadlessWindow& window, UiServices& ui,
+                              const std::filesystem::path& folder) {
+        WaterlineCommand(app, ui, folder);
+        WaterlineScrolled(app, ui, folder,
+                          ScrollUnits(TenthsOf(NumberOf(*parsed.Find("--waterline")))));
+        window.Boxes().InputAnswers = {*parsed.Find("--angle")};
+        HeelCommand(app, ui, folder);
+        return Print(window, app.Work.Hydro, parsed.Has("--json"), true);
+    });
 }
 
 int RunTransform(const std::vector<std::string>& args) {
@@ -253,29 +193,24 @@ int RunTransform(const std::vector<std::string>& args) {
             answer = *text;
         }
     }
-    const std::filesystem::path folder = std::filesystem::current_path();
-    AppState app;
-    if (!LoadHull(app, folder, parsed.File)) {
-        return 2;
-    }
-    HeadlessWindow window(app, HeadlessWindow::Drawing::Discard);
-    window.RepaintWindow();
-    UiServices ui = window.Services();
-    if (item) {
-        window.Boxes().InputAnswers = {answer};
-        RescaleCommand(app, ui, *item);
-    }
-    if (const std::string* pitch = parsed.Find("--pitch")) {
-        window.Boxes().NextMessageAnswer = MessageAnswer::Ok;
-        window.Boxes().InputAnswers = {*pitch};
-        PitchCommand(app, ui, folder);
-    }
-    const std::string& out = *parsed.Find("-o");
-    if (!WriteHullFile(folder, out, app.Hull)) {
-        std::cerr << "merrowin-cli: cannot write " << out << "\n";
-        return 1;
-    }
-    return 0;
+    return OnHull(parsed, [&](AppState& app, HeadlessWindow& window, UiServices& ui,
+                              const std::filesystem::path& folder) {
+        if (item) {
+            window.Boxes().InputAnswers = {answer};
+            RescaleCommand(app, ui, *item);
+        }
+        if (const std::string* pitch = parsed.Find("--pitch")) {
+            window.Boxes().NextMessageAnswer = MessageAnswer::Ok;
+            window.Boxes().InputAnswers = {*pitch};
+            PitchCommand(app, ui, folder);
+        }
+        const std::string& out = *parsed.Find("-o");
+        if (!WriteHullFile(folder, out, app.Hull)) {
+            std::cerr << "merrowin-cli: cannot write " << out << "\n";
+            return 1;
+        }
+        return 0;
+    });
 }
 
 } // namespace merrowin::cli

@@ -8,10 +8,8 @@
 #include "Commands.h"
 #include "model/AppState.h"
 #include "model/ChineCurves.h"
-#include "model/HullFile.h"
 #include "patterns/PatternGeneration.h"
 #include "patterns/PatternSettings.h"
-#include "patterns/PlotFile.h"
 #include "text/NumberText.h"
 #include "ui/Services.h"
 
@@ -22,6 +20,23 @@ namespace {
 const char* const PatternsUsage =
     "merrowin-cli patterns FILE [--no-expansions] [--no-text] [--hpgl] [--dxf] [--half-frames] "
     "[--spar] [--stem] [--soles] [--deck] [--keel] [--frames Z1,...,Z8] [--export-path DIR]";
+
+// Each switch and the option box it sets.
+struct Switch {
+    const char* Name;
+    bool PatternOptions::*Box;
+    bool Value;
+};
+const Switch Switches[] = {{"--no-expansions", &PatternOptions::Expansions, false},
+                           {"--no-text", &PatternOptions::Text, false},
+                           {"--hpgl", &PatternOptions::Hpgl, true},
+                           {"--dxf", &PatternOptions::Dxf, true},
+                           {"--half-frames", &PatternOptions::HalfFrames, true},
+                           {"--spar", &PatternOptions::Spar, true},
+                           {"--stem", &PatternOptions::Stem, true},
+                           {"--soles", &PatternOptions::Soles, true},
+                           {"--deck", &PatternOptions::Deck, true},
+                           {"--keel", &PatternOptions::Keel, true}};
 
 // The frame stations of --frames: one to eight numbers separated by commas, nothing else.
 std::optional<std::vector<std::string>> ParseFrames(const std::string& text) {
@@ -50,60 +65,39 @@ std::optional<std::vector<std::string>> ParseFrames(const std::string& text) {
 } // namespace
 
 int RunPatterns(const std::vector<std::string>& args) {
-    std::optional<std::string> file;
-    PatternOptions options; // the dialog's design defaults: Expansions and Text set
+    std::vector<std::string> switches;
+    for (const Switch& one : Switches) {
+        switches.emplace_back(one.Name);
+    }
+    Arguments parsed;
+    if (!ParseArguments(args, {"--frames", "--export-path"}, switches, parsed)) {
+        return Usage(PatternsUsage);
+    }
     std::optional<std::vector<std::string>> frames;
-    std::optional<std::string> exportPath;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (arg == "--no-expansions") {
-            options.Expansions = false;
-        } else if (arg == "--no-text") {
-            options.Text = false;
-        } else if (arg == "--hpgl") {
-            options.Hpgl = true;
-        } else if (arg == "--dxf") {
-            options.Dxf = true;
-        } else if (arg == "--half-frames") {
-            options.HalfFrames = true;
-        } else if (arg == "--spar") {
-            options.Spar = true;
-        } else if (arg == "--stem") {
-            options.Stem = true;
-        } else if (arg == "--soles") {
-            options.Soles = true;
-        } else if (arg == "--deck") {
-            options.Deck = true;
-        } else if (arg == "--keel") {
-            options.Keel = true;
-        } else if (arg == "--frames" && hasValue) {
-            frames = ParseFrames(args[++i]);
-            if (!frames) {
-                return Usage(PatternsUsage);
-            }
-        } else if (arg == "--export-path" && hasValue && !args[i + 1].empty()) {
-            exportPath = args[++i];
-        } else if (!file && !arg.empty() && arg[0] != '-') {
-            file = arg;
-        } else {
+    if (const std::string* text = parsed.Find("--frames")) {
+        frames = ParseFrames(*text);
+        if (!frames) {
             return Usage(PatternsUsage);
         }
     }
-    if (!file) {
+    const std::string* exportPath = parsed.Find("--export-path");
+    if (exportPath != nullptr && exportPath->empty()) {
         return Usage(PatternsUsage);
+    }
+    PatternOptions options; // the dialog's design defaults: Expansions and Text set
+    for (const Switch& one : Switches) {
+        if (parsed.Has(one.Name)) {
+            options.*one.Box = one.Value;
+        }
     }
 
     const std::filesystem::path folder = std::filesystem::current_path();
     AppState app;
-    ResetToStartup(app);
-    ReadPlotterScale(folder, app.Work.PlotXScale, app.Work.PlotYScale);
-    if (!ReadHullFile(folder, *file, app.Hull, app.Work)) {
-        std::cerr << "merrowin-cli: cannot read " << *file << "\n";
+    if (!LoadHull(app, folder, parsed.File)) {
         return 2;
     }
     UpdateHullGeometry(app.Hull, app.Work);
-    app.Work.HullFileName = *file;
+    app.Work.HullFileName = parsed.File;
 
     // The boxes as the dialog shows them: frames from the hull unless given here.
     app.Work.Patterns = options;
@@ -115,7 +109,7 @@ int RunPatterns(const std::vector<std::string>& args) {
         }
         SetFrameText(app.Hull, app.Work.Patterns, f, text);
     }
-    SetExportText(app.Work.Patterns, exportPath ? *exportPath : folder.string());
+    SetExportText(app.Work.Patterns, exportPath != nullptr ? *exportPath : folder.string());
 
     MemoryStatusBar status;
     CreatePatterns(folder, app.Hull, app.Work, status, nullptr);

@@ -1,8 +1,12 @@
-// The subcommands of merrowin-cli, each in a file of its own.
+// The subcommands of merrowin-cli, each in a file of its own, and what they share.
 #pragma once
 
+#include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "model/AppState.h"
 
 namespace merrowin::cli {
 
@@ -20,5 +24,28 @@ int RunPatterns(const std::vector<std::string>& args);
 int Usage(const std::string& line);
 // Strict number parse of a command-line argument: the whole text must be a finite decimal.
 bool ParseStrictNumber(const std::string& text, double& value);
+
+// The arguments of one subcommand: the hull file, the options that take a value, the switches.
+struct Arguments {
+    std::string File;
+    std::vector<std::pair<std::string, std::string>> Values; // option, its text as given
+    std::vector<std::string> Switches;
+
+    // The text given with an option, or null when the option is absent.
+    const std::string* Find(const std::string& option) const;
+    bool Has(const std::string& option) const;
+};
+// Strict parse: FILE exactly once (a word not starting with '-'), each of `valueOptions` at most
+// once and followed by its text, each of `switches` at most once, nothing else.
+bool ParseArguments(const std::vector<std::string>& args,
+                    const std::vector<std::string>& valueOptions,
+                    const std::vector<std::string>& switches, Arguments& parsed);
+
+// The start of every subcommand that reads a hull: the start-up state, the hull file read over
+// it and the plotter scale. On failure says so on stderr and returns false.
+bool LoadHull(AppState& app, const std::filesystem::path& folder, const std::string& file);
+
+// Writes a command's standard output in one go; 0, or 1 when it cannot be written.
+int WriteOut(const std::string& out);
 
 } // namespace merrowin::cli

@@ -1,11 +1,17 @@
 // merrowin-cli: the Merrowin engine from the command line.
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "Commands.h"
+#include "model/HullFile.h"
+#include "patterns/PlotFile.h"
 
 namespace merrowin::cli {
 
@@ -27,6 +33,62 @@ bool ParseStrictNumber(const std::string& text, double& value) {
     return true;
 }
 
+const std::string* Arguments::Find(const std::string& option) const {
+    for (const auto& [name, text] : Values) {
+        if (name == option) {
+            return &text;
+        }
+    }
+    return nullptr;
+}
+
+bool Arguments::Has(const std::string& option) const {
+    return std::find(Switches.begin(), Switches.end(), option) != Switches.end();
+}
+
+bool ParseArguments(const std::vector<std::string>& args,
+                    const std::vector<std::string>& valueOptions,
+                    const std::vector<std::string>& switches, Arguments& parsed) {
+    const auto listed = [](const std::vector<std::string>& list, const std::string& arg) {
+        return std::find(list.begin(), list.end(), arg) != list.end();
+    };
+    bool haveFile = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (listed(valueOptions, arg)) {
+            if (i + 1 >= args.size() || parsed.Find(arg) != nullptr) {
+                return false;
+            }
+            parsed.Values.emplace_back(arg, args[++i]);
+        } else if (listed(switches, arg)) {
+            if (!parsed.Has(arg)) {
+                parsed.Switches.push_back(arg);
+            }
+        } else if (!haveFile && !arg.empty() && arg[0] != '-') {
+            parsed.File = arg;
+            haveFile = true;
+        } else {
+            return false;
+        }
+    }
+    return haveFile;
+}
+
+bool LoadHull(AppState& app, const std::filesystem::path& folder, const std::string& file) {
+    ResetToStartup(app);
+    if (!ReadHullFile(folder, file, app.Hull, app.Work)) {
+        std::cerr << "merrowin-cli: cannot read " << file << "\n";
+        return false;
+    }
+    ReadPlotterScale(folder, app.Work.PlotXScale, app.Work.PlotYScale);
+    return true;
+}
+
+int WriteOut(const std::string& out) {
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
 } // namespace merrowin::cli
 
 namespace {
@@ -38,31 +100,19 @@ const char* const MainUsage =
 
 int main(int argc, char** argv) {
     using namespace merrowin::cli;
-    if (argc < 2) {
-        return Usage(MainUsage);
-    }
-    const std::string command = argv[1];
-    const std::vector<std::string> args(argv + 2, argv + argc);
-    if (command == "new") {
-        return RunNew(args);
-    }
-    if (command == "geometry") {
-        return RunGeometry(args);
-    }
-    if (command == "hydro") {
-        return RunHydro(args);
-    }
-    if (command == "displacement") {
-        return RunDisplacement(args);
-    }
-    if (command == "heel") {
-        return RunHeel(args);
-    }
-    if (command == "transform") {
-        return RunTransform(args);
-    }
-    if (command == "patterns") {
-        return RunPatterns(args);
+    using Command = int (*)(const std::vector<std::string>&);
+    static const std::pair<const char*, Command> Commands[] = {
+        {"new", RunNew},          {"geometry", RunGeometry},
+        {"hydro", RunHydro},      {"displacement", RunDisplacement},
+        {"heel", RunHeel},        {"transform", RunTransform},
+        {"patterns", RunPatterns}};
+    if (argc >= 2) {
+        const std::vector<std::string> args(argv + 2, argv + argc);
+        for (const auto& [name, run] : Commands) {
+            if (std::string_view(argv[1]) == name) {
+                return run(args);
+            }
+        }
     }
     return Usage(MainUsage);
 }
