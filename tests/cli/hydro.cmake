@@ -2,32 +2,10 @@
 # waterplane plot file they write, and the usage and missing-file errors (exit status 2).
 # Run as: cmake -DCLI=<merrowin-cli> -DDATA=<tests/data> -DWORK=<scratch folder> -P hydro.cmake
 
-file(REMOVE_RECURSE "${WORK}")
-file(MAKE_DIRECTORY "${WORK}")
+include("${CMAKE_CURRENT_LIST_DIR}/lib/CliTestCommon.cmake")
 set(GOLDEN "${DATA}/cli/hydro")
 # Reading a hull file repairs it in place: the commands read a copy.
 file(COPY "${GOLDEN}/default.hul" DESTINATION "${WORK}")
-
-# run_cli(STATUS OUT_VAR args...): runs merrowin-cli in WORK and checks its exit status.
-function(run_cli expected out_var)
-    execute_process(COMMAND "${CLI}" ${ARGN} WORKING_DIRECTORY "${WORK}"
-                    RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
-    if(NOT status EQUAL expected)
-        message(FATAL_ERROR "merrowin-cli ${ARGN}: exit ${status}, expected ${expected}\n${err}")
-    endif()
-    if(expected EQUAL 2 AND err STREQUAL "")
-        message(FATAL_ERROR "merrowin-cli ${ARGN}: no message on stderr")
-    endif()
-    set(${out_var} "${out}" PARENT_SCOPE)
-endfunction()
-
-function(expect_same_file actual expected)
-    execute_process(COMMAND "${CMAKE_COMMAND}" -E compare_files "${actual}" "${expected}"
-                    RESULT_VARIABLE differ)
-    if(differ)
-        message(FATAL_ERROR "${actual} differs from ${expected}")
-    endif()
-endfunction()
 
 # golden(NAME args...): the command's standard output compared with NAME.
 function(golden name)
@@ -80,11 +58,7 @@ file(READ "${WORK}/watrplne.uc" plot)
 string(REGEX REPLACE "TARVO: [0-9][0-9]-[0-9][0-9]-[0-9][0-9][0-9][0-9] " "TARVO: DATE " plot
        "${plot}")
 file(WRITE "${WORK}/watrplne_8.uc" "${plot}")
-execute_process(COMMAND "${CMAKE_COMMAND}" -E compare_files --ignore-eol "${WORK}/watrplne_8.uc"
-                        "${GOLDEN}/watrplne_8.uc" RESULT_VARIABLE differ)
-if(differ)
-    message(FATAL_ERROR "watrplne.uc differs from ${GOLDEN}/watrplne_8.uc")
-endif()
+expect_same_file("${WORK}/watrplne_8.uc" "${GOLDEN}/watrplne_8.uc" --ignore-eol)
 json_golden(hydro_8_sea.json hydro default.hul --waterline 8 --seawater --json)
 # Above the lowest sheer point: brought down one tenth below it, as the slider is.
 golden(hydro_sunk.txt hydro default.hul --waterline 40)

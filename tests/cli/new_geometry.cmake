@@ -2,30 +2,8 @@
 # hull files of every layout, and the usage and missing-file errors (exit status 2).
 # Run as: cmake -DCLI=<merrowin-cli> -DDATA=<tests/data> -DWORK=<scratch folder> -P new_geometry.cmake
 
-file(REMOVE_RECURSE "${WORK}")
-file(MAKE_DIRECTORY "${WORK}")
+include("${CMAKE_CURRENT_LIST_DIR}/lib/CliTestCommon.cmake")
 set(GOLDEN "${DATA}/cli")
-
-# run_cli(STATUS OUT_VAR args...): runs merrowin-cli in WORK and checks its exit status.
-function(run_cli expected out_var)
-    execute_process(COMMAND "${CLI}" ${ARGN} WORKING_DIRECTORY "${WORK}"
-                    RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
-    if(NOT status EQUAL expected)
-        message(FATAL_ERROR "merrowin-cli ${ARGN}: exit ${status}, expected ${expected}\n${err}")
-    endif()
-    if(expected EQUAL 2 AND err STREQUAL "")
-        message(FATAL_ERROR "merrowin-cli ${ARGN}: no message on stderr")
-    endif()
-    set(${out_var} "${out}" PARENT_SCOPE)
-endfunction()
-
-function(expect_same_file actual expected)
-    execute_process(COMMAND "${CMAKE_COMMAND}" -E compare_files "${actual}" "${expected}"
-                    RESULT_VARIABLE differ)
-    if(differ)
-        message(FATAL_ERROR "${actual} differs from ${expected}")
-    endif()
-endfunction()
 
 # geometry_golden(HULL NAME): prints the geometry of HULL and compares it with NAME.txt.
 function(geometry_golden hull name)
