@@ -1,6 +1,7 @@
 // Tests of the chine-count box: clamping, extrapolating a never-used chine, keeping hidden data.
 #include <gtest/gtest.h>
 
+#include "TestSupport.h"
 #include "model/AppState.h"
 #include "model/ChineCount.h"
 #include "model/ChineCurves.h"
@@ -8,27 +9,20 @@
 namespace merrowin {
 namespace {
 
-AppState DefaultApp() {
-    AppState app;
-    ResetToStartup(app);
-    return app;
-}
+using test::StartupApp;
 
 TEST(ChineCountTest, TextOutsideTwoToThirtyIsCorrected) {
-    AppState app = DefaultApp();
-    EXPECT_EQ(ApplyChineCountText(app.Hull, app.Work, "45"), "30");
-    EXPECT_EQ(app.Hull.ChineCount, 30);
-    EXPECT_EQ(app.Work.ChineCountText, "30");
-    EXPECT_EQ(ApplyChineCountText(app.Hull, app.Work, "1"), "2");
-    EXPECT_EQ(app.Hull.ChineCount, 2);
-    EXPECT_EQ(ApplyChineCountText(app.Hull, app.Work, "abc"), "2");
-    EXPECT_EQ(app.Hull.ChineCount, 2);
-    EXPECT_EQ(ApplyChineCountText(app.Hull, app.Work, "5"), "5");
-    EXPECT_EQ(app.Hull.ChineCount, 5);
+    AppState app = StartupApp();
+    const std::pair<const char*, int> cases[] = {{"45", 30}, {"1", 2}, {"abc", 2}, {"5", 5}};
+    for (const auto& [typed, count] : cases) {
+        EXPECT_EQ(ApplyChineCountText(app.Hull, app.Work, typed), std::to_string(count));
+        EXPECT_EQ(app.Hull.ChineCount, count);
+        EXPECT_EQ(app.Work.ChineCountText, std::to_string(count));
+    }
 }
 
 TEST(ChineCountTest, RaisingOntoANeverUsedChineExtrapolatesAndLoweringKeepsIt) {
-    AppState app = DefaultApp();
+    AppState app = StartupApp();
     ApplyChineCountText(app.Hull, app.Work, "6");
     // Chines 5 and 6 of the default hull have data and come back as they are.
     EXPECT_EQ(app.Hull.OffsetX[2][5], 37);
@@ -60,13 +54,13 @@ TEST(ChineCountTest, RaisingOntoANeverUsedChineExtrapolatesAndLoweringKeepsIt) {
 }
 
 TEST(ChineCountTest, OnlyTheNewTopChineIsFilledAndNeverAtThreeOrBelow) {
-    AppState app = DefaultApp();
+    AppState app = StartupApp();
     ApplyChineCountText(app.Hull, app.Work, "9");
     EXPECT_EQ(app.Hull.OffsetX[1][9], 2 * 23.0 - 20); // from chines 4 and 3
     EXPECT_EQ(app.Hull.OffsetX[1][7], 0);
     EXPECT_EQ(app.Hull.OffsetX[1][8], 0);
 
-    app = DefaultApp();
+    app = StartupApp();
     app.Hull.ChineCount = 2;
     app.Hull.OffsetX[0][3] = 0;
     app.Hull.OffsetX[1][3] = 5;
@@ -76,7 +70,7 @@ TEST(ChineCountTest, OnlyTheNewTopChineIsFilledAndNeverAtThreeOrBelow) {
 }
 
 TEST(ChineCountTest, AnExtrapolationTooLargeForANumberLeavesZero) {
-    AppState app = DefaultApp();
+    AppState app = StartupApp();
     app.Hull.OffsetY[3][4] = 1.7e308;
     app.Hull.OffsetY[3][3] = -1.7e308;
     ApplyChineCountText(app.Hull, app.Work, "8");

@@ -3,17 +3,14 @@
 
 #include <cmath>
 
+#include "TestSupport.h"
 #include "model/AppState.h"
 #include "model/ChineCurves.h"
 
 namespace merrowin {
 namespace {
 
-AppState DefaultApp() {
-    AppState app;
-    ResetToStartup(app);
-    return app;
-}
+using test::StartupApp;
 
 void SetChine(HullDocument& hull, int c, const double (&x)[5], const double (&y)[5],
               const double (&z)[5]) {
@@ -43,7 +40,7 @@ void ExpectPointsOnCrossings(const HullDocument& hull, int c) {
 }
 
 TEST(ChineCurvesTest, DefaultHullPointsSitOnCrossingsAndStepByThirdPlusATenth) {
-    AppState app = DefaultApp();
+    AppState app = StartupApp();
     app.Hull.ChineCount = 6;
     UpdateHullGeometry(app.Hull, app.Work);
 
@@ -72,7 +69,7 @@ TEST(ChineCurvesTest, DefaultHullPointsSitOnCrossingsAndStepByThirdPlusATenth) {
 }
 
 TEST(ChineCurvesTest, NaturalSplineValuesMatchAnIndependentSolution) {
-    AppState app = DefaultApp();
+    AppState app = StartupApp();
     // Equal bays of 30 inches, heights 0 0 1 0 0; the expected values come from an exact
     // rational solution of the full natural-spline system, evaluated at the sampled stations.
     SetChine(app.Hull, 1, {1, 1, 1, 1, 1}, {0, 0, 1, 0, 0}, {0, 30, 60, 90, 120});
@@ -92,7 +89,7 @@ TEST(ChineCurvesTest, NaturalSplineValuesMatchAnIndependentSolution) {
 }
 
 TEST(ChineCurvesTest, ChineOnAStraightLineKeepsAllPointsOnIt) {
-    AppState app = DefaultApp();
+    AppState app = StartupApp();
     app.Hull.ChineCount = 2;
     SetChine(app.Hull, 2, {2, 7, 12, 17, 22}, {10, 8, 6, 4, 2}, {0, 25, 50, 75, 100});
     double widest = 0;
@@ -122,7 +119,7 @@ TEST(ChineCurvesTest, AwkwardStationsStillGiveThirteenFinitePointsEndingOnTheTra
     };
     for (const Case& one : cases) {
         SCOPED_TRACE(one.what);
-        AppState app = DefaultApp();
+        AppState app = StartupApp();
         app.Hull.ChineCount = 2;
         SetChine(app.Hull, 1, {1, 2, 3, 4, 5}, one.y, one.z);
         SetChine(app.Hull, 2, {1, 2, 3, 4, 5}, one.y, one.z);
@@ -135,7 +132,7 @@ TEST(ChineCurvesTest, AwkwardStationsStillGiveThirteenFinitePointsEndingOnTheTra
 }
 
 TEST(ChineCurvesTest, ShortBaysAreSampledAtThirdsAndFlatBaysFallBackToStraightLines) {
-    AppState app = DefaultApp();
+    AppState app = StartupApp();
     SetChine(app.Hull, 1, {1, 1, 1, 1, 1}, {0, 0, 0, 0, 0}, {0, 0.3, 30, 60, 90});
     double widest = 0;
     DeriveSplinePoints(app.Hull, widest);
@@ -156,7 +153,7 @@ TEST(ChineCurvesTest, ShortBaysAreSampledAtThirdsAndFlatBaysFallBackToStraightLi
 }
 
 TEST(ChineCurvesTest, NormalisingRepairsOffsetsOfChinesInUseOnly) {
-    AppState app = DefaultApp();
+    AppState app = StartupApp();
     app.Hull.OffsetY[2][3] = -4;
     app.Hull.OffsetX[0][2] = 0;
     app.Hull.OffsetX[0][3] = -1;
@@ -176,7 +173,7 @@ TEST(ChineCurvesTest, NormalisingRepairsOffsetsOfChinesInUseOnly) {
 }
 
 TEST(ChineCurvesTest, WithAutoSplineOffPointsAreMasterAndInnerBulkheadsStayPlanar) {
-    AppState app = DefaultApp();
+    AppState app = StartupApp();
     UpdateHullGeometry(app.Hull, app.Work); // points from the default offsets
     app.Hull.AutoSpline = false;
     app.Work.SelectedChine = 3;

@@ -1,40 +1,24 @@
 // Tests of the DXF export: plot files translated entity by entity, and the files of a run.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <fstream>
-
-#include "TempFolder.h"
+#include "TestSupport.h"
 #include "patterns/DxfExport.h"
 
 namespace merrowin {
 namespace {
 
-void WriteRaw(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::string ReadRaw(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using test::Lines;
+using test::ReadRaw;
+using test::WriteRaw;
 
 int Count(const std::string& dxf, const std::string& entity) {
-    const std::vector<std::string> lines = SplitLines(dxf);
-    return static_cast<int>(std::count(lines.begin(), lines.end(), entity));
+    return test::CountLines(SplitLines(dxf), entity);
 }
 
-const std::string SheetOutline = "start_plot\r\n"
-                                 "/* TARVO: 01-02-2027 Xscale: 500 Yscale: 500 */\r\n"
-                                 "1 penup\r\n"
-                                 "0 0 acut\r\n"
-                                 "1 pendown\r\n"
-                                 "48000 0 acut\r\n"
-                                 "48000 24000 acut\r\n"
-                                 "0 24000 acut\r\n"
-                                 "0 0 acut\r\n"
-                                 "1 penup\r\n"
-                                 "end_plot\r\n";
+const std::string SheetOutline =
+    Lines({"start_plot", "/* TARVO: 01-02-2027 Xscale: 500 Yscale: 500 */", "1 penup", "0 0 acut",
+           "1 pendown", "48000 0 acut", "48000 24000 acut", "0 24000 acut", "0 0 acut", "1 penup",
+           "end_plot"});
 
 TEST(DxfExport, TranslatesLinesWithTheExactGroupCodes) {
     const std::string dxf =
@@ -60,14 +44,10 @@ TEST(DxfExport, TranslatesLinesWithTheExactGroupCodes) {
 }
 
 TEST(DxfExport, SplineBlocksBecomePolylines) {
-    const std::string dxf = PlotToDxf("0 pendown\r\n"
-                                      "start_spline\r\n"
-                                      "500 0 spline_pt\r\n"
-                                      "1000 500 spline_pt\r\n"
-                                      "1500 0 spline_pt\r\n"
-                                      "end_spline\r\n"
-                                      "2000 0 acut\r\n",
-                                      500, 500);
+    const std::string dxf =
+        PlotToDxf(Lines({"0 pendown", "start_spline", "500 0 spline_pt", "1000 500 spline_pt",
+                         "1500 0 spline_pt", "end_spline", "2000 0 acut"}),
+                  500, 500);
     EXPECT_EQ(dxf, "  0\r\nSECTION\r\n  2\r\nENTITIES\r\n"
                    "  0\r\nPOLYLINE\r\n  8\r\n0\r\n 66\r\n     1\r\n 10\r\n0.0\r\n 20\r\n0.0\r\n"
                    "  0\r\nVERTEX\r\n  8\r\n0\r\n 10\r\n 1 \r\n 20\r\n 0 \r\n"
@@ -90,15 +70,14 @@ TEST(DxfExport, ExportDxfWritesTheRunsFilesIntoTheExportFolder) {
     test::TempFolder folder;
     const fs::path exports = folder.Path() / "out";
     fs::create_directories(exports);
-    WriteRaw(folder.Path() / "4x8.uc", SheetOutline);
-    WriteRaw(folder.Path() / "transom.uc", SheetOutline);
-    WriteRaw(folder.Path() / "Stem.uc", SheetOutline); // "Stem (BH 0)" not chosen
-    WriteRaw(folder.Path() / "chine1.UC", SheetOutline);
-    WriteRaw(folder.Path() / "frame3.uc", SheetOutline);
+    // "Stem (BH 0)" is not chosen.
+    for (const char* name : {"4x8.uc", "transom.uc", "Stem.uc", "chine1.UC", "frame3.uc"}) {
+        WriteRaw(folder.Path() / name, SheetOutline);
+    }
     // Stale drawings: those of the working folder go, those of the export folder stay.
-    WriteRaw(folder.Path() / "chine7.dxf", "old");
-    WriteRaw(folder.Path() / "CHINE8.DXF", "old");
-    WriteRaw(folder.Path() / "bhead1.dxf", "old");
+    for (const char* name : {"chine7.dxf", "CHINE8.DXF", "bhead1.dxf"}) {
+        WriteRaw(folder.Path() / name, "old");
+    }
     WriteRaw(exports / "chine9.dxf", "old");
     WriteRaw(exports / "chine1.dxf", "old");
 

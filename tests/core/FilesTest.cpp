@@ -2,17 +2,13 @@
 // replacement and deletion confined to the working folder.
 #include <gtest/gtest.h>
 
-#include <fstream>
-
-#include "TempFolder.h"
+#include "TestSupport.h"
 #include "io/Files.h"
 
 namespace merrowin {
 namespace {
 
-void WriteRaw(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+using test::WriteRaw;
 
 TEST(Files, FindsFilesWithoutRegardToCase) {
     test::TempFolder folder;
@@ -51,11 +47,8 @@ TEST(Files, ReplacesAtomicallyAndKeepsTheOldFileOnFailure) {
     EXPECT_FALSE(WriteFileAtomic(folder.Path(), "dir.hul", "x"));
     // A folder that does not exist: reported, no stray files anywhere.
     EXPECT_FALSE(WriteFileAtomic(folder.Path() / "missing", "boat.hul", "x"));
-    int files = 0;
-    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder.Path())) {
-        ++files;
-    }
-    EXPECT_EQ(files, 2) << "no temporary file may be left behind";
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), fs::directory_iterator()), 2)
+        << "no temporary file may be left behind";
 }
 
 TEST(Files, OverwritesInPlaceAndCutsToTheNewLength) {

@@ -1,22 +1,15 @@
 // Tests of the hand plotting listing: its zoned layout, the markers and the pieces it lists.
 #include <gtest/gtest.h>
 
-#include <fstream>
-
-#include "TempFolder.h"
+#include "TestSupport.h"
 #include "patterns/HandPlot.h"
 
 namespace merrowin {
 namespace {
 
-void WriteRaw(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::string ReadRaw(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using test::Lines;
+using test::ReadRaw;
+using test::WriteRaw;
 
 TEST(HandPlot, PointLinesInInchesEighthsAndMillimetres) {
     // 0.999 in lists as 1.00, 1-0/8 and 25.4 (millimetres of the rounded inches); 0 as zeros.
@@ -30,20 +23,10 @@ TEST(HandPlot, PointLinesInInchesEighthsAndMillimetres) {
 }
 
 TEST(HandPlot, MarkersSelectThePointsListed) {
-    const std::string panel = "start_plot\r\n"
-                              "/* Hull Xscale: 500 Yscale: 500 01-02-2027 */\r\n"
-                              "0 0 acut\r\n"
-                              "1 pendown\r\n"
-                              "0 500 acut\r\n"
-                              "1 penup\r\n"
-                              "0 penup\r\n"
-                              "/* hand plot */\r\n"
-                              "0 0 acut\r\n"
-                              "250 0 acut\r\n"
-                              "/* hand plot */\r\n"
-                              "0 pendown\r\n"
-                              "500 0 aline\r\n"
-                              "1000  500 acut\r\n";
+    const std::string panel =
+        Lines({"start_plot", "/* Hull Xscale: 500 Yscale: 500 01-02-2027 */", "0 0 acut",
+               "1 pendown", "0 500 acut", "1 penup", "0 penup", "/* hand plot */", "0 0 acut",
+               "250 0 acut", "/* hand plot */", "0 pendown", "500 0 aline", "1000  500 acut"});
     // The marker lists exactly one cut point, skipping pen lines and "aline"; the tokeniser
     // strips the second blank of "1000  500".
     EXPECT_EQ(HandPlotPiece("chine1.uc", panel, 500, 500),
@@ -51,16 +34,10 @@ TEST(HandPlot, MarkersSelectThePointsListed) {
               "0.00          0.00          0-0/8         0-0/8         0.0           0.0\r\n"
               "2.00          1.00          2-0/8         1-0/8         50.8          25.4\r\n");
 
-    const std::string bulkhead = "start_plot\r\n"
-                                 "/* TARVO: 01-02-2027 Xscale: 500 Yscale: 500 */\r\n"
-                                 "/* hand plot all points */\r\n"
-                                 "0 penup\r\n"
-                                 "500 0 acut\r\n"
-                                 "0 pendown\r\n"
-                                 "0 500 acut\r\n"
-                                 "500 0 acut\r\n"
-                                 "0 penup\r\n"
-                                 "end_plot\r\n";
+    const std::string bulkhead =
+        Lines({"start_plot", "/* TARVO: 01-02-2027 Xscale: 500 Yscale: 500 */",
+               "/* hand plot all points */", "0 penup", "500 0 acut", "0 pendown", "0 500 acut",
+               "500 0 acut", "0 penup", "end_plot"});
     const std::vector<std::string> lines =
         SplitLines(HandPlotPiece("bhead1.uc", bulkhead, 500, 500));
     ASSERT_EQ(lines.size(), 4u); // every point, the closing repeat included

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "HydroTestHulls.h"
-#include "TempFolder.h"
+#include "TestSupport.h"
 #include "hydro/Heel.h"
 #include "hydro/HydroCommands.h"
 #include "text/NumberText.h"
@@ -14,12 +14,8 @@
 namespace merrowin {
 namespace {
 
-class Heel : public ::testing::Test {
+class Heel : public test::StartedWindow {
 protected:
-    Heel() : window(app, HeadlessWindow::Drawing::Record) {
-        ResetToStartup(app);
-        window.RepaintWindow();
-    }
     // Waterline control on at a waterline, then "&Heel" answered with an angle.
     void HeelAt(double waterline, const std::string& angle) {
         WaterlineCommand(app, ui, folder.Path());
@@ -27,10 +23,6 @@ protected:
         window.Boxes().InputAnswers = {angle};
         HeelCommand(app, ui, folder.Path());
     }
-    AppState app;
-    HeadlessWindow window;
-    test::TempFolder folder;
-    UiServices ui = window.Services();
     HydroState& hydro = app.Work.Hydro;
 };
 

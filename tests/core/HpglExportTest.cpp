@@ -1,58 +1,46 @@
 // Tests of the HPGL export: plotter units, pen selection and the files of a run.
 #include <gtest/gtest.h>
 
-#include <fstream>
-
-#include "TempFolder.h"
+#include "TestSupport.h"
 #include "patterns/HpglExport.h"
 
 namespace merrowin {
 namespace {
 
-void WriteRaw(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::string ReadRaw(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using test::Lines;
+using test::ReadRaw;
+using test::WriteRaw;
 
 TEST(HpglExport, MovesInPlotterUnitsWithThePenRules) {
-    const std::string plot = "start_plot\r\n"
-                             "/* TARVO: 01-02-2027 Xscale: 500 Yscale: 500 */\r\n"
-                             "0 penup\r\n"
-                             "500 250 acut\r\n" // one inch by a half: 1016, 508
-                             "0 pendown\r\n"
-                             "-150 1 acut\r\n" // floors toward minus infinity
-                             "1 penup\r\n"
-                             "7 7 acut\r\n"
-                             "1 pendown\r\n"
-                             "8  8 acut\r\n" // the blanks before y are stripped
-                             "0 pendown\r\n"
-                             "9 9 acut\r\n"
-                             "500 500 aline\r\n"
-                             "start_spline\r\n"
-                             "500 500 spline_pt\r\n"
-                             "end_spline\r\n"
-                             "pendown\r\n"
-                             "10 10 acut\r\n"
-                             "penup\r\n"
-                             "11 11 acut\r\n"
-                             "end_plot\r\n";
+    // One inch by a half (1016, 508); floored toward minus infinity; the blanks before y
+    // stripped.
+    const std::string plot = Lines({"start_plot",
+                                    "/* TARVO: 01-02-2027 Xscale: 500 Yscale: 500 */",
+                                    "0 penup",
+                                    "500 250 acut",
+                                    "0 pendown",
+                                    "-150 1 acut",
+                                    "1 penup",
+                                    "7 7 acut",
+                                    "1 pendown",
+                                    "8  8 acut",
+                                    "0 pendown",
+                                    "9 9 acut",
+                                    "500 500 aline",
+                                    "start_spline",
+                                    "500 500 spline_pt",
+                                    "end_spline",
+                                    "pendown",
+                                    "10 10 acut",
+                                    "penup",
+                                    "11 11 acut",
+                                    "end_plot"});
     // Pen 0 keeps the first selection until a pen-1 move has been made; "aline" and spline
     // blocks move nothing; bare pen statements give "PD"/"PU" and pen 1.
-    EXPECT_EQ(PlotToHpgl(plot, 500, 500), "SP 1;\r\n"
-                                          "PU  1016,  508;\r\n"
-                                          "PD -305,  2;\r\n"
-                                          "SP 1;\r\n"
-                                          "PU  14,  14;\r\n"
-                                          "PD  16,  16;\r\n"
-                                          "SP 3;\r\n"
-                                          "PD  18,  18;\r\n"
-                                          "SP 1;\r\n"
-                                          "PD 20,  20;\r\n"
-                                          "PU 22,  22;\r\n");
+    EXPECT_EQ(
+        PlotToHpgl(plot, 500, 500),
+        Lines({"SP 1;", "PU  1016,  508;", "PD -305,  2;", "SP 1;", "PU  14,  14;", "PD  16,  16;",
+               "SP 3;", "PD  18,  18;", "SP 1;", "PD 20,  20;", "PU 22,  22;"}));
     // Each axis by its own scale.
     EXPECT_EQ(PlotToHpgl("0 pendown\r\n250 1000 acut\r\n", 250, 1000),
               "SP 1;\r\nPD  1016,  1016;\r\n");

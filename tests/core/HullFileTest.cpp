@@ -7,12 +7,11 @@
 #include <algorithm>
 #include <clocale>
 #include <cmath>
-#include <fstream>
 #include <random>
 #include <string>
 #include <vector>
 
-#include "TempFolder.h"
+#include "TestSupport.h"
 #include "model/AppState.h"
 #include "model/ChineCurves.h"
 #include "model/HullFile.h"
@@ -29,23 +28,16 @@ protected:
         ResetToStartup(back_);
     }
     void Put(const std::string& name, const std::string& content) {
-        std::ofstream(folder_ / name, std::ios::binary) << content;
+        test::WriteRaw(folder_ / name, content);
     }
-    std::string Get(const std::string& name) {
-        std::ifstream in(folder_ / name, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
+    std::string Get(const std::string& name) { return test::ReadRaw(folder_ / name); }
     // The file of the current document as lines, for editing before it is put back.
     std::vector<std::string> Written() {
         EXPECT_TRUE(WriteHullFile(folder_, "w.hul", app_.Hull));
         return SplitLines(Get("w.hul"));
     }
     void PutLines(const std::string& name, const std::vector<std::string>& lines) {
-        std::string text;
-        for (const auto& line : lines) {
-            text += line + "\r\n";
-        }
-        Put(name, text);
+        Put(name, test::Lines(lines));
     }
     bool ReadBack(const std::string& name) {
         return ReadHullFile(folder_, name, back_.Hull, back_.Work);
@@ -281,21 +273,14 @@ TEST_F(HullFileTest, AFailedWriteLeavesTheOldFileIntact) {
 }
 
 TEST_F(HullFileTest, DecimalCommaLocaleStillWritesPoints) {
-    const std::string old = std::setlocale(LC_ALL, nullptr);
-    bool found = false;
-    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "nl_NL.UTF-8"}) {
-        if (std::setlocale(LC_ALL, name) != nullptr) {
-            found = true;
-            break;
-        }
-    }
-    if (!found) {
+    const std::optional<std::string> previous = test::UseDecimalCommaLocale();
+    if (!previous) {
         GTEST_SKIP() << "no decimal-comma locale installed";
     }
     app_.Hull.OffsetX[1][2] = 10.25;
     const auto lines = Written();
     const bool read = ReadBack("w.hul");
-    std::setlocale(LC_ALL, old.c_str());
+    std::setlocale(LC_ALL, previous->c_str());
     ASSERT_TRUE(read);
     EXPECT_EQ(lines[1 + 3 * 5], " 10.25 ");
     EXPECT_EQ(back_.Hull.OffsetX[1][2], 10.25);
@@ -310,8 +295,7 @@ TEST_F(HullFileTest, FuzzRegressionInputs) {
         for (const auto& entry : fs::directory_iterator(dir)) {
             SCOPED_TRACE(entry.path().string());
             ++seen;
-            std::ifstream in(entry.path(), std::ios::binary);
-            const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+            const std::string bytes = test::ReadRaw(entry.path());
             if (target == "hull_reader") {
                 Put("input.hul", bytes);
                 ResetToStartup(back_);

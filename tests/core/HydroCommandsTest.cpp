@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "HydroTestHulls.h"
-#include "TempFolder.h"
+#include "TestSupport.h"
 #include "hydro/HydroCommands.h"
 #include "views/HeadlessWindow.h"
 
@@ -11,20 +11,15 @@ namespace merrowin {
 namespace {
 
 // A box 10 inches in half-breadth, 20 high and 100 long: 2000 cubic inches an inch of draft.
-class HydroCommands : public ::testing::Test {
+class HydroCommands : public test::StartedWindow {
 protected:
-    HydroCommands() : window(app, HeadlessWindow::Drawing::Record) {
-        ResetToStartup(app);
+    HydroCommands() {
         test::SetPrismOffsets(app, {{10, 0}, {10, 20}}, 100);
         window.RepaintWindow();
     }
     double PoundsAt(double draft) const {
         return test::PoundsOf(2000 * draft, app.Work.Hydro.WaterDensity);
     }
-    AppState app;
-    HeadlessWindow window;
-    test::TempFolder folder;
-    UiServices ui = window.Services();
     HydroState& hydro = app.Work.Hydro;
 };
 

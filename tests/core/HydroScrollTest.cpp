@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "HydroTestHulls.h"
-#include "TempFolder.h"
+#include "TestSupport.h"
 #include "hydro/ScrollRange.h"
 #include "hydro/WaterlineControl.h"
 #include "io/Files.h"
@@ -37,20 +37,15 @@ TEST(HydroScroll, RangeRefusesOutsidePositionsAndMovesThePositionInside) {
     EXPECT_EQ(range.Max, 32767);
 }
 
-class HydroScrollEvents : public ::testing::Test {
+class HydroScrollEvents : public test::StartedWindow {
 protected:
-    HydroScrollEvents() : window(app, HeadlessWindow::Drawing::Record) {
-        ResetToStartup(app);
+    HydroScrollEvents() {
         test::SetPrismOffsets(app, {{10, 0}, {10, 20}}, 100);
         window.RepaintWindow();
         hydro.HScroll1.Min = 10;
         hydro.HScroll1.Max = 200;
         hydro.HScroll1.Value = 10;
     }
-    AppState app;
-    HeadlessWindow window;
-    test::TempFolder folder;
-    UiServices ui = window.Services();
     HydroContext context{ui, &folder.Path()};
     HydroState& hydro = app.Work.Hydro;
 };

@@ -2,36 +2,23 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
 
-#include "TempFolder.h"
+#include "TestSupport.h"
 #include "patterns/Leveling.h"
 #include "patterns/PlotFile.h"
 
 namespace merrowin {
 namespace {
 
-void WriteRaw(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::string ReadRaw(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using test::Lines;
+using test::ReadRaw;
+using test::WriteRaw;
 
 // A panel drawn along a line rising one in two, with every kind of point line and a comment.
-const std::string SlantedPanel = "start_plot\r\n"
-                                 "/* Hull Xscale: 500 Yscale: 500 01-02-2027 */\r\n"
-                                 "0 0 acut\r\n"
-                                 "1 pendown\r\n"
-                                 "1000 500 aline\r\n"
-                                 "1 penup\r\n"
-                                 "/* hand plot */\r\n"
-                                 "2000 1000 acut\r\n"
-                                 "start_spline\r\n"
-                                 "3000 1500 spline_pt  kept as it is\r\n"
-                                 "end_spline\r\n";
+const std::string SlantedPanel =
+    Lines({"start_plot", "/* Hull Xscale: 500 Yscale: 500 01-02-2027 */", "0 0 acut", "1 pendown",
+           "1000 500 aline", "1 penup", "/* hand plot */", "2000 1000 acut", "start_spline",
+           "3000 1500 spline_pt  kept as it is", "end_spline"});
 
 TEST(Leveling, SlantedPanelComesOutHorizontalAboutAFixedOrigin) {
     EXPECT_NEAR(LevelingAngle(SlantedPanel, 500, 500), -std::atan(0.5), 1e-12);
@@ -41,17 +28,10 @@ TEST(Leveling, SlantedPanelComesOutHorizontalAboutAFixedOrigin) {
     const std::string turned =
         TurnPlot(SlantedPanel, LevelingAngle(SlantedPanel, 500, 500), 500, 500);
     // Lengths along the line: 1000 * sqrt(1.25) = 1118.03..., rounded to the nearest unit.
-    EXPECT_EQ(turned, "start_plot\r\n"
-                      "/* Hull Xscale: 500 Yscale: 500 01-02-2027 */\r\n"
-                      "0 0 acut\r\n"
-                      "1 pendown\r\n"
-                      "1118 0 aline\r\n"
-                      "1 penup\r\n"
-                      "/* hand plot */\r\n"
-                      "2236 0 acut\r\n"
-                      "start_spline\r\n"
-                      "3354 0 spline_pt  kept as it is\r\n"
-                      "end_spline\r\n");
+    EXPECT_EQ(turned,
+              Lines({"start_plot", "/* Hull Xscale: 500 Yscale: 500 01-02-2027 */", "0 0 acut",
+                     "1 pendown", "1118 0 aline", "1 penup", "/* hand plot */", "2236 0 acut",
+                     "start_spline", "3354 0 spline_pt  kept as it is", "end_spline"}));
 }
 
 TEST(Leveling, LevelAndVerticalPanelsAreLeftAsTheyAre) {
@@ -71,10 +51,10 @@ TEST(Leveling, LevelAndVerticalPanelsAreLeftAsTheyAre) {
 
 TEST(Leveling, LevelPatternsRewritesOnlyTheRunsPanels) {
     test::TempFolder folder;
-    WriteRaw(folder.Path() / "chine1.UC", SlantedPanel);
-    WriteRaw(folder.Path() / "keel.uc", SlantedPanel);
-    WriteRaw(folder.Path() / "deck.uc", SlantedPanel);   // "Deck" not chosen: untouched
-    WriteRaw(folder.Path() / "bhead1.uc", SlantedPanel); // bulkheads are never leveled
+    // "Deck" is not chosen and bulkheads are never leveled: both stay untouched.
+    for (const char* name : {"chine1.UC", "keel.uc", "deck.uc", "bhead1.uc"}) {
+        WriteRaw(folder.Path() / name, SlantedPanel);
+    }
     HullDocument hull;
     hull.ChineCount = 3; // chine1 and chine2 (missing)
     WorkingValues work;

@@ -9,6 +9,8 @@
 #include <string>
 #include <utility>
 
+#include "TestSupport.h"
+
 namespace merrowin {
 namespace {
 
@@ -249,23 +251,15 @@ TEST(NumberText, DateAndTime) {
 
 // A decimal-comma locale must change neither the print form, the patterns nor the parse.
 TEST(NumberText, IndependentOfLocale) {
-    const char* previous = std::setlocale(LC_ALL, nullptr);
-    const std::string saved = previous ? previous : "C";
-    bool commaLocale = false;
-    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8", "de_DE"}) {
-        if (std::setlocale(LC_ALL, name) != nullptr) {
-            commaLocale = std::localeconv()->decimal_point[0] == ',';
-            break;
-        }
+    const std::optional<std::string> previous = test::UseDecimalCommaLocale();
+    if (!previous) {
+        GTEST_SKIP() << "no decimal-comma locale installed";
     }
     const std::string str = StrNumber(1.5);
     const std::string fmt = FormatNumber(2.675, "0.00");
     const std::string box = BoxText(-0.5);
     const double parsed = Val("1.25");
-    std::setlocale(LC_ALL, saved.c_str());
-    if (!commaLocale) {
-        GTEST_SKIP() << "no decimal-comma locale installed";
-    }
+    std::setlocale(LC_ALL, previous->c_str());
     EXPECT_EQ(str, " 1.5");
     EXPECT_EQ(fmt, "2.68");
     EXPECT_EQ(box, "-0.5");

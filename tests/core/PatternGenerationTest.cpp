@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "TempFolder.h"
+#include "TestSupport.h"
 #include "io/Files.h"
 #include "patterns/PatternGeneration.h"
 #include "patterns/PatternSettings.h"
@@ -13,16 +13,10 @@
 namespace merrowin {
 namespace {
 
+using test::Lines;
+
 constexpr const char* Date = "01-02-2024";
 constexpr const char* Header = "/* TARVO: 01-02-2024 Xscale: 500 Yscale: 500 */";
-
-std::string Lines(std::initializer_list<std::string> lines) {
-    std::string text;
-    for (const std::string& line : lines) {
-        text += line + "\r\n";
-    }
-    return text;
-}
 
 PlotContext Context(const StrokeFont* font = nullptr, StatusBar* status = nullptr) {
     PlotContext context;

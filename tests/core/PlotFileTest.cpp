@@ -1,17 +1,14 @@
 // Tests of plot files: coordinate writing, the plotter scale look-up and the tokeniser.
 #include <gtest/gtest.h>
 
-#include <fstream>
-
-#include "TempFolder.h"
+#include "TestSupport.h"
 #include "patterns/PlotFile.h"
 
 namespace merrowin {
 namespace {
 
-void WriteRaw(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+using test::Lines;
+using test::WriteRaw;
 
 TEST(PlotFile, WritesFlooredCoordinatesAndStatements) {
     PlotWriter writer(500, 500);
@@ -23,15 +20,10 @@ TEST(PlotFile, WritesFlooredCoordinatesAndStatements) {
     writer.Pen(1, true);
     writer.Coordinate(96, 48, "aline");
     writer.End();
-    EXPECT_EQ(writer.Content(), "start_plot\r\n"
-                                "/* TARVO: 12-06-2026 Xscale: 500 Yscale: 500 */\r\n"
-                                "0 penup\r\n"
-                                "-150 150 acut\r\n"
-                                "0 pendown\r\n"
-                                "-1 0 acut\r\n"
-                                "1 pendown\r\n"
-                                "48000 24000 aline\r\n"
-                                "end_plot\r\n");
+    EXPECT_EQ(writer.Content(),
+              Lines({"start_plot", "/* TARVO: 12-06-2026 Xscale: 500 Yscale: 500 */", "0 penup",
+                     "-150 150 acut", "0 pendown", "-1 0 acut", "1 pendown", "48000 24000 aline",
+                     "end_plot"}));
 }
 
 TEST(PlotFile, HeadersCarryTheScales) {

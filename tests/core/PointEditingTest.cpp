@@ -19,11 +19,7 @@ protected:
         window.RepaintWindow();
     }
 
-    void Use(ViewKind kind) {
-        app.Work.View.Sections = kind == ViewKind::Sections;
-        app.Work.View.Profile = kind == ViewKind::Profile;
-        app.Work.View.Plan = kind == ViewKind::Plan;
-    }
+    void Use(ViewKind kind) { CheckView(app.Work.View, kind); }
     // A left press, one move and the release.
     void LeftDrag(double fromU, double fromV, double toU, double toV) {
         Picture2MouseDown(app, LeftButton, fromU, fromV);

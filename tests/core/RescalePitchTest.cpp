@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "HydroTestHulls.h"
-#include "TempFolder.h"
+#include "TestSupport.h"
 #include "hydro/HydroCommands.h"
 #include "views/HeadlessWindow.h"
 #include "views/RescalePitch.h"
@@ -12,12 +12,8 @@
 namespace merrowin {
 namespace {
 
-class RescalePitch : public ::testing::Test {
+class RescalePitch : public test::StartedWindow {
 protected:
-    RescalePitch() : window(app, HeadlessWindow::Drawing::Discard) {
-        ResetToStartup(app);
-        window.RepaintWindow();
-    }
     void Rescale(RescaleItem item, const std::string& answer) {
         window.Boxes().InputAnswers = {answer};
         RescaleCommand(app, ui, item);
@@ -26,10 +22,6 @@ protected:
         window.Boxes().InputAnswers = {answer};
         PitchCommand(app, ui, folder.Path());
     }
-    AppState app;
-    HeadlessWindow window;
-    test::TempFolder folder;
-    UiServices ui = window.Services();
 };
 
 TEST_F(RescalePitch, OverallLengthScalesEveryOffsetAndTheStationBoxes) {

@@ -1,29 +1,20 @@
 // The stroke font reader and the labels drawn with it.
 #include <gtest/gtest.h>
 
-#include <fstream>
-
-#include "TempFolder.h"
+#include "TestSupport.h"
 #include "io/Files.h"
 #include "patterns/StrokeFont.h"
 
 namespace merrowin {
 namespace {
 
+using test::Lines;
+
 // Two records for "A" (drawn one after the other), one lower-case "b", one two-letter name.
 const char* const TinyFont = "A\r\n2\r\n0, 0\r\n8, 8\r\n"
                              "a\r\n1\r\n4, 4\r\n"
                              "b\r\n2\r\n0,8\r\n0,0\r\n"
                              "AB\r\n1\r\n1, 1\r\n";
-
-std::string Lines(std::initializer_list<const char*> lines) {
-    std::string text;
-    for (const char* line : lines) {
-        text += line;
-        text += "\r\n";
-    }
-    return text;
-}
 
 TEST(StrokeFont, ReadsRecordsInFileOrder) {
     const StrokeFont font = ParseStrokeFont(TinyFont);

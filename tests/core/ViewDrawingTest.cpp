@@ -9,6 +9,7 @@
 #include "ui/RecordingCanvas.h"
 #include "views/HeadlessWindow.h"
 #include "views/ViewCommands.h"
+#include "views/ViewGeometry.h"
 
 namespace merrowin {
 namespace {
@@ -19,9 +20,7 @@ protected:
 
     // Repaints the whole window in the given view and returns the main picture's record.
     RecordingCanvas& Draw(ViewKind kind) {
-        app.Work.View.Sections = kind == ViewKind::Sections;
-        app.Work.View.Profile = kind == ViewKind::Profile;
-        app.Work.View.Plan = kind == ViewKind::Plan;
+        CheckView(app.Work.View, kind);
         window.ForgetDrawing();
         window.RepaintWindow();
         return *window.RecordedMain();

@@ -1,19 +1,15 @@
 // Window tests of "&Save, Create": the pitch reset, the Save and Create Patterns window filled from
 // the hull, and its Save run writing the patterns and the hull file into the working folder.
-#include <QAction>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <cmath>
 #include <filesystem>
 #include <fstream>
-#include <memory>
 
-#include "Form1.h"
 #include "Form3.h"
+#include "MainWindowFixture.h"
 #include "model/HullFile.h"
 #include "views/RescalePitch.h"
 
@@ -21,20 +17,8 @@ using namespace merrowin;
 
 namespace {
 
-struct Window {
-    QTemporaryDir dir;
-    AppState app;
-    ScriptedDialogs dialogs;
-    std::unique_ptr<Form1> form;
-
-    Window() {
-        form = std::make_unique<Form1>(app, Folder(), &dialogs);
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    }
-    std::filesystem::path Folder() const { return dir.path().toStdString(); }
-    bool Exists(const char* name) const { return std::filesystem::exists(Folder() / name); }
-    void SaveCreate() { form->findChild<QAction*>("Dummy4")->trigger(); }
+struct Window : test::MainWindow {
+    void SaveCreate() { Action("Dummy4")->trigger(); }
 };
 
 int FilesEndingIn(const std::filesystem::path& folder, const std::string& extension) {

@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "Form3.h"
+#include "MainWindowFixture.h"
 #include "io/Files.h"
 #include "model/ChineCurves.h"
 #include "patterns/PatternSettings.h"
@@ -49,11 +50,7 @@ struct Dialog {
     bool Exists(const char* name) const { return FileExists(Folder(), name); }
 };
 
-void TypeInto(QLineEdit& box, const char* text) {
-    box.setFocus();
-    box.selectAll();
-    QTest::keyClicks(&box, QString::fromUtf8(text));
-}
+using test::TypeInto;
 
 } // namespace
 
