@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "text/NumberText.h"
+#include "views/ViewPen.h"
 
 namespace merrowin {
 
@@ -26,18 +27,6 @@ Projected Project(const std::array<double, 4>& point, ViewKind view) {
     default:
         return {point[1], point[2]};
     }
-}
-
-void Marker(Canvas& picture, double u, double v, double r, int colour) {
-    picture.Circle(u, v, r, colour);
-    picture.Line(u, v + r, u, v - r, colour);
-    picture.Line(u - r, v, u + r, v, colour);
-}
-
-void LabelledMarker(Canvas& picture, double u, double v, double r, int colour, const char* label) {
-    Marker(picture, u, v, r, colour);
-    picture.Dot(u, v, ForegroundColour);
-    picture.Text(label);
 }
 
 } // namespace
@@ -122,18 +111,18 @@ void DrawHeeledHull(Canvas& picture, const AppState& app, ViewKind view, const V
 
 void DrawHeelMarkers(Canvas& picture, const WorkingValues& work, ViewKind view) {
     const HydroState& h = work.Hydro;
+    ViewPen pen(picture);
     if (view == ViewKind::Plan || view == ViewKind::Profile) {
         const double r = work.HullLength / 75;
         const bool plan = view == ViewKind::Plan;
-        Marker(picture, h.CenterBuoyancyZ, plan ? h.CenterBuoyancyX : h.CenterBuoyancyY, r,
-               BuoyancyColour);
-        Marker(picture, h.CenterGravityZ, plan ? h.CenterGravityX : h.CenterGravityY, r,
-               GravityColour);
+        pen.Centre(h.CenterBuoyancyZ, plan ? h.CenterBuoyancyX : h.CenterBuoyancyY, r,
+                   BuoyancyColour);
+        pen.Centre(h.CenterGravityZ, plan ? h.CenterGravityX : h.CenterGravityY, r, GravityColour);
         return;
     }
     const double r = work.HullHeight / 35;
-    LabelledMarker(picture, h.CenterBuoyancyX, h.CenterBuoyancyY, r, BuoyancyColour, "cb");
-    LabelledMarker(picture, h.CenterGravityX, h.CenterGravityY, r, GravityColour, "cg");
+    pen.LabelledCentre(h.CenterBuoyancyX, h.CenterBuoyancyY, r, BuoyancyColour, "cb");
+    pen.LabelledCentre(h.CenterGravityX, h.CenterGravityY, r, GravityColour, "cg");
     // The righting arm at Y 0, from the centre of gravity to the centre of buoyancy and a marker
     // radius beyond each, with its length above the middle.
     const double arm = h.CenterBuoyancyX - h.CenterGravityX;

@@ -107,27 +107,12 @@ void DrawSelection(ViewPen& pen, const FlatView& view) {
     }
 }
 
-// A centre marker: a circle of radius r with a cross through its centre.
-void DrawCentre(ViewPen& pen, double u, double v, double r, int colour) {
-    pen.Circle(u, v, r, colour);
-    pen.Line(u, v + r, u, v - r, colour);
-    pen.Line(u - r, v, u + r, v, colour);
-}
-
-// The centre marker with its foreground dot and label.
-void DrawLabelledCentre(ViewPen& pen, double u, double v, double r, int colour,
-                        std::string_view label) {
-    DrawCentre(pen, u, v, r, colour);
-    pen.Dot(u, v, ForegroundColour);
-    pen.Text(label);
-}
-
 void DrawProfileWaterline(ViewPen& pen, const AppState& app, const ViewExtent& visible) {
     const HydroState& hydro = app.Work.Hydro;
     const double w = hydro.WaterlineHeight;
     const double r = app.Work.HullLength / 75;
-    DrawLabelledCentre(pen, hydro.CenterBuoyancyZ, hydro.CenterBuoyancyY, r, LightBlue, "cb");
-    DrawLabelledCentre(pen, hydro.LateralCenterZ, hydro.LateralCenterY, r, LightMagenta, "cla");
+    pen.LabelledCentre(hydro.CenterBuoyancyZ, hydro.CenterBuoyancyY, r, LightBlue, "cb");
+    pen.LabelledCentre(hydro.LateralCenterZ, hydro.LateralCenterY, r, LightMagenta, "cla");
     pen.Line(visible.Left, w, visible.Right, w, LightBlue);
     pen.PenWidth(2);
     pen.Line(hydro.WaterlineFore, w, hydro.WaterlineAft, w, LightBlue);
@@ -139,7 +124,7 @@ void DrawSectionsWaterline(ViewPen& pen, const AppState& app, const ViewExtent& 
     const double w = hydro.WaterlineHeight;
     const double r = app.Work.HullHeight / 35;
     pen.Line(visible.Left, w, visible.Right, w, LightBlue);
-    DrawLabelledCentre(pen, 0, hydro.CenterBuoyancyY, r, LightBlue, "cb");
+    pen.LabelledCentre(0, hydro.CenterBuoyancyY, r, LightBlue, "cb");
 }
 
 // Where the waterline crosses the section at spline point p: (Xw, Zw). The scan climbs the
@@ -221,7 +206,7 @@ void DrawFlatView(ViewPen& pen, ViewPen* planThumbnail, const AppState& app, Vie
         DrawProfileWaterline(pen, app, visible);
         break;
     case ViewKind::Plan:
-        DrawCentre(pen, hydro.CenterBuoyancyZ, 0, app.Work.HullLength / 75, LightBlue);
+        pen.Centre(hydro.CenterBuoyancyZ, 0, app.Work.HullLength / 75, LightBlue);
         DrawWaterplane(pen, planThumbnail, app, view.Chines);
         break;
     case ViewKind::Sections:

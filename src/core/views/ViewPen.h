@@ -46,6 +46,18 @@ public:
     void Marker(double u, double v, double s, int colour) {
         Box(u + s, v + s, u - s, v - s, colour);
     }
+    // A centre marker: a circle of radius r with a cross through its centre.
+    void Centre(double u, double v, double r, int colour) {
+        Circle(u, v, r, colour);
+        Line(u, v + r, u, v - r, colour);
+        Line(u - r, v, u + r, v, colour);
+    }
+    // The centre marker with a dot in the foreground colour and the label beside it.
+    void LabelledCentre(double u, double v, double r, int colour, std::string_view label) {
+        Centre(u, v, r, colour);
+        Dot(u, v, ForegroundColour);
+        Text(label);
+    }
 
 private:
     static bool Finite(double x, double y) { return std::isfinite(x) && std::isfinite(y); }
