@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <fstream>
 #include <random>
@@ -44,11 +45,11 @@ bool WriteAll(int fd, std::string_view content) {
     off_t offset = 0;
     while (left > 0) {
         const ssize_t written = ::pwrite(fd, data, left, offset);
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            return false; // a write that makes no progress would never end
         }
         data += written;
         offset += written;
@@ -80,13 +81,12 @@ std::optional<fs::path> FindFile(const fs::path& folder, std::string_view name) 
     const std::string wanted = exact.filename().string();
     std::error_code error;
     fs::directory_iterator it(parent.empty() ? fs::path(".") : parent, error);
-    if (error) {
-        return std::nullopt;
-    }
-    for (const fs::directory_entry& entry : it) {
-        const std::string candidate = entry.path().filename().string();
-        if (EqualNoCase(candidate, wanted) && IsRegularFile(entry.path())) {
-            return entry.path();
+    // Stepped with an error code: a folder that changes while it is listed ends the search
+    // instead of throwing.
+    for (; !error && it != fs::directory_iterator(); it.increment(error)) {
+        const std::string candidate = it->path().filename().string();
+        if (EqualNoCase(candidate, wanted) && IsRegularFile(it->path())) {
+            return it->path();
         }
     }
     return std::nullopt;
@@ -298,17 +298,14 @@ int DeleteMatching(const fs::path& folder, std::string_view pattern) {
     }
     std::error_code error;
     fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, error);
-    if (error) {
-        return 0;
-    }
     std::vector<fs::path> doomed;
-    for (const fs::directory_entry& entry : it) {
+    for (; !error && it != fs::directory_iterator(); it.increment(error)) {
         std::error_code entryError;
-        if (!entry.is_regular_file(entryError) || entry.is_symlink(entryError)) {
+        if (!it->is_regular_file(entryError) || it->is_symlink(entryError)) {
             continue;
         }
-        if (WildcardMatch(pattern, entry.path().filename().string())) {
-            doomed.push_back(entry.path());
+        if (WildcardMatch(pattern, it->path().filename().string())) {
+            doomed.push_back(it->path());
         }
     }
     int deleted = 0;
