@@ -59,12 +59,6 @@ TEST(Files, OverwritesInPlaceAndCutsToTheNewLength) {
     EXPECT_FALSE(WriteFileInPlace(folder.Path() / "missing", "bhead1.uc", "x"));
 }
 
-TEST(Files, TextOutEndsLinesWithCrLf) {
-    TextOut out;
-    out.Line("start_plot").Line("");
-    EXPECT_EQ(out.Content(), "start_plot\r\n\r\n");
-}
-
 TEST(Files, CopiesAFile) {
     test::TempFolder folder;
     WriteRaw(folder.Path() / "boat.hul", "4\r\n");

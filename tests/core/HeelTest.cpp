@@ -36,17 +36,14 @@ TEST(HeelRotation, NinetyDegreesTurnsStarboardDown) {
     EXPECT_EQ(hull.SplinePoints[1][1][3], 5);
 }
 
+// The report's exact lines on this hull are the command line's golden "heel_6_20.txt"; here its
+// values are checked against each other.
 TEST_F(Heel, ReportOfTheDefaultHull) {
     hydro.ResultsIndex = 2; // not applied to the heeled report
     HeelAt(6, "20");
-    const std::string status = window.Status().Panel(1);
-    ASSERT_EQ(status.rfind("Heeled WL at:20.0 degrees, displ:", 0), 0u) << status;
-    EXPECT_NE(status.find("lbs. Click \"MW\" logo."), std::string::npos);
     ASSERT_EQ(hydro.ResultsLines.size(), 15u);
     EXPECT_EQ(hydro.ResultsText, "Results, Heeled 20.0 degrees");
     EXPECT_EQ(hydro.ResultsSelected, -1);
-    EXPECT_EQ(hydro.ResultsLines[0], "Heel angle: 20.0 degrees");
-    EXPECT_EQ(hydro.ResultsLines[13], "  Ballast: 0.0 lbs.\"");
     // The weight found is the upright one within 15 pounds, and Displacement is that target.
     EXPECT_EQ(hydro.Displacement, static_cast<float>(hydro.TargetDisplacement));
     const double arm = hydro.CenterBuoyancyX - hydro.CenterGravityX;

@@ -6,8 +6,6 @@
 
 #include "HydroTestHulls.h"
 #include "hydro/WaterlineCalc.h"
-#include "hydro/WaterplaneFile.h"
-#include "io/Files.h"
 
 namespace merrowin {
 namespace {
@@ -154,26 +152,6 @@ TEST(HydroWaterline, SlicesStartAtOneInchInTenthsOfTheWaterline) {
     EXPECT_EQ(SliceHeights(0.99, heights), 0);
     EXPECT_EQ(SliceHeights(-5, heights), 0);
     EXPECT_LE(SliceHeights(1e300, heights), 12);
-}
-
-TEST(HydroWaterline, WaterplaneFileHoldsOneClosedOutline) {
-    WaterplaneOutline outline;
-    for (int p = 1; p <= PointsPerChine; ++p) {
-        outline.Z[p] = p;
-        outline.X[p] = 1.25;
-    }
-    const auto lines = SplitLines(WaterplaneFileText(outline, 1, 1, "06-01-2024"));
-    ASSERT_EQ(lines.size(), 31u);
-    EXPECT_EQ(lines[0], "start_plot");
-    EXPECT_EQ(lines[1], "/* TARVO: 06-01-2024 Xscale: 1 Yscale: 1 */");
-    EXPECT_EQ(lines[2], "1 1 acut");
-    EXPECT_EQ(lines[3], "0 pendown");
-    EXPECT_EQ(lines[15], "13 1 acut");
-    // The mirrored half is rounded down too: -1.25 gives -2.
-    EXPECT_EQ(lines[16], "13 -2 acut");
-    EXPECT_EQ(lines[28], "1 -2 acut");
-    EXPECT_EQ(lines[29], "0 penup");
-    EXPECT_EQ(lines[30], "end_plot");
 }
 
 } // namespace

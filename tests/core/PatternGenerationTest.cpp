@@ -256,12 +256,6 @@ TEST(RakedBulkheads, FlatFaceNeverTakesTheRootOfANegative) {
     }
 }
 
-TEST(SheetPlot, FourByEightOutline) {
-    EXPECT_EQ(SheetPlot(NoText(), Context()),
-              Lines({"start_plot", Header, "1 penup", "0 0 acut", "1 pendown", "48000 0 acut",
-                     "48000 24000 acut", "0 24000 acut", "0 0 acut", "1 penup", "end_plot"}));
-}
-
 TEST(HullDrawing, NameBesideTheHullFile) {
     EXPECT_EQ(HullDrawingName("boat.hul"), "boat.DXF");
     EXPECT_EQ(HullDrawingName("my.boat.hul"), "my.DXF");

@@ -195,7 +195,6 @@ void Form1CalculationsTest::heelFillsTheHeeledReportAndKeepsItsDrawing() {
     QCOMPARE(combo.currentIndex(), -1);
     QCOMPARE(combo.placeholderText(), QString("Results, Heeled 15.0 degrees"));
     QCOMPARE(combo.itemText(0), QString("Heel angle: 15.0 degrees"));
-    QVERIFY(combo.itemText(2).startsWith("Righting moment: "));
 
     // The heeled hull is still on the main view: a repaint draws something else.
     const QImage heeled = form.Picture2().Image().copy();
