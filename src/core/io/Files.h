@@ -50,7 +50,7 @@ bool WriteFileAtomic(const fs::path& folder, std::string_view name, std::string_
 // cheap; an interrupted write only costs a run of the command again.
 bool WriteFileInPlace(const fs::path& folder, std::string_view name, std::string_view content);
 
-// Text built line by line with CR LF ends, then written with WriteFileAtomic.
+// Text built line by line with CR LF ends.
 class TextOut {
 public:
     TextOut& Line(std::string_view text);
@@ -73,5 +73,11 @@ int DeleteMatching(const fs::path& folder, std::string_view pattern);
 
 // True when the name matches the wildcard pattern without regard to case.
 bool WildcardMatch(std::string_view pattern, std::string_view name);
+
+// What the readers do with the text of a line: blanks and tabs trimmed from both ends, and
+// letters compared or lowered without regard to case (ASCII letters only, whatever the locale).
+std::string_view TrimBlanks(std::string_view text);
+bool EqualNoCase(std::string_view a, std::string_view b);
+std::string LowerAscii(std::string_view text);
 
 } // namespace merrowin

@@ -21,30 +21,6 @@ std::string SingleLine(std::string_view text) {
     return line;
 }
 
-std::string_view TrimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const auto lower = [](char ch) {
-            return (ch >= 'A' && ch <= 'Z') ? static_cast<char>(ch - 'A' + 'a') : ch;
-        };
-        if (lower(a[i]) != lower(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // The lines of the file in order, taken one at a time from its text (lines end at LF, CR LF or a
 // lone CR), so an enormous file is never held twice. A read past the last line yields nothing,
 // which leaves the value it was meant for unchanged.
@@ -258,7 +234,7 @@ bool ReadHullFile(const fs::path& folder, std::string_view name, HullDocument& h
     }
     for (bool* option : {&hull.DeckStep, &hull.KeelStep}) {
         if (const auto line = in.Next()) {
-            *option = EqualsNoCase(*line, "True") || Val(*line) != 0;
+            *option = EqualNoCase(*line, "True") || Val(*line) != 0;
         }
     }
     for (auto& text : hull.InfoLines) {

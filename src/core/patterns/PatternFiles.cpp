@@ -10,16 +10,6 @@ namespace merrowin {
 
 namespace {
 
-std::string LowerAscii(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return lower;
-}
-
 int PanelCount(const HullDocument& hull) {
     // Chine panels lie between adjacent chines: ChineCount - 1 of them, within the model's range.
     return std::clamp(hull.ChineCount, 1, MaxChines) - 1;

@@ -3,7 +3,6 @@
 #include "patterns/PatternSettings.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <iterator>
 
@@ -20,15 +19,6 @@ constexpr bool PatternOptions::*OptionBoxes[] = {
     &PatternOptions::Stem,       &PatternOptions::Soles,      &PatternOptions::Deck,
     &PatternOptions::Keel};
 constexpr std::size_t OptionBoxCount = std::size(OptionBoxes);
-
-std::string TrimBlanks(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const std::size_t last = text.find_last_not_of(" \t");
-    return std::string(text.substr(first, last - first + 1));
-}
 
 } // namespace
 
@@ -49,7 +39,7 @@ bool ReadPatternSettings(const fs::path& folder, PatternOptions& options) {
     if (lines->size() > OptionBoxCount) {
         // The export folder is taken as its whole line, so a folder name holding a comma
         // survives; a quoted line loses its quotes.
-        std::string text = TrimBlanks((*lines)[OptionBoxCount]);
+        std::string text(TrimBlanks((*lines)[OptionBoxCount]));
         if (text.size() >= 2 && text.front() == '"' && text.back() == '"') {
             text = text.substr(1, text.size() - 2);
         }
@@ -85,10 +75,7 @@ std::string HullFileNameRule(std::string_view text) {
     // A name already ending in ".hul" in other letters (a file "BOAT.HUL" picked from the list)
     // keeps its spelling, so that the save replaces that same file where case matters.
     const std::string_view extension = name.substr(dot);
-    const bool hulAlready =
-        extension.size() == 4 &&
-        std::equal(extension.begin(), extension.end(), ".hul",
-                   [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
+    const bool hulAlready = EqualNoCase(extension, ".hul");
     return result.append(name.substr(0, dot)).append(hulAlready ? extension : ".hul");
 }
 
