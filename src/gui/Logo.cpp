@@ -5,10 +5,7 @@ namespace merrowin {
 
 namespace {
 
-constexpr int Blue = 1;
-constexpr int Grey = 8;
-constexpr int LightBlue = 9;
-constexpr int Black = 0;
+using namespace Colour;
 
 void Polyline(Canvas& canvas, const double (*points)[2], int count, int colour) {
     canvas.Dot(points[0][0], points[0][1], colour);
@@ -36,7 +33,7 @@ void DrawLogo(Canvas& canvas) {
     const double chine[][2] = {{5, 22}, {14, 19.5}, {26, 19}, {36, 21}};
     const double keel[][2] = {{8, 16}, {16, 13.5}, {27, 13.5}, {35, 16.5}};
     Polyline(canvas, sheer, 4, Black);
-    Polyline(canvas, chine, 4, Grey);
+    Polyline(canvas, chine, 4, DarkGrey);
     Polyline(canvas, keel, 4, Black);
     const double stem[][2] = {{3, 28}, {5, 22}, {8, 16}};
     const double transom[][2] = {{37, 26}, {36, 21}, {35, 16.5}};

@@ -11,8 +11,10 @@ namespace merrowin {
 
 namespace {
 
-constexpr int ChineColour = 7, DotColour = 12, SectionColour = 1;
-constexpr int BuoyancyColour = 9, GravityColour = 5, WhiteColour = 15;
+constexpr int ChineColour = Colour::LightGrey, DotColour = Colour::LightRed,
+              SectionColour = Colour::Blue;
+constexpr int BuoyancyColour = Colour::LightBlue, GravityColour = Colour::Magenta,
+              WhiteColour = Colour::White;
 
 struct Projected {
     double U, V;

@@ -15,8 +15,8 @@ namespace merrowin {
 
 namespace {
 
-constexpr int ContourStartColour = 9; // light blue
-constexpr int ContourColour = 11;     // light cyan
+constexpr int ContourStartColour = Colour::LightBlue;
+constexpr int ContourColour = Colour::LightCyan;
 constexpr double FreshWater = 8.3305; // pounds per US gallon at 20 C
 constexpr double SeaWater = 8.5556;
 

@@ -12,8 +12,8 @@ namespace merrowin {
 
 namespace {
 
-constexpr int OutlineColour = 6;   // dark yellow
-constexpr int WaterlineColour = 9; // light blue
+constexpr int OutlineColour = Colour::DarkYellow;
+constexpr int WaterlineColour = Colour::LightBlue;
 
 void DrawOutline(Canvas& picture, const WaterplaneOutline& outline) {
     picture.Dot(outline.Z[1], outline.X[1], OutlineColour);

@@ -143,8 +143,8 @@ FlatPoint Midpoint(FlatPoint a, FlatPoint b) {
 
 // Colours of the triangles on the screen: chords along the panel's edges black, rungs and
 // diagonals light blue.
-constexpr int EdgeColour = 0;
-constexpr int RungColour = 9;
+constexpr int EdgeColour = Colour::Black;
+constexpr int RungColour = Colour::LightBlue;
 
 // Margin (inches) around the developed panel on the screen.
 constexpr double ScreenMargin = 10;

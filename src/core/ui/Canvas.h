@@ -16,6 +16,13 @@ Rgb PaletteColour(int index);
 
 inline constexpr int ForegroundColour = -1; // the box's own foreground (window text) colour
 
+// The palette indices by name.
+namespace Colour {
+inline constexpr int Black = 0, Blue = 1, Green = 2, Cyan = 3, Red = 4, Magenta = 5, DarkYellow = 6,
+                     LightGrey = 7, DarkGrey = 8, LightBlue = 9, LightGreen = 10, LightCyan = 11,
+                     LightRed = 12, LightMagenta = 13, Yellow = 14, White = 15;
+} // namespace Colour
+
 // Whether user coordinates with these edges can be set: all finite, with a finite, non-zero
 // width and height.
 bool UsableScale(double left, double top, double right, double bottom);

@@ -12,7 +12,7 @@ namespace merrowin {
 
 namespace {
 
-constexpr int ZoomColour = 3; // cyan, drawn with the inverting pen
+constexpr int ZoomColour = Colour::Cyan; // drawn with the inverting pen
 
 // Dragged values are kept as their two-decimal text would read back.
 double Hundredths(double value) {

@@ -12,8 +12,7 @@ namespace merrowin {
 
 namespace {
 
-constexpr int Blue = 1;
-constexpr int LightGrey = 7;
+using namespace Colour;
 
 // Sets a thumbnail's own coordinates; a hull without extent leaves the old ones.
 void ScaleThumbnail(Canvas& canvas, double left, double top, double right, double bottom) {

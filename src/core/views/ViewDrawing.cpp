@@ -12,13 +12,7 @@ namespace merrowin {
 
 namespace {
 
-// Palette indices of the drawing.
-constexpr int Blue = 1;
-constexpr int LightGrey = 7;
-constexpr int DarkGrey = 8;
-constexpr int LightBlue = 9;
-constexpr int LightRed = 12;
-constexpr int LightMagenta = 13;
+using namespace Colour;
 
 struct Uv {
     double U = 0, V = 0;
