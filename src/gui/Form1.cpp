@@ -315,7 +315,7 @@ void Form1::CreateControls() {
     chnLabel_->setBuddy(text3_);
     vScroll1_ = new QScrollBar(Qt::Vertical, central_);
     vScroll1_->setObjectName(QStringLiteral("VScroll1"));
-    vScroll1_->setRange(2, 30);
+    vScroll1_->setRange(2, MaxChines);
     vScroll1_->setValue(4);
     vScroll1_->setInvertedAppearance(true); // the upper arrow raises the count
     connect(text3_, &QLineEdit::textChanged, this, &Form1::Text3Change);
@@ -359,7 +359,7 @@ void Form1::StartUp() {
     app_.Work.HullFileName = AutosaveName;
     if (FileExists(folder_, AutosaveName)) {
         ReadHullFile(folder_, AutosaveName, app_.Hull, app_.Work);
-        const int count = std::clamp(app_.Hull.ChineCount, 2, 30);
+        const int count = ChineCountInRange(app_.Hull);
         if (vScroll1_->value() != count) {
             vScroll1_->setValue(count); // writes the chine-count box
         } else {
@@ -500,7 +500,7 @@ void Form1::RefreshControls() {
     }
     {
         const QSignalBlocker blocker(vScroll1_);
-        vScroll1_->setValue(std::clamp(count, 2, 30));
+        vScroll1_->setValue(ChineCountInRange(app_.Hull));
     }
 
     const ViewState& view = app_.Work.View;
