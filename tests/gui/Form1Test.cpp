@@ -1,6 +1,9 @@
-// Window tests of the main window: start-up, menus, small controls, mouse, autosave and closing.
+// Window tests of the main window: start-up, menus, small controls, mouse, "&Save, Create" with
+// its patterns window, autosave and closing.
 #include <QComboBox>
+#include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
 #include <QtTest>
@@ -8,6 +11,7 @@
 #include <cmath>
 #include <fstream>
 
+#include "Form3.h"
 #include "MainWindowFixture.h"
 #include "io/Files.h"
 #include "model/HullFile.h"
@@ -31,6 +35,14 @@ std::size_t LineCount(const std::filesystem::path& file) {
     return lines;
 }
 
+int FilesEndingIn(const std::filesystem::path& folder, const std::string& extension) {
+    int count = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        count += entry.path().extension() == extension ? 1 : 0;
+    }
+    return count;
+}
+
 } // namespace
 
 class Form1Test : public QObject {
@@ -51,6 +63,8 @@ private slots:
     void leftDragInProfileMovesBulkhead();
     void rightDragZoomsAndThumbnailClears();
     void doubleClickAsksForExactValues();
+    void saveCreateResetsThePitchAndFillsTheDialog();
+    void saveWritesPatternsAndHullInTheWorkingFolder();
 };
 
 void Form1Test::startsWithTheDefaultHullAndBoxes() {
@@ -120,38 +134,36 @@ void Form1Test::menusCarryTheirCaptionsAndStates() {
         const char* Name;
         const char* Caption;
     };
-    const Item items[] = {
-        {"dummy1", "&File"},
-        {"dummy2", "&Open"},
-        {"Dummy4", "&Save, Create"},
-        {"dummy21", "&Clear old patterns"},
-        {"dummy6", "&Exit"},
-        {"dummy7", "&Data"},
-        {"dummy8", "&Offsets Table"},
-        {"AutoSpline", "&Auto-Spline chines"},
-        {"LockBulkheads", "&Lock Bulkheads in 'Z'"},
-        {"Dummy9", "&Calculations"},
-        {"displacement", "&Displacement"},
-        {"EnterWaterline", "&Waterline"},
-        {"Contours", "&Contours"},
-        {"EnterPitch", "&Pitch"},
-        {"EnterHeel", "&Heel"},
-        {"dummy", "&Water"},
-        {"Freshwater", "&Freshwater (20 C.)"},
-        {"Seawater", "&Seawater"},
-        {"dummy17", "&Rescale"},
-        {"dummy12", "Length &Overall (change all)"},
-        {"dummy18", "Maximum &Beam Only"},
-        {"dummy19", "Maximum &Height Only"},
-        {"dummy88", "Maximum &Length Only"},
-        {"dummy13", "&View"},
-        {"Sections", "&Sections"},
-        {"Profile", "&Profile"},
-        {"Plan", "P&lan"},
-        {"TrueView", "&True View"},
-        {"dummy14", "&Patterns"},
-        {"dummy15", "&Nesting"},
-    };
+    const Item items[] = {{"dummy1", "&File"},
+                          {"dummy2", "&Open"},
+                          {"Dummy4", "&Save, Create"},
+                          {"dummy21", "&Clear old patterns"},
+                          {"dummy6", "&Exit"},
+                          {"dummy7", "&Data"},
+                          {"dummy8", "&Offsets Table"},
+                          {"AutoSpline", "&Auto-Spline chines"},
+                          {"LockBulkheads", "&Lock Bulkheads in 'Z'"},
+                          {"Dummy9", "&Calculations"},
+                          {"displacement", "&Displacement"},
+                          {"EnterWaterline", "&Waterline"},
+                          {"Contours", "&Contours"},
+                          {"EnterPitch", "&Pitch"},
+                          {"EnterHeel", "&Heel"},
+                          {"dummy", "&Water"},
+                          {"Freshwater", "&Freshwater (20 C.)"},
+                          {"Seawater", "&Seawater"},
+                          {"dummy17", "&Rescale"},
+                          {"dummy12", "Length &Overall (change all)"},
+                          {"dummy18", "Maximum &Beam Only"},
+                          {"dummy19", "Maximum &Height Only"},
+                          {"dummy88", "Maximum &Length Only"},
+                          {"dummy13", "&View"},
+                          {"Sections", "&Sections"},
+                          {"Profile", "&Profile"},
+                          {"Plan", "P&lan"},
+                          {"TrueView", "&True View"},
+                          {"dummy14", "&Patterns"},
+                          {"dummy15", "&Nesting"}};
     for (const Item& item : items) {
         QAction* action = w.Action(item.Name);
         QVERIFY2(action != nullptr, item.Name);
@@ -451,6 +463,67 @@ void Form1Test::doubleClickAsksForExactValues() {
     QCOMPARE(w.Hull().OffsetY[3][3], height);
     QCOMPARE(w.dialogs.Asked,
              (std::vector<std::string>{"New Bulkhead Width", "New Bulkhead Height"}));
+}
+
+void Form1Test::saveCreateResetsThePitchAndFillsTheDialog() {
+    Window w;
+    std::ofstream(w.Folder() / "other.hul") << "x\r\n";
+    w.app.Hull.FramePositions[1] = 60;
+    w.app.Hull.InfoLines[0] = "J. Builder";
+    w.app.Hull.InfoLines[3] = "01-02-2027";
+    w.app.Work.HullFileName = "skiff.hul";
+    w.app.Work.PitchAngle = 4;
+    ApplyPitch(w.app, *w.form);
+    const double pitchedKeel = w.app.Hull.OffsetY[4][1];
+
+    QVERIFY(w.form->PatternsWindow() == nullptr);
+    w.Action("Dummy4")->trigger(); // "&Save, Create"
+    // Back at zero pitch before anything is made from the hull.
+    QCOMPARE(w.app.Work.PitchAngle, 0.0);
+    QCOMPARE(w.app.Work.AppliedPitch, 0.0);
+    QVERIFY(std::abs(w.app.Hull.OffsetY[4][1] - pitchedKeel) > 0.5);
+
+    Form3* dialog = w.form->PatternsWindow();
+    QVERIFY(dialog != nullptr);
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(dialog->FrameText(1).text(), QString("60"));
+    QCOMPARE(dialog->FrameText(0).text(), QString("0"));
+    QCOMPARE(dialog->Text1().text(), QString("skiff.hul"));
+    QCOMPARE(dialog->InfoText(0).text(), QString("J. Builder"));
+    QCOMPARE(dialog->InfoText(3).text(), QString("01-02-2027"));
+    QVERIFY(!dialog->File1().findItems("other.hul", Qt::MatchExactly).isEmpty());
+
+    // Cancel hides it; the next "&Save, Create" shows the same window with the model's values.
+    dialog->Command2().click();
+    QVERIFY(!dialog->isVisible());
+    w.app.Hull.FramePositions[1] = 72;
+    w.Action("Dummy4")->trigger(); // "&Save, Create"
+    QCOMPARE(w.form->PatternsWindow(), dialog);
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(dialog->FrameText(1).text(), QString("72"));
+}
+
+void Form1Test::saveWritesPatternsAndHullInTheWorkingFolder() {
+    Window w;
+    w.Action("Dummy4")->trigger(); // "&Save, Create"
+    Form3& dialog = *w.form->PatternsWindow();
+    dialog.Text1().setText("skiff");
+    QCOMPARE(w.app.Work.HullFileName, std::string("skiff.hul"));
+    dialog.FrameText(0).setText("70");
+    dialog.Command1().click(); // "Save"
+
+    // The run hides the dialog and leaves the patterns, the listing and the hull in the working
+    // folder (the files of the run itself are the patterns dialog's own tests).
+    QVERIFY(!dialog.isVisible());
+    QVERIFY(FilesEndingIn(w.Folder(), ".tri") >= 3); // one per chine panel
+    QVERIFY(w.Exists("handplot.txt") && w.Exists("skiff.hul") && w.Exists("default.hul"));
+    QCOMPARE(w.form->Status().Panel(1), std::string("Working on...skiff.hul"));
+
+    AppState back;
+    ResetToStartup(back);
+    QVERIFY(ReadHullFile(w.Folder(), "skiff.hul", back.Hull, back.Work));
+    QCOMPARE(back.Hull.FramePositions[0], 70.0);
+    QCOMPARE(back.Hull.ChineCount, 4);
 }
 
 QTEST_MAIN(Form1Test)
