@@ -44,7 +44,7 @@ public:
     virtual void Box(double x1, double y1, double x2, double y2, int colour) = 0;
     // One pixel; moves the drawing position there.
     virtual void Dot(double x, double y, int colour) = 0;
-    // Radius in user units of the horizontal axis.
+    // Radius in user units of the horizontal axis; moves the drawing position to the centre.
     virtual void Circle(double cx, double cy, double radius, int colour) = 0;
     // Text with its top left corner at the drawing position.
     virtual void Text(std::string_view text) = 0;

@@ -52,8 +52,8 @@ void RecordingCanvas::Clear() {
     posY_ = 0;
 }
 
-CanvasCall& RecordingCanvas::RecordSegment(CanvasOp op, double x1, double y1, double x2, double y2,
-                                           int colour) {
+void RecordingCanvas::RecordSegment(CanvasOp op, double x1, double y1, double x2, double y2,
+                                    int colour) {
     CanvasCall& call = Record(op);
     call.X1 = x1;
     call.Y1 = y1;
@@ -62,7 +62,6 @@ CanvasCall& RecordingCanvas::RecordSegment(CanvasOp op, double x1, double y1, do
     call.Colour = colour;
     posX_ = x2;
     posY_ = y2;
-    return call;
 }
 
 void RecordingCanvas::Line(double x1, double y1, double x2, double y2, int colour) {
@@ -92,6 +91,8 @@ void RecordingCanvas::Circle(double cx, double cy, double radius, int colour) {
     call.Y1 = cy;
     call.Radius = radius;
     call.Colour = colour;
+    posX_ = cx;
+    posY_ = cy;
 }
 
 void RecordingCanvas::Text(std::string_view text) {

@@ -79,7 +79,7 @@ public:
 private:
     CanvasCall& Record(CanvasOp op);
     // A call from (x1, y1) to (x2, y2) that leaves the drawing position at its second corner.
-    CanvasCall& RecordSegment(CanvasOp op, double x1, double y1, double x2, double y2, int colour);
+    void RecordSegment(CanvasOp op, double x1, double y1, double x2, double y2, int colour);
 
     double width_, height_;
     std::vector<CanvasCall> calls_;
