@@ -47,7 +47,9 @@ void LoadDefaultHull(HullDocument& hull) {
     hull.ChineCount = 4;
 }
 
-void SetWorkingDefaults(WorkingValues& work) { work = WorkingValues{}; }
+void SetWorkingDefaults(WorkingValues& work) {
+    work = WorkingValues{};
+}
 
 void ResetToStartup(AppState& app) {
     SetWorkingDefaults(app.Work);
