@@ -1,11 +1,16 @@
 // The waterline calculation on hulls whose hydrostatics are known exactly.
+#include <algorithm>
 #include <cmath>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "HydroTestHulls.h"
+#include "TestSupport.h"
 #include "hydro/WaterlineCalc.h"
+#include "model/ChineCurves.h"
 
 namespace merrowin {
 namespace {
@@ -93,6 +98,79 @@ TEST(HydroWaterline, KeelRisingToTheStemGivesTheWaterlineEndsAndTheLateralTriang
     // The volume is a wedge whose centroid lies two thirds of the way aft from its point.
     EXPECT_NEAR(h.DisplacedVolume, 10 * w * (length - fore), 0.03 * 10 * w * (length - fore));
     EXPECT_NEAR(h.CenterBuoyancyZ, fore + 2 * (length - fore) / 3, 0.01 * length);
+}
+
+// The immersed profile of a hull measured on its own: the outline down the stem, aft along the
+// keel and up the transom, cut at the waterline, with its shoelace area and centroid and the
+// stations where it meets the waterline.
+struct Profile {
+    double Area = 0, CenterZ = 0, CenterY = 0;
+    double Fore = 1e300, Aft = -1e300;
+};
+
+Profile ImmersedProfile(const HullDocument& hull, double w) {
+    const int n = hull.ChineCount;
+    const auto& s = hull.SplinePoints;
+    std::vector<std::pair<double, double>> outline; // (Z, Y)
+    for (int c = n; c >= 1; --c) {
+        outline.emplace_back(s[c][1][3], s[c][1][2]);
+    }
+    for (int p = 2; p <= PointsPerChine; ++p) {
+        outline.emplace_back(s[1][p][3], s[1][p][2]);
+    }
+    for (int c = 2; c <= n; ++c) {
+        outline.emplace_back(s[c][PointsPerChine][3], s[c][PointsPerChine][2]);
+    }
+    std::vector<std::pair<double, double>> wet; // the outline clipped to Y <= w
+    for (std::size_t i = 0; i < outline.size(); ++i) {
+        const auto [za, ya] = outline[i];
+        const auto [zb, yb] = outline[(i + 1) % outline.size()];
+        if (ya <= w) {
+            wet.emplace_back(za, ya);
+        }
+        if ((ya < w && yb > w) || (ya > w && yb < w)) {
+            wet.emplace_back(za + (w - ya) / (yb - ya) * (zb - za), w);
+        }
+    }
+    Profile profile;
+    double momentZ = 0, momentY = 0;
+    for (std::size_t i = 0; i < wet.size(); ++i) {
+        const auto [za, ya] = wet[i];
+        const auto [zb, yb] = wet[(i + 1) % wet.size()];
+        const double cross = za * yb - zb * ya;
+        profile.Area += cross / 2;
+        momentZ += (za + zb) * cross / 6;
+        momentY += (ya + yb) * cross / 6;
+        if (ya == w) {
+            profile.Fore = std::min(profile.Fore, za);
+            profile.Aft = std::max(profile.Aft, za);
+        }
+    }
+    profile.CenterZ = momentZ / profile.Area;
+    profile.CenterY = momentY / profile.Area;
+    profile.Area = std::fabs(profile.Area);
+    return profile;
+}
+
+// Whole-inch waterlines meet typed offsets of the default hull exactly: a stem chine at 6, the
+// transom's chine 2 at 5, the keel's fore end at 1.3. A point on the waterline is where the
+// profile meets it; no part of the profile may be lost or counted twice there.
+TEST(HydroWaterline, ProfilePointsOnTheWaterlineGiveTheWholeLateralAreaAndTheWaterlineEnds) {
+    AppState app = test::StartupApp();
+    UpdateHullGeometry(app.Hull, app.Work);
+    const HydroState& h = app.Work.Hydro;
+    for (const double w : {6.0, 8.0}) {
+        SCOPED_TRACE(w);
+        WaterplaneOutline outline;
+        ASSERT_EQ(RunAt(app, w, outline), WaterlineOutcome::Complete);
+        const Profile exact = ImmersedProfile(app.Hull, w);
+        EXPECT_NEAR(h.LateralArea, exact.Area, 1e-6 * exact.Area);
+        EXPECT_NEAR(h.LateralCenterZ, exact.CenterZ, 1e-6);
+        EXPECT_NEAR(h.LateralCenterY, exact.CenterY, 1e-6);
+        EXPECT_NEAR(h.WaterlineFore, exact.Fore, 1e-9);
+        EXPECT_NEAR(h.WaterlineAft, exact.Aft, 1e-9);
+        EXPECT_FLOAT_EQ(h.WaterlineLength, static_cast<float>(exact.Aft - exact.Fore));
+    }
 }
 
 TEST(HydroWaterline, WaterlineBelowTheKeelImmersesNothingAndKeepsWhatCannotBeFormed) {

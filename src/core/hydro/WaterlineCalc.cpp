@@ -119,13 +119,15 @@ LateralSums IntegrateProfile(const HullDocument& hull, int n, double w, double h
         Assign(target, a[Z] + t * (b[Z] - a[Z]));
     };
 
-    // Stem (point 1), from the sheer down.
+    // Stem (point 1), from the sheer down. A stem chine lying on the waterline is where the stem
+    // meets it: passing it by would start the fan at the sheer and add the dry stem above the
+    // water to the area.
     double prevZ = s[n][1][Z];
     double prevY = s[n][1][Y];
     for (int c = n; c >= 2; --c) {
         const auto& a = s[c][1];
         const auto& b = s[c - 1][1];
-        if (a[Y] > w && b[Y] < w) {
+        if (a[Y] >= w && b[Y] < w) {
             crossing(a, b, sums.Fore);
             prevZ = sums.Fore;
             prevY = w;
