@@ -1,4 +1,5 @@
 // View drawing, thumbnails and the repaint of the window, read back from recording canvases.
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -154,8 +155,15 @@ TEST_F(ViewDrawing, RigIsDrawnInProfileWhateverTheMenu) {
     ASSERT_EQ(rig.size(), 4u);
     EXPECT_EQ(rig[0].X1, 40);
     EXPECT_DOUBLE_EQ(rig[0].Y2 - rig[0].Y1, 180);
-    // The profile extent was raised to the mast top.
+    // The profile extent was raised to the mast top, the measured height was not.
     EXPECT_GE(canvas.CurrentScale().Top, rig[0].Y2);
+    double measured = 0;
+    for (int b = 0; b < 5; ++b) {
+        for (int c = 1; c <= app.Hull.ChineCount; ++c) {
+            measured = std::max(measured, app.Hull.OffsetY[b][c]);
+        }
+    }
+    EXPECT_EQ(app.Work.HullHeight, measured);
     EXPECT_EQ(canvas.Count(CanvasOp::Text), 0u); // no section labels: this is the profile
 }
 

@@ -301,13 +301,16 @@ void PaintMainView(AppState& app, Canvas& picture2, Canvas* planThumbnail) {
     ViewState& view = app.Work.View;
     picture2.Clear();
     const double aspect = picture2.Height() / picture2.Width();
+    // The rig raises only the height the view covers: HullHeight stays the measured hull's, as
+    // the rescale, the pitch and the waterline range read it.
+    double coveredHeight = app.Work.HullHeight;
     if (view.Rig) {
         UpdateMastStep(app.Hull, view);
-        RaiseHeightForRig(app.Hull, view, app.Work.HullHeight);
+        RaiseHeightForRig(app.Hull, view, coveredHeight);
     }
     const ViewKind kind = DrawnView(view);
     ViewExtent extent;
-    if (MainViewExtent(app, kind, aspect, extent)) {
+    if (MainViewExtent(app, kind, aspect, coveredHeight, extent)) {
         picture2.Scale(extent.Left, extent.Top, extent.Right, extent.Bottom);
         view.ScaleLeft = extent.Left;
         view.ScaleTop = extent.Top;

@@ -49,6 +49,11 @@ void CheckView(ViewState& view, ViewKind kind) {
 }
 
 bool MainViewExtent(const AppState& app, ViewKind kind, double aspect, ViewExtent& extent) {
+    return MainViewExtent(app, kind, aspect, app.Work.HullHeight, extent);
+}
+
+bool MainViewExtent(const AppState& app, ViewKind kind, double aspect, double hullHeight,
+                    ViewExtent& extent) {
     const ViewState& view = app.Work.View;
     ViewExtent e;
     // A zoom rectangle without width or height (a right click without a drag) cannot carry a
@@ -64,7 +69,7 @@ bool MainViewExtent(const AppState& app, ViewKind kind, double aspect, ViewExten
     } else {
         const double m = view.ViewMargin;
         const double L = app.Work.HullLength;
-        const double H = app.Work.HullHeight;
+        const double H = hullHeight;
         const double B = app.Work.HullBeam;
         const double A = aspect;
         e.Left = -m;

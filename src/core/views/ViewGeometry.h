@@ -25,6 +25,10 @@ struct ViewExtent {
     double Left = 0, Top = 0, Right = 0, Bottom = 0;
 };
 bool MainViewExtent(const AppState& app, ViewKind kind, double aspect, ViewExtent& extent);
+// The same for a given hull height in place of HullHeight (raised to cover the rig while the Rig
+// box is ticked).
+bool MainViewExtent(const AppState& app, ViewKind kind, double aspect, double hullHeight,
+                    ViewExtent& extent);
 
 // A hull point (X half-breadth, Y height, Z station) in the (u, v) of a flat view: sections
 // (X, Y), profile (Z, Y), plan (Z, X). False for the perspective view.
@@ -49,8 +53,8 @@ void RotateViewArrays(ViewState& view, int chineCount, int first, int second, do
 // The mast step height on the keel (Keel Step) or the sheer (Deck Step), interpolated at
 // MastStepZ along the chine's points; kept when the station lies outside the chine.
 void UpdateMastStep(const HullDocument& hull, ViewState& view);
-// Raises HullHeight to the mast top and the head of the sail (until the next repaint of the
-// window measures the hull again).
+// Raises a hull height to the mast top and the head of the sail: the height the main view's
+// extent covers while the rig is shown (HullHeight itself keeps the measured hull).
 void RaiseHeightForRig(const HullDocument& hull, const ViewState& view, double& hullHeight);
 
 // Stores a user coordinate in a single-precision view value, held to the float range (a NaN
