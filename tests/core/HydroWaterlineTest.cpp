@@ -159,7 +159,7 @@ TEST(HydroWaterline, ProfilePointsOnTheWaterlineGiveTheWholeLateralAreaAndTheWat
     AppState app = test::StartupApp();
     UpdateHullGeometry(app.Hull, app.Work);
     const HydroState& h = app.Work.Hydro;
-    for (const double w : {6.0, 8.0}) {
+    for (const double w : {6.0, 5.0, 1.3, 8.0}) {
         SCOPED_TRACE(w);
         WaterplaneOutline outline;
         ASSERT_EQ(RunAt(app, w, outline), WaterlineOutcome::Complete);

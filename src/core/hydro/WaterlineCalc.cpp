@@ -138,25 +138,26 @@ LateralSums IntegrateProfile(const HullDocument& hull, int n, double w, double h
         prevZ = b[Z];
         prevY = b[Y];
     }
-    // Keel (chine 1), from the stem aft.
+    // Keel (chine 1), from the stem aft; here too a point on the waterline is where the keel
+    // enters or leaves the water, or the bay beside it and the waterline's end are lost.
     for (int p = 1; p < PointsPerChine; ++p) {
         const auto& a = s[1][p];
         const auto& b = s[1][p + 1];
-        if (a[Y] > w && b[Y] < w) {
+        if (a[Y] >= w && b[Y] < w) {
             crossing(a, b, sums.Fore);
             add(sums.Fore, w, b[Z], b[Y]);
         } else if (a[Y] < w && b[Y] < w) {
             add(a[Z], a[Y], b[Z], b[Y]);
-        } else if (a[Y] < w && b[Y] > w) {
+        } else if (a[Y] < w && b[Y] >= w) {
             crossing(a, b, sums.Aft);
             add(a[Z], a[Y], sums.Aft, w);
         }
     }
-    // Transom (point 13), from the keel up.
+    // Transom (point 13), from the keel up; a chine on the waterline ends the immersed part.
     for (int c = 1; c < n; ++c) {
         const auto& a = s[c][PointsPerChine];
         const auto& b = s[c + 1][PointsPerChine];
-        if (a[Y] < w && b[Y] > w) {
+        if (a[Y] < w && b[Y] >= w) {
             crossing(a, b, sums.Aft);
             add(a[Z], a[Y], sums.Aft, w);
         } else if (b[Y] < w) {
