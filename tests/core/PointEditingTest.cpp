@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "model/AppState.h"
+#include "text/NumberText.h"
 #include "views/HeadlessWindow.h"
 #include "views/PointEditing.h"
 #include "views/ViewGeometry.h"
@@ -92,6 +93,10 @@ TEST_F(PointEditing, DraggingAnInnerBulkheadInProfileMovesItWhole) {
     Picture2MouseMove(app, ui, LeftButton, 138.006, 17);
     EXPECT_EQ(app.Hull.OffsetZ[4][3], 138.01);
     EXPECT_EQ(app.Hull.OffsetZ[4][2], 140);
+    // The read-out shows what the drag stored as text, the untouched half-breadth as its number.
+    EXPECT_EQ(window.Status().Panel(3), "138.01z");
+    EXPECT_EQ(window.Status().Panel(4), "17.00y");
+    EXPECT_EQ(window.Status().Panel(5), BoxText(app.Hull.OffsetX[4][3]) + "x");
 }
 
 TEST_F(PointEditing, LockKeepsTheStationsInProfileAndPlan) {
@@ -118,6 +123,7 @@ TEST_F(PointEditing, DraggedCrossingsStayOnTheStarboardSide) {
     EXPECT_EQ(app.Hull.OffsetX[2][3], 0.1);
     EXPECT_EQ(app.Hull.OffsetY[2][3], 0);
     EXPECT_EQ(window.Status().Panel(5), "0.1x");
+    EXPECT_EQ(window.Status().Panel(4), "0y"); // clamped: no longer the dragged text
 
     // A spline point is stored with two decimals.
     app.Hull.AutoSpline = false;

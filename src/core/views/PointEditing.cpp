@@ -86,13 +86,20 @@ void Pick(AppState& app, ViewKind kind, double mx, double my) {
     }
 }
 
+// The coordinates of the selected crossing that a drag step stored as two-decimal text; the
+// read-out shows them as that text ("36.00y").
+struct StoredAsText {
+    bool X = false, Y = false, Z = false;
+};
+
 // Moves the selected crossing lengthwise (profile and plan, Auto-Spline on): an inner bulkhead
 // moves whole, with its station box, unless the bulkheads are locked; the stem and transom
-// crossings move alone.
-void DragStation(AppState& app, int s, int c, double mx) {
+// crossings move alone. True when the crossing's station was stored as two-decimal text (the
+// whole bulkhead takes the unrounded mouse station).
+bool DragStation(AppState& app, int s, int c, double mx) {
     HullDocument& hull = app.Hull;
     if (app.Work.LockBulkheads) {
-        return;
+        return false;
     }
     if (s > 0 && s < BulkheadCount - 1) {
         app.Work.StationText[s] = FormatNumber(mx, "0.00");
@@ -100,33 +107,38 @@ void DragStation(AppState& app, int s, int c, double mx) {
         for (int other = 1; other <= chines; ++other) {
             hull.OffsetZ[s][other] = mx;
         }
-    } else {
-        hull.OffsetZ[s][c] = Hundredths(mx);
+        return false;
     }
+    hull.OffsetZ[s][c] = Hundredths(mx);
+    return true;
 }
 
-void MovePoint(AppState& app, ViewKind kind, double mx, double my) {
+StoredAsText MovePoint(AppState& app, ViewKind kind, double mx, double my) {
     HullDocument& hull = app.Hull;
     const int c = app.Work.SelectedChine;
     const int s = app.Work.SelectedBulkhead;
+    StoredAsText stored;
     if (hull.AutoSpline) {
         switch (kind) {
         case ViewKind::Profile:
-            DragStation(app, s, c, mx);
+            stored.Z = DragStation(app, s, c, mx);
             hull.OffsetY[s][c] = Hundredths(my);
+            stored.Y = true;
             break;
         case ViewKind::Plan:
-            DragStation(app, s, c, mx);
+            stored.Z = DragStation(app, s, c, mx);
             hull.OffsetX[s][c] = Hundredths(my);
+            stored.X = true;
             break;
         case ViewKind::Sections:
             hull.OffsetX[s][c] = Hundredths(mx);
             hull.OffsetY[s][c] = Hundredths(my);
+            stored.X = stored.Y = true;
             break;
         case ViewKind::Perspective:
             break;
         }
-        return;
+        return stored;
     }
     auto& point = hull.SplinePoints[c][s];
     switch (kind) {
@@ -145,11 +157,14 @@ void MovePoint(AppState& app, ViewKind kind, double mx, double my) {
     case ViewKind::Perspective:
         break;
     }
+    return stored;
 }
 
 // After a drag: the crossing at the selection's indices keeps a half-breadth of at least 0.1
-// inch and no negative height or station, whatever the mode; the panels show it.
-void SettleCrossing(AppState& app, StatusBar& status) {
+// inch and no negative height or station, whatever the mode; the panels show it, a coordinate
+// the drag stored as text in that text, any other (untouched, clamped, or an unrounded station)
+// as the number it holds.
+void SettleCrossing(AppState& app, StatusBar& status, StoredAsText stored) {
     if (!CrossingSelected(app)) {
         return;
     }
@@ -157,29 +172,37 @@ void SettleCrossing(AppState& app, StatusBar& status) {
     const int c = app.Work.SelectedChine;
     const int s = app.Work.SelectedBulkhead;
     double& x = hull.OffsetX[s][c];
+    double& y = hull.OffsetY[s][c];
+    double& z = hull.OffsetZ[s][c];
     if (x < 0) {
         x = 0;
     }
     if (x <= 0) {
         x = 0.1;
+        stored.X = false;
     }
-    if (hull.OffsetY[s][c] < 0) {
-        hull.OffsetY[s][c] = 0;
+    if (y < 0) {
+        y = 0;
+        stored.Y = false;
     }
-    if (hull.OffsetZ[s][c] < 0) {
-        hull.OffsetZ[s][c] = 0;
+    if (z < 0) {
+        z = 0;
+        stored.Z = false;
     }
-    status.SetPanel(5, BoxText(x) + "x");
-    status.SetPanel(4, BoxText(hull.OffsetY[s][c]) + "y");
-    status.SetPanel(3, BoxText(hull.OffsetZ[s][c]) + "z");
+    auto reading = [](double value, bool asText) {
+        return asText ? FormatNumber(value, "0.00") : BoxText(value);
+    };
+    status.SetPanel(5, reading(x, stored.X) + "x");
+    status.SetPanel(4, reading(y, stored.Y) + "y");
+    status.SetPanel(3, reading(z, stored.Z) + "z");
 }
 
 void Drag(AppState& app, UiServices& ui, double mx, double my) {
     if (!PointSelected(app)) {
         return; // nothing picked: the drag changes nothing
     }
-    MovePoint(app, EditedView(app.Work.View), mx, my);
-    SettleCrossing(app, ui.Status);
+    const StoredAsText stored = MovePoint(app, EditedView(app.Work.View), mx, my);
+    SettleCrossing(app, ui.Status, stored);
     ui.Hub.RepaintWindow();
 }
 
