@@ -61,6 +61,16 @@ TEST_F(HydroCommands, DisplacementSearchInterpolatesInsideTheLastInch) {
     EXPECT_EQ(hydro.HScroll1.Value, 69); // 6.93 inches
 }
 
+TEST_F(HydroCommands, DisplacementSearchRunsWhenTheNewRangeMovesThePosition) {
+    // The slider stood higher than this hull reaches: the new maximum pulls it down to 20 inches.
+    hydro.HScroll1.Max = 300;
+    hydro.HScroll1.Value = 250;
+    window.Boxes().InputAnswers = {"250"};
+    DisplacementCommand(app, ui, folder.Path());
+    EXPECT_EQ(hydro.HScroll1.Max, 200);
+    EXPECT_EQ(hydro.HScroll1.Value, 35);
+}
+
 TEST_F(HydroCommands, DisplacementSearchStopsAtTheTopOfTheRange) {
     window.Boxes().InputAnswers = {"1e9"};
     DisplacementCommand(app, ui, folder.Path());

@@ -53,6 +53,8 @@ double WeightOfVolume(const HydroState& h) {
 // after a pitch.
 void FloatAtWeight(AppState& app, const HydroContext& context, double target) {
     HydroState& h = app.Work.Hydro;
+    // From 0 once the range is set: a new maximum below the old position moves the position and
+    // with it the waterline, and a search from there could end before its first step.
     h.WaterlineHeight = 0;
     double before = 0, after = 0;
     bool reached = false;
