@@ -86,7 +86,7 @@ TEST_F(HydroScrollEvents, SunkHullLowersTheRangeBelowItsLowestSubmergedSheerPoin
     // 10 x 12.34 - 1 = 122.4, rounded to 122; the position follows and the run is repeated there.
     EXPECT_EQ(hydro.HScroll1.Max, 122);
     EXPECT_EQ(hydro.HScroll1.Value, 122);
-    EXPECT_EQ(hydro.WaterlineHeight, 12.2);
+    EXPECT_DOUBLE_EQ(hydro.WaterlineHeight, 12.2);
     EXPECT_EQ(window.Status().Panel(1).rfind("WL:12.2\"", 0), 0u);
     EXPECT_NEAR(hydro.DisplacedVolume, 2 * 10 * 12.2 * 100, 1e-6);
     EXPECT_EQ(hydro.ScrollEventDepth, 0);
@@ -101,6 +101,17 @@ TEST_F(HydroScrollEvents, SunkHullLowersTheRangeBelowItsLowestSubmergedSheerPoin
     // Full sections, except at the transom where the sheer is 0.66 inch under.
     EXPECT_NEAR(hydro.DisplacedVolume, 2 * 10 * 13 * 100 - 10 * 0.66 / 2 * 100 / 12, 1e-6);
     EXPECT_EQ(ReadLines(folder.Path(), "watrplne.uc")->size(), 31u);
+}
+
+TEST_F(HydroScrollEvents, WaterlineMeetsATypedSheerHeightAsTheSliderArithmeticGivesIt) {
+    // Position 28 is 28 x 0.1 = 2.8000000000000003 inches, a hair above a sheer typed at 2.8, so
+    // that sheer point is under water and the range drops below it; 27 x 0.1 is 2.7 exactly.
+    test::SetPrismPoints(app, {{10, 0}, {10, 20}}, 100);
+    app.Hull.SplinePoints[2][7][2] = 2.8;
+    window.RepaintWindow();
+    SetWaterlinePosition(app, context, 28);
+    EXPECT_EQ(hydro.HScroll1.Max, 27);
+    EXPECT_EQ(hydro.WaterlineHeight, 2.7);
 }
 
 TEST_F(HydroScrollEvents, SheerBelowTheWholeRangeEndsWithoutLooping) {

@@ -51,7 +51,7 @@ void Fail(AppState& app, const HydroContext& context, double reached, double tot
     HydroState& h = app.Work.Hydro;
     // The upright hull is measured again at the scroll bar's waterline, so that the results list
     // and Displacement never show a heeled half's numbers as the upright ones.
-    h.WaterlineHeight = h.HScroll1.Value / 10.0;
+    h.WaterlineHeight = WaterlineOfPosition(h.HScroll1.Value);
     ComputeWaterline(app, context);
     context.Ui.Hub.RepaintWindow();
     context.Ui.Status.SetPanel(1, "Sunk or failed at WL:" + FormatNumber(reached, "0.0") +

@@ -79,7 +79,7 @@ void FloatAtWeight(AppState& app, const HydroContext& context, double target) {
         }
     }
     // The waterline is the scroll bar's, as computed last.
-    h.WaterlineHeight = h.HScroll1.Value / 10.0;
+    h.WaterlineHeight = WaterlineOfPosition(h.HScroll1.Value);
 }
 
 void DrawContours(AppState& app, Canvas& picture) {
@@ -201,7 +201,7 @@ void RescaleCommand(AppState& app, UiServices& ui, RescaleItem item) {
     if (value == Val(shown)) {
         value = current;
     }
-    if (RescaleHull(app.Hull, app.Work, item, value)) {
+    if (RescaleHull(app.Hull, app.Work, item, value, std::fabs(Val(answer)))) {
         ui.Hub.RepaintWindow();
     }
 }

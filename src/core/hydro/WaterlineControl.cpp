@@ -96,8 +96,7 @@ void WaterlineScrollChanged(AppState& app, const HydroContext& context) {
         return;
     }
     ++hydro.ScrollEventDepth;
-    // Dividing by 10 gives the decimal tenth exactly (position 123 is 12.3 inches).
-    hydro.WaterlineHeight = hydro.HScroll1.Value / 10.0;
+    hydro.WaterlineHeight = WaterlineOfPosition(hydro.HScroll1.Value);
     ComputeWaterline(app, context);
     context.Ui.Hub.RepaintWindow();
     DrawThumbnailWaterlines(app, context.Ui.Hub);
@@ -120,6 +119,10 @@ void SetWaterlineMaximum(AppState& app, const HydroContext& context, std::int64_
 
 std::int64_t TenthsOf(double height) {
     return RoundHalfEven(10 * height);
+}
+
+double WaterlineOfPosition(int position) {
+    return position * 0.1;
 }
 
 } // namespace merrowin

@@ -33,7 +33,7 @@ WaterlineOutcome ComputeWaterline(AppState& app, const HydroContext& context);
 // says nothing about the upright waterline's range).
 WaterlineOutcome ComputeWaterlineKeepingRange(AppState& app, const HydroContext& context);
 
-// HScroll1_Change: WaterlineHeight = position / 10, ComputeWaterline, repaint the window, and the
+// HScroll1_Change: WaterlineHeight = position x 0.1, ComputeWaterline, repaint the window, and the
 // waterline across the profile and sections thumbnails in colour 9.
 void WaterlineScrollChanged(AppState& app, const HydroContext& context);
 
@@ -45,5 +45,10 @@ void SetWaterlineMaximum(AppState& app, const HydroContext& context, std::int64_
 
 // 10 x height rounded to whole tenths, halves to even (the scroll bar's units).
 std::int64_t TenthsOf(double height);
+
+// The waterline a scroll position stands for, in inches: the position times 0.1 in binary
+// arithmetic, a hair off the decimal tenth at some positions (28 gives 2.8000000000000003), which
+// is what a waterline is compared with chine heights as.
+double WaterlineOfPosition(int position);
 
 } // namespace merrowin
