@@ -53,10 +53,20 @@ TEST_F(RescalePitch, AcceptingTheShownValueOrCancellingChangesNothing) {
     EXPECT_EQ(app.Hull.OffsetZ, before.OffsetZ);
     EXPECT_EQ(app.Work.StationText[4], "140");
 
+    // A length shown rounded and typed as shown keeps the hull; the box shows what was typed.
+    for (int c = 1; c <= 4; ++c) {
+        app.Hull.OffsetZ[4][c] = 140.0004;
+    }
+    window.RepaintWindow();
+    const HullDocument measured = app.Hull;
+    Rescale(RescaleItem::Length, "140");
+    EXPECT_EQ(app.Hull.OffsetZ, measured.OffsetZ);
+    EXPECT_EQ(app.Work.StationText[4], "140");
+
     // A negative answer is taken as its size: the height halves.
     Rescale(RescaleItem::Height, "-19");
-    EXPECT_DOUBLE_EQ(app.Hull.OffsetY[1][4], before.OffsetY[1][4] / 2);
-    EXPECT_EQ(app.Hull.OffsetZ, before.OffsetZ);
+    EXPECT_DOUBLE_EQ(app.Hull.OffsetY[1][4], measured.OffsetY[1][4] / 2);
+    EXPECT_EQ(app.Hull.OffsetZ, measured.OffsetZ);
 }
 
 TEST_F(RescalePitch, NoCurrentValueNoRescale) {

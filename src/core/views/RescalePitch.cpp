@@ -46,7 +46,8 @@ double RescaleCurrentValue(const WorkingValues& work, RescaleItem item) {
     }
 }
 
-bool RescaleHull(HullDocument& hull, WorkingValues& work, RescaleItem item, double newValue) {
+bool RescaleHull(HullDocument& hull, WorkingValues& work, RescaleItem item, double newValue,
+                 double typedValue) {
     const double current = RescaleCurrentValue(work, item);
     // A current value of 0 (a hull with no extent, or Auto-Spline off for the beam) gives no
     // factor; the hull is left as it is.
@@ -82,7 +83,7 @@ bool RescaleHull(HullDocument& hull, WorkingValues& work, RescaleItem item, doub
     hull.OffsetY = y;
     hull.OffsetZ = z;
     if (scaleZ) {
-        work.StationText[4] = BoxText(newValue);
+        work.StationText[4] = BoxText(typedValue);
         for (int b = 1; b <= 3; ++b) {
             work.StationText[static_cast<std::size_t>(b)] = BoxText(hull.OffsetZ[b][1]);
         }
