@@ -302,10 +302,14 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) {
-    // The second press of a double click arrives as this event instead of a press.
+    // The second press of a double click arrives as this event instead of a press. Only the left
+    // button double-clicks; any other button presses as usual, so a quick second right press
+    // still starts a new zoom.
     if (event->button() == Qt::LeftButton) {
         leftPressedInside_ = true;
         emit DoubleClick();
+    } else {
+        mousePressEvent(event);
     }
 }
 

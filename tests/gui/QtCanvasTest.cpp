@@ -241,6 +241,18 @@ void QtCanvasTest::mouseReportsUserCoordinates() {
     QCOMPARE(clicked.count(), 1);
     QCOMPARE(down[1][0].toInt(), 1);
     QCOMPARE(down[1][1].toDouble(), 0.0);
+
+    // A quick second right press arrives as a double click: it still presses, and only the left
+    // button double-clicks.
+    QSignalSpy doubleClick(&p.box, &PictureBox::DoubleClick);
+    const QPointF at(51, 26);
+    QMouseEvent second(QEvent::MouseButtonDblClick, at, p.box.mapToGlobal(at), Qt::RightButton,
+                       Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(&p.box, &second);
+    QCOMPARE(down.count(), 3);
+    QCOMPARE(down[2][0].toInt(), 2);
+    QCOMPARE(down[2][1].toDouble(), 40.0);
+    QCOMPARE(doubleClick.count(), 0);
 }
 
 QTEST_MAIN(QtCanvasTest)
