@@ -162,8 +162,12 @@ int RunHeel(const std::vector<std::string>& args) {
     return OnHull(parsed, [&](AppState& app, HeadlessWindow& window, UiServices& ui,
                               const std::filesystem::path& folder) {
         WaterlineCommand(app, ui, folder);
+        // Into the range first, as the slider can be dragged no further: a waterline above the
+        // hull starts the heel from the top, not from wherever the refused position left it.
+        const HydroState& h = app.Work.Hydro;
         WaterlineScrolled(app, ui, folder,
-                          ScrollUnits(TenthsOf(NumberOf(*parsed.Find("--waterline")))));
+                          std::clamp(ScrollUnits(TenthsOf(NumberOf(*parsed.Find("--waterline")))),
+                                     h.HScroll1.Min, h.HScroll1.Max));
         window.Boxes().InputAnswers = {*parsed.Find("--angle")};
         HeelCommand(app, ui, folder);
         return Print(window, app.Work.Hydro, parsed.Has("--json"), true);

@@ -74,6 +74,13 @@ string(FIND "${out}" "Sunk or failed at WL:3.0\" at:60.0 degrees, displ:" failed
 if(NOT failed EQUAL 0)
     message(FATAL_ERROR "heel at 60 degrees did not fail as expected:\n${out}")
 endif()
+# A waterline above the hull is held to the top of the range as the slider holds it, and the
+# sunk limit then brings it below the lowest sheer point: the same run as from there.
+run_cli(0 above heel default.hul --waterline 40 --angle 20)
+run_cli(0 top heel default.hul --waterline 28.8 --angle 20)
+if(NOT above STREQUAL top)
+    message(FATAL_ERROR "heel from above the hull:\n${above}\nexpected as from 28.8:\n${top}")
+endif()
 
 # Rescaled and pitched hulls, byte for byte.
 run_cli(0 out transform default.hul -o overall70_pitch5.hul --overall 70 --pitch 5)
