@@ -116,6 +116,9 @@ TEST_F(ViewDrawing, WaterlineMarkersOnlyWithAWaterline) {
     EXPECT_EQ(plan.Count(CanvasOp::LineTo, 9), 12u);
     RecordingCanvas& thumb = *window.RecordedThumbnail(2);
     EXPECT_EQ(thumb.Count(CanvasOp::LineTo, 9), 12u);
+    thumb.Forget(); // a repaint of the main view alone draws it there too
+    window.RepaintMainView();
+    EXPECT_EQ(thumb.Count(CanvasOp::LineTo, 9), 12u);
     // At the transom (point 13) the waterline at 10 lies between chine 2 (Y 5, X 15) and
     // chine 3 (Y 17, X 23) of the default hull.
     const auto last = plan.Of(CanvasOp::LineTo, 9).back();

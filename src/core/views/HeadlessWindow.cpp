@@ -32,7 +32,8 @@ void HeadlessWindow::RepaintWindow() {
 
 void HeadlessWindow::RepaintMainView() {
     ++mainViewRepaints_;
-    PaintMainView(app_, *pictures_[0]);
+    // As the desktop window does: the plan view's waterplane outline also on the plan thumbnail.
+    PaintMainView(app_, *pictures_[0], pictures_[3].get());
 }
 
 Canvas& HeadlessWindow::MainPicture() {

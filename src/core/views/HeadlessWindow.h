@@ -26,7 +26,7 @@ public:
 
     // RepaintMainWindow over the four pictures and the status bar.
     void RepaintWindow() override;
-    // PaintMainView over Picture2.
+    // PaintMainView over Picture2, with the plan thumbnail for the waterplane outline.
     void RepaintMainView() override;
     Canvas& MainPicture() override;
     // 0 sections, 1 profile, 2 plan; any other index gives the sections thumbnail.
