@@ -9,6 +9,7 @@
 #include "model/AppState.h"
 #include "ui/RecordingCanvas.h"
 #include "views/HeadlessWindow.h"
+#include "views/Repaint.h"
 #include "views/ViewCommands.h"
 #include "views/ViewGeometry.h"
 
@@ -215,6 +216,18 @@ TEST_F(ViewDrawing, ThumbnailsIgnoreZoomAndTrueView) {
     const double m = app.Work.View.ViewMargin;
     EXPECT_DOUBLE_EQ(after.Right, 140 + m);
     EXPECT_DOUBLE_EQ(after.Top, (140 + m) * (ThumbHeight / WideThumbWidth));
+}
+
+TEST_F(ViewDrawing, AnExtentThatCannotBeFormedKeepsTheLastOne) {
+    RecordingCanvas& canvas = Draw(ViewKind::Profile);
+    const CanvasScale fitted = canvas.CurrentScale();
+    canvas.Scale(0, 1, 1, 0); // other drawing scaled the picture since
+    canvas.SetSize(0, 1000);  // no aspect ratio: no extent
+    PaintMainView(app, canvas);
+    EXPECT_EQ(canvas.CurrentScale().Left, fitted.Left);
+    EXPECT_EQ(canvas.CurrentScale().Top, fitted.Top);
+    EXPECT_EQ(canvas.CurrentScale().Right, fitted.Right);
+    EXPECT_EQ(canvas.CurrentScale().Bottom, fitted.Bottom);
 }
 
 // Every recorded coordinate is a finite number.

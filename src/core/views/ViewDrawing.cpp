@@ -317,6 +317,10 @@ void PaintMainView(AppState& app, Canvas& picture2, Canvas* planThumbnail) {
         view.ScaleRight = extent.Right;
         view.ScaleBottom = extent.Bottom;
         view.HasScale = true;
+    } else if (view.HasScale) {
+        // No extent can be formed: the view keeps the user coordinates of its last repaint, set
+        // again because other drawing (the heeled hull) may have scaled the picture since.
+        picture2.Scale(view.ScaleLeft, view.ScaleTop, view.ScaleRight, view.ScaleBottom);
     }
     // The visible width for the waterline: the scale in force, new or kept.
     const ViewExtent visible{view.ScaleLeft, view.ScaleTop, view.ScaleRight, view.ScaleBottom};
