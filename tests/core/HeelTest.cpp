@@ -113,6 +113,16 @@ TEST_F(Heel, UprightPointsAndOffsetsComeBackWithAutoSplineOff) {
     }
 }
 
+TEST_F(Heel, HeeledDraftOfAHullHigherThanAThousandInchesIsMeasuredFromThere) {
+    // A box whose keel lies at 1002 inches, heeled a little: every point stays above 1000.
+    test::SetPrismOffsets(app, {{20, 1002}, {20, 1030}}, 100);
+    window.RepaintWindow();
+    HeelAt(1010, "0.1");
+    ASSERT_EQ(hydro.ResultsText, "Results, Heeled 0.1 degrees") << window.Status().Panel(1);
+    EXPECT_EQ(hydro.ResultsLines[4],
+              "Corrected heeled draft: " + FormatNumber(hydro.WaterlineHeight - 1000, "0.0 in."));
+}
+
 TEST_F(Heel, ZeroAngleChangesNothing) {
     HeelAt(6, "1");
     const HullDocument before = app.Hull;

@@ -20,9 +20,11 @@ double Radians(double degrees) {
     return degrees * 3.1415 / 180;
 }
 
+// The lowest point of the heeled hull, for its draft; the search starts at 1000 inches, so a hull
+// lying wholly higher than that is measured from 1000.
 double LowestY(const HullDocument& hull) {
     const int n = ChineCountInRange(hull);
-    double lowest = hull.SplinePoints[1][1][2];
+    double lowest = 1000;
     for (int c = 1; c <= n; ++c) {
         for (int p = 1; p <= PointsPerChine; ++p) {
             lowest = std::min(lowest, hull.SplinePoints[c][p][2]);
