@@ -50,7 +50,9 @@ TEST_F(PointEditing, PickTakesTheFirstOfEquallyNearPointsAndFailsWhenFar) {
     EXPECT_EQ(app.Work.SelectedChine, -1);
     EXPECT_EQ(app.Work.SelectedBulkhead, -1);
     const AppState before = app;
+    const int repaints = window.WindowRepaints();
     Picture2MouseMove(app, ui, LeftButton, 28, 1);
+    EXPECT_EQ(window.WindowRepaints(), repaints + 1); // nothing moves, the window repaints
     Picture2MouseUp(app, ui, LeftButton, 28, 1);
     EXPECT_EQ(app.Hull.OffsetY, before.Hull.OffsetY);
     EXPECT_EQ(app.Hull.OffsetZ, before.Hull.OffsetZ);

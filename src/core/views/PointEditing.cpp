@@ -197,12 +197,13 @@ void SettleCrossing(AppState& app, StatusBar& status, StoredAsText stored) {
     status.SetPanel(3, reading(z, stored.Z) + "z");
 }
 
+// Every move with the left button held repaints the whole window, even when nothing is picked
+// and so nothing moves.
 void Drag(AppState& app, UiServices& ui, double mx, double my) {
-    if (!PointSelected(app)) {
-        return; // nothing picked: the drag changes nothing
+    if (PointSelected(app)) {
+        const StoredAsText stored = MovePoint(app, EditedView(app.Work.View), mx, my);
+        SettleCrossing(app, ui.Status, stored);
     }
-    const StoredAsText stored = MovePoint(app, EditedView(app.Work.View), mx, my);
-    SettleCrossing(app, ui.Status, stored);
     ui.Hub.RepaintWindow();
 }
 
