@@ -103,5 +103,20 @@ TEST(DxfExport, ExportDxfWritesTheRunsFilesIntoTheExportFolder) {
     EXPECT_FALSE(fs::exists(exports / "stem.dxf"));
 }
 
+TEST(DxfExport, AnExportThatCannotBeWrittenDoesNotEndInDone) {
+    test::TempFolder folder;
+    for (const char* name : {"bhead2.uc", "4x8.uc"}) {
+        WriteRaw(folder.Path() / name, SheetOutline);
+    }
+    HullDocument hull;
+    hull.ChineCount = 2;
+    WorkingValues work;
+    work.Patterns.ExportPath = (folder.Path() / "missing").string() + "/";
+    MemoryStatusBar status;
+    ExportDxf(folder.Path(), hull, work, status);
+    EXPECT_EQ(status.Panel(1),
+              "Could not write " + (folder.Path() / "missing" / "bhead2.dxf").string());
+}
+
 } // namespace
 } // namespace merrowin

@@ -28,6 +28,13 @@ void AddChosenPanels(std::vector<std::string>& names, const PatternOptions& opti
     }
 }
 
+// The absolute form of a path, for a message; the path as it is when that cannot be had.
+fs::path FullPath(const fs::path& path) {
+    std::error_code error;
+    fs::path full = fs::absolute(path, error);
+    return error ? path : full.lexically_normal();
+}
+
 void AddChinePanels(std::vector<std::string>& names, const HullDocument& hull) {
     for (int n = 1; n <= PanelCount(hull); ++n) {
         names.push_back("chine" + std::to_string(n));
@@ -108,6 +115,7 @@ void ExportPieces(const fs::path& folder, const HullDocument& hull, WorkingValue
     const fs::path exportFolder =
         work.Patterns.ExportPath.empty() ? folder : InFolder(folder, work.Patterns.ExportPath);
     const PatternFolder files(folder);
+    std::optional<fs::path> unwritten; // the first export file that could not be written
     for (const std::string& piece : PieceNames(hull, work.Patterns, true)) {
         const std::string name = piece + std::string(extension);
         status.SetPanel(1, "Exporting to " + std::string(what) + "..." + name);
@@ -115,9 +123,15 @@ void ExportPieces(const fs::path& folder, const HullDocument& hull, WorkingValue
         if (!plot) {
             continue;
         }
-        WriteFileInPlace(exportFolder, name, translate(*plot, work.PlotXScale, work.PlotYScale));
+        if (!WriteFileInPlace(exportFolder, name,
+                              translate(*plot, work.PlotXScale, work.PlotYScale)) &&
+            !unwritten) {
+            unwritten = FullPath(InFolder(exportFolder, name));
+        }
     }
-    status.SetPanel(1, "Done...");
+    // The builder must not take a missing export for a done one (an export folder that is
+    // missing or read-only, as the program's own folder is on an installed system).
+    status.SetPanel(1, unwritten ? "Could not write " + unwritten->string() : "Done...");
 }
 
 } // namespace merrowin

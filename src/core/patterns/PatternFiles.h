@@ -47,7 +47,8 @@ private:
 // plotter scale, read again first, into "<piece><extension>" in the export folder (the working
 // folder when none is set). Stale "chine*<extension>" files of the working folder are deleted
 // first; a piece that was never plotted gets no file. The status line names each file as
-// "Exporting to <what>...<file>", then "Done...".
+// "Exporting to <what>...<file>", then ends with "Done...", or with "Could not write " and the
+// full path of the first file that could not be written.
 using PlotTranslation = std::string (*)(std::string_view plotText, double plotXScale,
                                         double plotYScale);
 void ExportPieces(const fs::path& folder, const HullDocument& hull, WorkingValues& work,
