@@ -387,5 +387,42 @@ TEST(Expansion, AftRungIsAStraightCutBetweenTwoEdgeCurves) {
     EXPECT_GT(swung, 121);
 }
 
+TEST(Expansion, PointedSternStartsTheUpperCurveAtTheSharedCorner) {
+    // Lower edge P1..P13 along y = 0 to x = 120; the upper edge meets it there (Q13 prints like
+    // P13) and runs forward on y = t^2 / 100, t the distance in x from the corner.
+    DevelopedStrip strip;
+    auto add = [&](double x, double y, bool upper) {
+        strip.Points.push_back({x, y});
+        (upper ? strip.Upper : strip.Lower).push_back(static_cast<int>(strip.Points.size()) - 1);
+    };
+    for (int k = 0; k <= 12; ++k) {
+        add(10.0 * k, 0, false);
+    }
+    for (int k = 0; k <= 12; ++k) {
+        const double t = 120 - 10.0 * k;
+        add(10.0 * k, t * t / 100, true);
+    }
+    strip.Points[static_cast<std::size_t>(strip.Upper.back())] = {120.02, 0.01};
+    std::size_t lowerCount = 0;
+    bool shared = false;
+    ASSERT_EQ(OutlinePoints(strip, &lowerCount, &shared).size(), 25u);
+    EXPECT_TRUE(shared);
+
+    // The span from the corner to Q12 follows the upper curve (a not-a-knot spline is exact on
+    // a parabola), not the chord that cut the panel short: at x = 115 it is at y = 0.25, where
+    // the chord would be at 0.5.
+    const std::vector<std::string> lines = SplitLines(PlotOf(strip));
+    EXPECT_EQ(test::CountLines(lines, "/* hand plot */"), 25);
+    std::size_t corner = 0; // the line after the 13th marker: P13
+    for (int seen = 0; corner < lines.size() && seen < 13; ++corner) {
+        seen += lines[corner] == "/* hand plot */" ? 1 : 0;
+    }
+    ASSERT_LT(corner + 6, lines.size());
+    EXPECT_EQ(lines[corner], "60000 0 acut");
+    const std::string& middle = lines[corner + 6]; // the span's sixth sample
+    EXPECT_NEAR(Val(middle), 115 * 500, 1);
+    EXPECT_NEAR(Val(middle.substr(middle.find(' '))), 0.25 * 500, 1);
+}
+
 } // namespace
 } // namespace merrowin

@@ -251,21 +251,24 @@ DevelopedStrip DevelopStrip(const Triangulation& tri) {
     return strip;
 }
 
-std::vector<FlatPoint> OutlinePoints(const DevelopedStrip& strip, std::size_t* lowerCount) {
+std::vector<FlatPoint> OutlinePoints(const DevelopedStrip& strip, std::size_t* lowerCount,
+                                     bool* sharedAftCorner) {
     std::vector<FlatPoint> points;
     std::string lastX, lastY;
+    // False when the point is dropped because it prints like the one collected last.
     auto collect = [&](int index) {
         if (points.size() >= MaxOutlinePoints) {
-            return;
+            return true;
         }
         const FlatPoint p = strip.Points[index];
         std::string x = FormatNumber(p.X, "0.0"), y = FormatNumber(p.Y, "0.0");
         if (!points.empty() && x == lastX && y == lastY) {
-            return;
+            return false;
         }
         points.push_back(p);
         lastX = std::move(x);
         lastY = std::move(y);
+        return true;
     };
     for (int index : strip.Lower) {
         collect(index);
@@ -273,8 +276,15 @@ std::vector<FlatPoint> OutlinePoints(const DevelopedStrip& strip, std::size_t* l
     if (lowerCount != nullptr) {
         *lowerCount = points.size();
     }
+    bool shared = false;
     for (auto it = strip.Upper.rbegin(); it != strip.Upper.rend(); ++it) {
-        collect(*it);
+        const bool kept = collect(*it);
+        if (it == strip.Upper.rbegin()) {
+            shared = !kept; // a pointed stern: both edges end in one point
+        }
+    }
+    if (sharedAftCorner != nullptr) {
+        *sharedAftCorner = shared;
     }
     return points;
 }
@@ -326,7 +336,7 @@ std::array<FlatPoint, 11> StraightSpan(FlatPoint a, FlatPoint b) {
 } // namespace
 
 std::vector<std::array<FlatPoint, 11>> OutlineSpans(const std::vector<FlatPoint>& points,
-                                                    std::size_t aftCorner) {
+                                                    std::size_t aftCorner, bool sharedAftCorner) {
     std::vector<std::array<FlatPoint, 11>> spans;
     if (points.size() < 2) {
         return spans;
@@ -340,6 +350,13 @@ std::vector<std::array<FlatPoint, 11>> OutlineSpans(const std::vector<FlatPoint>
     // bulge inches beyond the transom: each edge gets its own curve and the aft rung, the cut
     // along the transom, stays straight.
     AppendSplineSpans(points, 0, aftCorner, spans);
+    if (sharedAftCorner) {
+        // The edges meet in one point (a pointed stern): there is no rung to cut, and a chord
+        // to the next upper point would cut across the panel; the upper curve starts at the
+        // corner.
+        AppendSplineSpans(points, aftCorner, points.size() - 1, spans);
+        return spans;
+    }
     spans.push_back(StraightSpan(points[aftCorner], points[aftCorner + 1]));
     AppendSplineSpans(points, aftCorner + 1, points.size() - 1, spans);
     return spans;
@@ -388,7 +405,8 @@ std::string ExpandedPanelPlot(const DevelopedStrip& strip, double plotXScale, do
     // The cut outline, pen 0, through the smooth curve; each outline point marked for the
     // hand plot. It ends at the forward upper point: the forward rung is only a ruling line.
     std::size_t lowerCount = 0;
-    const std::vector<FlatPoint> outline = OutlinePoints(strip, &lowerCount);
+    bool sharedAftCorner = false;
+    const std::vector<FlatPoint> outline = OutlinePoints(strip, &lowerCount, &sharedAftCorner);
     if (outline.empty()) {
         return plot.Content();
     }
@@ -398,7 +416,7 @@ std::string ExpandedPanelPlot(const DevelopedStrip& strip, double plotXScale, do
     plot.Statement("/* hand plot */");
     point(outline.front());
     const std::vector<std::array<FlatPoint, 11>> spans =
-        OutlineSpans(outline, lowerCount == 0 ? outline.size() : lowerCount - 1);
+        OutlineSpans(outline, lowerCount == 0 ? outline.size() : lowerCount - 1, sharedAftCorner);
     for (std::size_t k = 0; k < spans.size(); ++k) {
         for (const FlatPoint& sample : spans[k]) {
             point(sample);

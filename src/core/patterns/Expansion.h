@@ -50,16 +50,21 @@ DevelopedStrip DevelopStrip(const Triangulation& tri);
 
 // The outline points in cutting order (lower edge forward to aft, upper edge aft to forward),
 // a point dropped when it prints like the one before to a tenth of an inch; at most 51. When
-// lowerCount is given it receives how many of them belong to the lower edge.
-std::vector<FlatPoint> OutlinePoints(const DevelopedStrip& strip,
-                                     std::size_t* lowerCount = nullptr);
+// lowerCount is given it receives how many of them belong to the lower edge; sharedAftCorner
+// receives whether the upper edge's aft point was dropped as printing like the lower edge's (the
+// edges meet there, as at a pointed stern).
+std::vector<FlatPoint> OutlinePoints(const DevelopedStrip& strip, std::size_t* lowerCount = nullptr,
+                                     bool* sharedAftCorner = nullptr);
 
 // The smooth outline through the points: per span, the samples at t = 0..10 (both ends
 // included) of a not-a-knot cubic spline through the points taken at t = 10 k. With aftCorner
 // the index of the aft point of the lower edge, each edge has its own spline and the span from
 // that point to the next (the aft rung) is straight; without it one spline runs through all.
+// With sharedAftCorner the edges meet at aftCorner: the upper edge's curve starts there and no
+// span is straight.
 std::vector<std::array<FlatPoint, 11>> OutlineSpans(const std::vector<FlatPoint>& points,
-                                                    std::size_t aftCorner = SIZE_MAX);
+                                                    std::size_t aftCorner = SIZE_MAX,
+                                                    bool sharedAftCorner = false);
 
 // The plot file text of a developed panel at the given (already divided) scales.
 std::string ExpandedPanelPlot(const DevelopedStrip& strip, double plotXScale, double plotYScale,
