@@ -80,6 +80,15 @@ TEST(PlotFile, PlotterScaleSearchOrderAndRepairs) {
     ReadPlotterScale(folder.Path(), x, y, system);
     EXPECT_EQ(x, 1016) << "the system-wide file comes first";
 
+    // A blank or a tab ends a number as a comma or a line end does.
+    WriteRaw(system, "1016 1016\r\n");
+    ReadPlotterScale(folder.Path(), x, y, system);
+    EXPECT_EQ(y, 1016);
+    WriteRaw(system, " 800\t, 900 ");
+    ReadPlotterScale(folder.Path(), x, y, system);
+    EXPECT_EQ(x, 800);
+    EXPECT_EQ(y, 900);
+
     // One number only: the other scale keeps its value, then 500 if that was 0.
     WriteRaw(system, "400\r\n");
     x = 7;

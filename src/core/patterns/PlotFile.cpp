@@ -2,10 +2,49 @@
 #include "patterns/PlotFile.h"
 
 #include <cmath>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "text/NumberText.h"
 
 namespace merrowin {
+
+namespace {
+
+// The numeric read of the scale file: a number ends at a blank, a tab, a comma or a line end;
+// blanks and tabs around it are dropped, and one comma or line end after it is taken with it, so
+// "1016 1016", "1016, 1016" and two lines all give two numbers, and ",," an empty item between.
+std::vector<std::string> ScaleItems(std::string_view text) {
+    auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    auto ends = [&](char c) { return blank(c) || c == ',' || c == '\r' || c == '\n'; };
+    std::vector<std::string> items;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        while (i < text.size() && blank(text[i])) {
+            ++i;
+        }
+        if (i == text.size()) {
+            break;
+        }
+        const std::size_t start = i;
+        while (i < text.size() && !ends(text[i])) {
+            ++i;
+        }
+        items.emplace_back(text.substr(start, i - start));
+        while (i < text.size() && blank(text[i])) {
+            ++i;
+        }
+        if (i < text.size() && (text[i] == ',' || text[i] == '\n')) {
+            ++i;
+        } else if (i < text.size() && text[i] == '\r') {
+            i += i + 1 < text.size() && text[i + 1] == '\n' ? 2 : 1;
+        }
+    }
+    return items;
+}
+
+} // namespace
 
 void ReadPlotterScale(const fs::path& folder, double& plotXScale, double& plotYScale,
                       const fs::path& systemFile) {
@@ -20,7 +59,7 @@ void ReadPlotterScale(const fs::path& folder, double& plotXScale, double& plotYS
         }
     }
     if (content) {
-        const std::vector<std::string> items = SplitItems(*content);
+        const std::vector<std::string> items = ScaleItems(*content);
         if (!items.empty()) {
             plotXScale = Val(items[0]);
         }
@@ -82,7 +121,7 @@ PlotTokens TokenisePlotLine(std::string_view line, bool stripLeading) {
     PlotTokens tokens;
     const std::size_t firstBlank = line.find(' ');
     if (firstBlank == std::string_view::npos) {
-        // No blank: not a coordinate line the readers can split; both numbers read as 0.
+        // No blank: the whole line is the x text (its leading number, if any) and y reads as 0.
         tokens.XText = std::string(line);
         tokens.X = Val(tokens.XText);
         return tokens;
