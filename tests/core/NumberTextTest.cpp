@@ -181,6 +181,14 @@ TEST(NumberText, WholeNumbers) {
         EXPECT_EQ(f(-9223372036854775808.0), minInt);
     }
     EXPECT_EQ(IntText(minInt), "-9223372036854775808");
+
+    // The quick "0" format gives FormatNumber's text everywhere, near halves and beyond its
+    // quick range too.
+    for (double value : {0.0, -0.3, 0.5, -0.5, 2.4999999999999996, -2.4999999999999996, 2.4999,
+                         2.4999995, 2.5000005, 123456.4999999, 987654321.5, 1e9 + 0.5, 1e15 + 3,
+                         -7.0e18, 1e300, NaN, Inf, -Inf}) {
+        EXPECT_EQ(WholeNumberText(value), FormatNumber(value, "0")) << value;
+    }
 }
 
 TEST(NumberText, PrintZones) {

@@ -19,16 +19,6 @@ bool IsPointLine(std::string_view line) {
            PlotLineHas(line, "spline_pt");
 }
 
-// The "0" format of a plot coordinate: the nearest whole number, halves away from zero, never
-// "-0". Kept apart from the general formatter because a panel has hundreds of points.
-std::string WholeText(double value) {
-    const double rounded = std::round(value);
-    if (!std::isfinite(rounded)) {
-        return "0";
-    }
-    return IntText(IntFloor(rounded)); // a whole number already: IntFloor only clamps it
-}
-
 // A plot file's lines with its point lines parsed, once for both passes.
 struct ParsedPlot {
     std::vector<std::string> Lines;
@@ -87,7 +77,9 @@ std::string Turn(const ParsedPlot& plot, double angle, double plotXScale, double
         }
         const double x = t->X / plotXScale, y = t->Y / plotYScale;
         const double turnedX = x * c - y * s, turnedY = x * s + y * c;
-        out.Line(WholeText(turnedX * plotXScale) + " " + WholeText(turnedY * plotYScale) + t->Rest);
+        // The "0" format: the 15-digit form rounded to a whole number, halves away from zero.
+        out.Line(WholeNumberText(turnedX * plotXScale) + " " +
+                 WholeNumberText(turnedY * plotYScale) + t->Rest);
     }
     return out.Content();
 }

@@ -321,6 +321,17 @@ std::string FormatNumber(double value, std::string_view pattern) {
     return out;
 }
 
+std::string WholeNumberText(double value) {
+    // Below 1E9 the 15-digit form lies within 5E-7 of the value (half a unit of its fifteenth
+    // digit), so it can round otherwise than the value itself only for a value that close to a
+    // half; those, larger values, infinity and NaN take the general route.
+    const double magnitude = std::fabs(value);
+    if (magnitude < 1e9 && std::fabs(magnitude - std::floor(magnitude) - 0.5) > 1e-6) {
+        return IntText(static_cast<std::int64_t>(std::round(value))); // -0 gives "0"
+    }
+    return FormatNumber(value, "0");
+}
+
 std::int64_t IntFloor(double value) {
     return ClampWhole(std::floor(value));
 }
