@@ -363,7 +363,12 @@ void Form3::CentreOnScreen() {
 void Form3::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous()) {
-        CentreOnScreen();
+        // Centred when first shown (its size is known only then), as on load: later shows keep
+        // wherever the user has moved it.
+        if (!centred_) {
+            CentreOnScreen();
+            centred_ = true;
+        }
         command1_->setFocus(); // the focus goes to Save
     }
 }

@@ -81,6 +81,7 @@ private:
     UiServices ui_;
     QString dir1Path_;
     bool settingText1_ = false;
+    bool centred_ = false;
 
     QLabel* label1_ = nullptr;
     QLineEdit* text1_ = nullptr;

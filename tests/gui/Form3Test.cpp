@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -156,6 +157,19 @@ private slots:
         QVERIFY(d.app.Work.Patterns.Deck);
         QVERIFY(d.Exists("hull.dat"));
         QVERIFY(!d.Exists("kept.hul"));
+    }
+
+    void centredOnFirstShowOnlySoAMoveStays() {
+        Dialog d;
+        d.Open();
+        d.form->ShowForHull();
+        const QRect area = d.form->screen()->availableGeometry();
+        QVERIFY((d.form->geometry().center() - area.center()).manhattanLength() <= 4);
+        d.form->move(area.topLeft() + QPoint(30, 40));
+        const QPoint moved = d.form->pos();
+        d.form->Command2().click();
+        d.form->ShowForHull();
+        QCOMPARE(d.form->pos(), moved);
     }
 
     void enterInFileNameSavesWithoutExpansions() {
