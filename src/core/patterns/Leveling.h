@@ -19,7 +19,8 @@ double LevelingAngle(std::string_view plotText, double plotXScale, double plotYS
 // stay as they are.
 std::string TurnPlot(std::string_view plotText, double angle, double plotXScale, double plotYScale);
 
-// Levels the developed panels of the run in the folder, each rewritten through the file "temp".
+// Levels the developed panels of the run in the folder, each written straight over its own
+// plot file (no working file is left in the folder).
 void LevelPatterns(const fs::path& folder, const HullDocument& hull, WorkingValues& work,
                    StatusBar& status);
 
