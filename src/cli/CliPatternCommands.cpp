@@ -113,6 +113,12 @@ int RunPatterns(const std::vector<std::string>& args) {
 
     MemoryStatusBar status;
     CreatePatterns(folder, app.Hull, app.Work, status, nullptr);
+    // A run that could not write a file or save the hull ends with that in its status text.
+    const std::string outcome = status.Panel(1);
+    if (outcome.rfind("Could not ", 0) == 0) {
+        std::cerr << "merrowin-cli: " << outcome << "\n";
+        return 1;
+    }
     return 0;
 }
 

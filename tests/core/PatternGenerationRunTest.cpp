@@ -73,3 +73,25 @@ TEST(PatternRun, HullInAnotherFolderKeepsItsDrawingBesideIt) {
 
 } // namespace
 } // namespace merrowin
+
+namespace merrowin {
+namespace {
+
+TEST(PatternRun, FailuresStayInTheStatusToTheEnd) {
+    RunFolder run;
+    run.App.Work.Patterns.Dxf = true;
+    SetExportText(run.App.Work.Patterns, (run.Path() / "no-such-folder").string());
+    run.App.Work.HullFileName = "boat.hul";
+    run.Go();
+    EXPECT_EQ(run.Status.Panel(1).rfind("Could not write ", 0), 0u) << run.Status.Panel(1);
+    EXPECT_TRUE(run.Has("boat.hul")) << "the hull is saved all the same";
+
+    // A hull that cannot be saved never reads as saved.
+    run.App.Work.Patterns.Dxf = false;
+    run.App.Work.HullFileName = "missing-folder/boat.hul";
+    run.Go();
+    EXPECT_EQ(run.Status.Panel(1), "Could not save missing-folder/boat.hul");
+}
+
+} // namespace
+} // namespace merrowin

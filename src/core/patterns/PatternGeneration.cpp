@@ -431,6 +431,7 @@ std::string HullDrawingText(const HullDocument& hull) {
 void CreatePatterns(const fs::path& folder, HullDocument& hull, WorkingValues& work,
                     StatusBar& status, Canvas* canvas) {
     PatternOptions& options = work.Patterns;
+    std::string failure; // the first export failure, kept to the end of the run
     if (options.Expansions) {
         if (hull.ChineCount < 3) {
             options.Soles = false; // the soles lie on chines 2 and 3
@@ -479,16 +480,29 @@ void CreatePatterns(const fs::path& folder, HullDocument& hull, WorkingValues& w
         ExpandPanels(folder, hull, work, status, canvas);
         LevelPatterns(folder, hull, work, status);
         WriteHandPlot(folder, hull, work, status);
+        // An export that could not write its files says so in its last status text; the run
+        // keeps that text to the end, so the failure is not covered by "Working on...".
+        const auto keepFailure = [&] {
+            const std::string text = status.Panel(1);
+            if (failure.empty() && text.rfind("Could not write ", 0) == 0) {
+                failure = text;
+            }
+        };
         if (options.Hpgl) {
             ExportHpgl(folder, hull, work, status);
+            keepFailure();
         }
         if (options.Dxf) {
             ExportDxf(folder, hull, work, status);
+            keepFailure();
         }
     }
-    WriteHullFile(folder, work.HullFileName, hull);
+    if (!WriteHullFile(folder, work.HullFileName, hull)) {
+        status.SetPanel(1, "Could not save " + work.HullFileName);
+        return;
+    }
     CopyFileAtomic(folder, work.HullFileName, "default.hul");
-    status.SetPanel(1, "Working on..." + work.HullFileName);
+    status.SetPanel(1, failure.empty() ? "Working on..." + work.HullFileName : failure);
 }
 
 } // namespace merrowin
