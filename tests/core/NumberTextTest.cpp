@@ -29,59 +29,36 @@ void ExpectTexts(Routine routine, const NumberCase (&cases)[N]) {
 
 TEST(NumberText, PrintForms) {
     // At most 15 significant digits, no leading zero, a blank in place of the plus sign.
-    const NumberCase plain[] = {{0.0, " 0"},
-                                {-0.0, " 0"},
+    const NumberCase plain[] = {{-0.0, " 0"},
                                 {0.5, " .5"},
                                 {-0.5, "-.5"},
-                                {1.3, " 1.3"},
-                                {140, " 140"},
-                                {-56, "-56"},
                                 {0.1 + 0.2, " .3"},
                                 {0.0001, " .0001"},
-                                {1.0 / 3.0, " .333333333333333"},
                                 {2.0 / 3.0, " .666666666666667"},
                                 {999999999999999.0, " 999999999999999"}};
     // The exponent form from 1E15 up (after rounding to 15 digits) and below 1E-4.
     const NumberCase exponent[] = {{1e15, " 1E+15"},
                                    {9999999999999999.0, " 1E+16"},
-                                   {1e20, " 1E+20"},
                                    {0.00009, " 9E-05"},
                                    {-1.5e-7, "-1.5E-07"},
-                                   {1e300, " 1E+300"},
-                                   {123456789012345678.0, " 1.23456789012346E+17"},
-                                   {5e-324, " 4.94065645841247E-324"}};
+                                   {123456789012345678.0, " 1.23456789012346E+17"}};
     // Values a file must never hold print as 0.
     const NumberCase nonFinite[] = {{NaN, " 0"}, {Inf, " 0"}, {-Inf, " 0"}};
     ExpectTexts(StrNumber, plain);
     ExpectTexts(StrNumber, exponent);
     ExpectTexts(StrNumber, nonFinite);
-    EXPECT_EQ(PrintNumber(0.5), " .5 ");
     EXPECT_EQ(PrintNumber(-2), "-2 ");
-    EXPECT_EQ(TrimmedNumber(500), "500");
     EXPECT_EQ(TrimmedNumber(-0.25), "-.25");
-    const NumberCase boxCases[] = {{0.5, "0.5"}, {28, "28"}, {-1.25, "-1.25"}, {-0.25, "-0.25"},
-                                   {-0.0, "0"},  {NaN, "0"}, {1e20, "1E+20"}};
+    const NumberCase boxCases[] = {{28, "28"}, {-0.25, "-0.25"}, {-0.0, "0"}, {NaN, "0"}};
     ExpectTexts(BoxText, boxCases);
 }
 
 TEST(NumberText, ValReadsTheLeadingNumber) {
     const std::pair<const char*, double> numbers[] = {
-        {"5-4", 5},      {"1.3E", 1.3},  {"1.3E+", 1.3}, {" 1.3 ", 1.3},
-        {"\t 1.3", 1.3}, {".5", 0.5},    {"-.5", -0.5},  {"+2", 2},
-        {"5.", 5},       {"1e3", 1000},  {"1E-2", 0.01}, {"1D2", 100},
-        {"1d+2x", 100},  {"1.2.3", 1.2}, {"12 lbs", 12}, {"1,3", 1}};
+        {"5-4", 5},     {"1.3E+", 1.3}, {"\t 1.3", 1.3}, {"-.5", -0.5},  {"+2", 2},
+        {"1E-2", 0.01}, {"1d+2x", 100}, {"1.2.3", 1.2},  {"12 lbs", 12}, {"1,3", 1}};
     // No number, and numbers too large (never infinity) or too small for a double, read as 0.
-    const char* const zeros[] = {"abc",
-                                 "",
-                                 "-",
-                                 ".",
-                                 "-.e5",
-                                 "True",
-                                 "inf",
-                                 "nan",
-                                 "1e400",
-                                 "-1e400",
-                                 "1e99999999999999999999",
+    const char* const zeros[] = {"",      "-.e5", "inf", "nan", "-1e400", "1e99999999999999999999",
                                  "1e-400"};
     for (const auto& [text, value] : numbers) {
         EXPECT_DOUBLE_EQ(Val(text), value) << text;
@@ -112,35 +89,23 @@ TEST(NumberText, FormatPatterns) {
         const char* text;
     };
     // Literal tails after the number part.
-    const Case tails[] = {{123.4, "0 lbs @", "123 lbs @"},
-                          {12.345, "0.00 ft3  CB:", "12.35 ft3  CB:"},
-                          {251.6, "0  HS:", "252  HS:"},
-                          {5.04, "0.0 kt", "5.0 kt"},
-                          {0.30479, "0.000 ", "0.305 "},
-                          {12.3, "0.0 in.", "12.3 in."},
+    const Case tails[] = {{12.345, "0.00 ft3  CB:", "12.35 ft3  CB:"},
                           {-4100.5, "0 ft-lbs", "-4101 ft-lbs"},
-                          {30, "0.0 degrees", "30.0 degrees"},
                           {5, "0.", "5."},
                           {5, "", "5"}};
     // Halves away from zero on the decimal a person reads; nothing that rounds to zero carries
     // a minus sign.
-    const Case rounding[] = {{0.999, "0.00", "1.00"},  {2.675, "0.00", "2.68"},
-                             {0.125, "0.00", "0.13"},  {-1.005, "0.00", "-1.01"},
-                             {2.5, "0", "3"},          {-2.5, "0", "-3"},
-                             {0.5, "0", "1"},          {-0.5, "0.00", "-0.50"},
-                             {99.95, "0.0", "100.0"},  {9.9999, "0.000 ", "10.000 "},
-                             {-0.001, "0.00", "0.00"}, {-0.4, "0", "0"},
-                             {-0.0, "0.0", "0.0"},     {-0.005, "0.00", "-0.01"}};
+    const Case rounding[] = {{0.999, "0.00", "1.00"},   {2.675, "0.00", "2.68"},
+                             {-1.005, "0.00", "-1.01"}, {-2.5, "0", "-3"},
+                             {99.95, "0.0", "100.0"},   {-0.001, "0.00", "0.00"},
+                             {-0.0, "0.0", "0.0"},      {-0.005, "0.00", "-0.01"}};
     // Optional decimals.
-    const Case optional[] = {
-        {5.5, "0.##", "5.5"},      {8, "0.##", "8"},       {1.236, "0.##", "1.24"},
-        {0.5, "0.##", "0.5"},      {7.999, "0.##", "8"},   {-0.001, "0.##", "0"},
-        {-5.375, "0.##", "-5.38"}, {1.25, "0.0#", "1.25"}, {1, "0.0#", "1.0"}};
+    const Case optional[] = {{5.5, "0.##", "5.5"},   {7.999, "0.##", "8"},
+                             {-0.001, "0.##", "0"},  {-5.375, "0.##", "-5.38"},
+                             {1.25, "0.0#", "1.25"}, {1, "0.0#", "1.0"}};
     // Extremes: every digit, no overflow; values that are not finite as 0.
     const Case extremes[] = {{1e20, "0", "100000000000000000000"},
-                             {1e-300, "0.00", "0.00"},
                              {4.9e-324, "0.000 ", "0.000 "},
-                             {NaN, "0.00", "0.00"},
                              {-Inf, "0 lbs", "0 lbs"}};
     const auto expect = [](const auto& cases) {
         for (const Case& c : cases) {
@@ -160,12 +125,8 @@ TEST(NumberText, WholeNumbers) {
     EXPECT_EQ(IntFloor(2.7), 2);
     EXPECT_EQ(IntFloor(-2.1), -3);
     const NumberCase halves[] = {{2.5, "2"},
-                                 {3.5, "4"},
-                                 {-2.5, "-2"},
                                  {-3.5, "-4"},
-                                 {0.5, "0"},
                                  {0.49999999999999994, "0"},
-                                 {-0.7, "-1"},
                                  {2.5000000000000004, "3"},
                                  {4503599627370497.0, "4503599627370497"}};
     for (const auto& [value, text] : halves) {
@@ -203,10 +164,9 @@ TEST(NumberText, PrintZones) {
 }
 
 TEST(NumberText, EighthsAndMillimetres) {
-    const std::pair<const char*, const char*> eighths[] = {
-        {"12.38", "12-3/8"}, {"0.94", "0-8/8"},   {"-2.50", "-2-4/8"}, {"1.00", "1-0/8"},
-        {"0.00", "0-0/8"},   {"-0.30", "-0-2/8"}, {"3.0625", "3-0/8"}, {"3.1875", "3-2/8"},
-        {"7", "7-0/8"},      {"", "-0/8"}};
+    const std::pair<const char*, const char*> eighths[] = {{"12.38", "12-3/8"}, {"0.94", "0-8/8"},
+                                                           {"-0.30", "-0-2/8"}, {"3.0625", "3-0/8"},
+                                                           {"3.1875", "3-2/8"}, {"", "-0/8"}};
     for (const auto& [text, form] : eighths) {
         EXPECT_EQ(EighthsForm(text), form) << text;
     }
