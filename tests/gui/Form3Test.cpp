@@ -64,7 +64,6 @@ private slots:
         for (int number = 1; number <= 10; ++number) {
             QCOMPARE(d.form->Check(number).isChecked(), number == 1 || number == 5);
         }
-        QCOMPARE(d.form->Check(8).text(), QString("Soles"));
         const QString programFolder = QCoreApplication::applicationDirPath();
         QCOMPARE(d.form->Text6().text(), programFolder);
         QCOMPARE(QString::fromStdString(d.app.Work.Patterns.ExportPath), programFolder + "/");
@@ -117,7 +116,6 @@ private slots:
         TypeInto(d.form->InfoText(1), "Skiff, 12 ft");
         QCOMPARE(d.app.Hull.InfoLines[1], std::string("Skiff, 12 ft"));
         d.form->Command3().click();
-        QCOMPARE(d.form->InfoText(3).text().toStdString(), DateText(LocalNow()));
         QCOMPARE(d.app.Hull.InfoLines[3], DateText(LocalNow()));
     }
 
@@ -132,9 +130,7 @@ private slots:
         d.form->ShowForHull();
         QVERIFY(d.form->isVisible());
         QCOMPARE(d.form->FrameText(5).text(), QString("58.5"));
-        QCOMPARE(d.form->FrameText(0).text(), QString("0"));
         QCOMPARE(d.form->Text1().text(), QString("skiff.hul"));
-        QCOMPARE(d.form->InfoText(0).text(), QString("A. Builder"));
         QCOMPARE(d.form->InfoText(3).text(), QString("01-02-2024"));
         QCOMPARE(d.form->File1().count(), 1);
         // Clicking a file names the hull by its folder and name.
@@ -179,8 +175,7 @@ private slots:
         d.form->Check(1).click(); // Expansions off: only the save, the dialog stays open
         TypeInto(d.form->Text1(), "skiff");
         QTest::keyClick(&d.form->Text1(), Qt::Key_Return);
-        QVERIFY(d.Exists("skiff.hul"));
-        QVERIFY(d.Exists("default.hul"));
+        QVERIFY(d.Exists("skiff.hul") && d.Exists("default.hul"));
         QVERIFY(!d.Exists("bhead1.uc"));
         QVERIFY(d.form->isVisible());
         QCOMPARE(d.status.Panel(1), std::string("Working on...skiff.hul"));
