@@ -38,10 +38,9 @@ TEST(PatternRun, DeletesOnlyOldPatternFilesOfTheWorkingFolder) {
     ASSERT_TRUE(WriteFileAtomic(outside, "kept.uc", "x\r\n"));
     ASSERT_TRUE(WriteFileAtomic(outside, "chine1.tri", "x\r\n"));
     run.Go();
-    EXPECT_FALSE(run.Has("chine9.tri"));
-    EXPECT_FALSE(run.Has("CHINE8.TRI"));
-    EXPECT_FALSE(run.Has("old.uc"));
-    EXPECT_FALSE(run.Has("temp.uc"));
+    for (const char* name : {"chine9.tri", "CHINE8.TRI", "old.uc", "temp.uc"}) {
+        EXPECT_FALSE(run.Has(name)) << name;
+    }
     // Not pattern files of the run's patterns: the keel file of an earlier run stays.
     EXPECT_TRUE(run.Has("keel.tri"));
     EXPECT_TRUE(run.Has("notes.txt"));
@@ -70,12 +69,6 @@ TEST(PatternRun, HullInAnotherFolderKeepsItsDrawingBesideIt) {
     EXPECT_TRUE(FileExists(run.Path() / "boats.v2", "skiff.DXF"));
     EXPECT_TRUE(run.Has("default.hul"));
 }
-
-} // namespace
-} // namespace merrowin
-
-namespace merrowin {
-namespace {
 
 TEST(PatternRun, FailuresStayInTheStatusToTheEnd) {
     RunFolder run;
