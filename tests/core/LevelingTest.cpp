@@ -42,7 +42,6 @@ TEST(Leveling, LevelAndVerticalPanelsAreLeftAsTheyAre) {
     // All points on one vertical line: no slope to fit, no turn (not a quarter turn).
     const std::string vertical = "7 0 acut\r\n7 900 acut\r\n7 -13 acut\r\n";
     EXPECT_EQ(LevelingAngle(vertical, 500, 500), 0);
-    EXPECT_EQ(LevelingAngle("start_plot\r\n/* nothing */\r\n", 500, 500), 0);
     EXPECT_EQ(LevelingAngle("1 1 acut\r\n", 500, 500), 0);
 
     // Written to the nearest whole unit, halves away from zero.
