@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "model/AppState.h"
+#include "app/AppState.h"
 #include "model/ChineCount.h"
 #include "model/ChineCurves.h"
 #include "model/HullFile.h"

@@ -10,7 +10,7 @@
 
 #include "hydro/HydroCommands.h"
 #include "hydro/WaterlineControl.h"
-#include "model/AppState.h"
+#include "app/AppState.h"
 #include "model/ChineCount.h"
 #include "text/NumberText.h"
 #include "views/HeadlessWindow.h"

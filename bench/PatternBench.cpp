@@ -6,7 +6,7 @@
 #include <string>
 #include <system_error>
 
-#include "model/AppState.h"
+#include "app/AppState.h"
 #include "model/ChineCount.h"
 #include "model/ChineCurves.h"
 #include "patterns/PatternGeneration.h"

@@ -4,7 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "model/AppState.h"
+#include "app/AppState.h"
 #include "model/ChineCurves.h"
 #include "ui/RepaintHub.h"
 #include "views/Repaint.h"

@@ -9,7 +9,7 @@
 #include <fstream>
 #include <string>
 
-#include "model/AppState.h"
+#include "app/AppState.h"
 #include "model/ChineCurves.h"
 #include "model/HullFile.h"
 

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "io/Files.h"
-#include "patterns/PlotFile.h"
+#include "io/PlotFile.h"
 #include "text/NumberText.h"
 
 namespace {

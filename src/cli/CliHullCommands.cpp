@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "Commands.h"
-#include "model/AppState.h"
+#include "app/AppState.h"
 #include "model/ChineCount.h"
 #include "model/ChineCurves.h"
 #include "model/HullFile.h"

@@ -8,11 +8,12 @@
 #include <vector>
 
 #include "Commands.h"
+#include "app/AppState.h"
 #include "hydro/HydroCommands.h"
 #include "hydro/Results.h"
 #include "hydro/ScrollRange.h"
 #include "hydro/WaterlineControl.h"
-#include "model/AppState.h"
+#include "model/Constants.h"
 #include "model/HullFile.h"
 #include "views/HeadlessWindow.h"
 
@@ -51,7 +52,7 @@ double NumberOf(const std::string& text) {
 void UseSeawater(HydroState& hydro) {
     hydro.FreshwaterChecked = false;
     hydro.SeawaterChecked = true;
-    hydro.WaterDensity = 8.5556;
+    hydro.WaterDensity = SeaWaterDensity;
 }
 
 nlohmann::ordered_json Values(const HydroState& h) {

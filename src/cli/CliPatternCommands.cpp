@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "Commands.h"
-#include "model/AppState.h"
+#include "app/AppState.h"
 #include "model/ChineCurves.h"
 #include "patterns/PatternGeneration.h"
 #include "patterns/PatternSettings.h"

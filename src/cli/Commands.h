@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "model/AppState.h"
+#include "app/AppState.h"
 
 namespace merrowin::cli {
 

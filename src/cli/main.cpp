@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "Commands.h"
+#include "io/PlotFile.h"
 #include "model/HullFile.h"
-#include "patterns/PlotFile.h"
 
 namespace merrowin::cli {
 

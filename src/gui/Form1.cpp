@@ -27,7 +27,7 @@
 #include "hydro/HydroCommands.h"
 #include "io/Files.h"
 #include "model/HullFile.h"
-#include "patterns/PlotFile.h"
+#include "io/PlotFile.h"
 #include "text/NumberText.h"
 #include "views/PointEditing.h"
 #include "views/Repaint.h"

@@ -10,7 +10,7 @@
 
 #include "QtCanvas.h"
 #include "QtServices.h"
-#include "model/AppState.h"
+#include "app/AppState.h"
 #include "ui/RepaintHub.h"
 
 class QAction;

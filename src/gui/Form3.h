@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "model/AppState.h"
+#include "app/AppState.h"
 #include "ui/RepaintHub.h"
 
 class QCheckBox;

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
-#include "model/AppState.h"
+#include "app/AppState.h"
 #include "model/ChineCount.h"
 #include "model/ChineCurves.h"
 

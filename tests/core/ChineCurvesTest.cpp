@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "TestSupport.h"
-#include "model/AppState.h"
+#include "app/AppState.h"
 #include "model/ChineCurves.h"
 
 namespace merrowin {
@@ -152,14 +152,14 @@ TEST(ChineCurvesTest, NormalisingRepairsOffsetsOfChinesInUseOnly) {
     app.Hull.OffsetZ[3][1] = std::nan("");
     app.Hull.OffsetX[2][4] = INFINITY;
     app.Hull.OffsetY[1][5] = -7; // chine 5 is not in use
-    NormaliseOffsets(app.Hull, app.Work);
+    const HullExtents extents = NormaliseOffsets(app.Hull);
     EXPECT_EQ(app.Hull.OffsetY[2][3], 0);
     EXPECT_EQ(app.Hull.OffsetX[0][3], 0.01);
     EXPECT_EQ(app.Hull.OffsetZ[3][1], 0);
     EXPECT_EQ(app.Hull.OffsetX[2][4], 0);
     EXPECT_EQ(app.Hull.OffsetY[1][5], -7);
-    EXPECT_EQ(app.Work.HullBeam, 37); // chine 4 at bulkhead 3
-    EXPECT_EQ(app.Work.HullHeight, 38);
+    EXPECT_EQ(extents.HullBeam, 37); // chine 4 at bulkhead 3
+    EXPECT_EQ(extents.HullHeight, 38);
 }
 
 TEST(ChineCurvesTest, WithAutoSplineOffPointsAreMasterAndInnerBulkheadsStayPlanar) {

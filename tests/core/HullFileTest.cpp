@@ -12,10 +12,10 @@
 #include <vector>
 
 #include "TestSupport.h"
-#include "model/AppState.h"
+#include "app/AppState.h"
 #include "model/ChineCurves.h"
 #include "model/HullFile.h"
-#include "patterns/PlotFile.h"
+#include "io/PlotFile.h"
 #include "text/NumberText.h"
 
 namespace merrowin {

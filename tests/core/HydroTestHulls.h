@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "model/AppState.h"
+#include "app/AppState.h"
 
 namespace merrowin::test {
 

@@ -5,7 +5,7 @@
 
 #include "TestSupport.h"
 #include "patterns/Leveling.h"
-#include "patterns/PlotFile.h"
+#include "io/PlotFile.h"
 
 namespace merrowin {
 namespace {

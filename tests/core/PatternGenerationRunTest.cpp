@@ -4,7 +4,7 @@
 
 #include "TempFolder.h"
 #include "io/Files.h"
-#include "model/AppState.h"
+#include "app/AppState.h"
 #include "model/ChineCurves.h"
 #include "patterns/PatternGeneration.h"
 #include "patterns/PatternSettings.h"

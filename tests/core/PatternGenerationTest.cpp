@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "TestSupport.h"
+#include "export/HullDrawing.h"
 #include "io/Files.h"
 #include "patterns/PatternGeneration.h"
 #include "patterns/PatternSettings.h"

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
-#include "patterns/PlotFile.h"
+#include "io/PlotFile.h"
 
 namespace merrowin {
 namespace {

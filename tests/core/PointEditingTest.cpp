@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "model/AppState.h"
+#include "app/AppState.h"
 #include "text/NumberText.h"
 #include "views/HeadlessWindow.h"
 #include "views/PointEditing.h"

@@ -14,7 +14,7 @@
 
 #include "TempFolder.h"
 #include "io/Files.h"
-#include "model/AppState.h"
+#include "app/AppState.h"
 #include "views/HeadlessWindow.h"
 
 namespace merrowin::test {

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
-#include "model/AppState.h"
+#include "app/AppState.h"
 #include "views/HeadlessWindow.h"
 #include "views/ViewCommands.h"
 

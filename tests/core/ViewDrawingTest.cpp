@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "model/AppState.h"
+#include "app/AppState.h"
 #include "ui/RecordingCanvas.h"
 #include "views/HeadlessWindow.h"
 #include "views/Repaint.h"

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "model/AppState.h"
+#include "app/AppState.h"
 #include "views/HeadlessWindow.h"
 #include "views/Repaint.h"
 #include "views/ViewGeometry.h"

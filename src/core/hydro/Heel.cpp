@@ -1,5 +1,6 @@
 // Heel analysis: centre of gravity, waterline search on the heeled hull, report.
 #include "hydro/Heel.h"
+#include "model/Constants.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,9 +16,9 @@ namespace {
 constexpr double WeightTolerance = 15; // pounds
 constexpr char InchMark = '"';
 
-// The heel's degree conversion uses 3.1415, not Pi.
+// The heel's degree conversion uses the short pi, not Pi.
 double Radians(double degrees) {
-    return degrees * 3.1415 / 180;
+    return degrees * ShortDegreesToRadians;
 }
 
 // The lowest point of the heeled hull, for its draft; the search starts at 1000 inches, so a hull

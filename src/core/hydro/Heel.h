@@ -2,8 +2,8 @@
 // moment reported.
 #pragma once
 
+#include "app/AppState.h"
 #include "hydro/WaterlineControl.h"
-#include "model/AppState.h"
 
 namespace merrowin {
 

@@ -1,5 +1,6 @@
 // The heeled hull as the heel analysis shows it.
 #include "hydro/HeelDrawing.h"
+#include "model/Constants.h"
 
 #include <algorithm>
 #include <cmath>
@@ -139,7 +140,7 @@ void DrawHeelMarkers(Canvas& picture, const WorkingValues& work, ViewKind view) 
     if (radius > 0 && std::isfinite(radius)) {
         const double middle = std::atan2(dy, dx);
         constexpr int Steps = 8;
-        constexpr double Half = 20 * 3.1415 / 180;
+        constexpr double Half = 20 * ShortDegreesToRadians;
         for (int i = 0; i <= Steps; ++i) {
             const double angle = middle - Half + 2 * Half * i / Steps;
             const double u = h.CenterGravityX + radius * std::cos(angle);

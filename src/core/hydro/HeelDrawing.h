@@ -1,7 +1,7 @@
 // Drawing of the heeled hull and its centre markers on the main picture.
 #pragma once
 
-#include "model/AppState.h"
+#include "app/AppState.h"
 #include "ui/Canvas.h"
 #include "views/ViewGeometry.h"
 

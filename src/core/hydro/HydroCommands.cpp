@@ -1,5 +1,6 @@
 // The main window's hydrostatics handlers.
 #include "hydro/HydroCommands.h"
+#include "model/Constants.h"
 
 #include <algorithm>
 #include <array>
@@ -17,8 +18,6 @@ namespace {
 
 constexpr int ContourStartColour = Colour::LightBlue;
 constexpr int ContourColour = Colour::LightCyan;
-constexpr double FreshWater = 8.3305; // pounds per US gallon at 20 C
-constexpr double SeaWater = 8.5556;
 
 // One whole-inch step per position of the scroll range and one more: no search can step further.
 constexpr int MaxFloatSteps = 32767 / 10 + 2;
@@ -43,7 +42,7 @@ bool ShowPlanInsteadOfPerspective(ViewState& view) {
 }
 
 double WeightOfVolume(const HydroState& h) {
-    return h.DisplacedVolume * h.WaterDensity / 231;
+    return h.DisplacedVolume * h.WaterDensity / CubicInchesPerGallon;
 }
 
 // Floats the hull at a weight: from 0 the waterline goes up an inch at a time through the scroll
@@ -184,7 +183,7 @@ void WaterChoice(AppState& app, UiServices& ui, const fs::path& folder, bool sea
     const bool toSea = seawaterItem ? !h.SeawaterChecked : h.FreshwaterChecked;
     h.FreshwaterChecked = !toSea;
     h.SeawaterChecked = toSea;
-    h.WaterDensity = toSea ? SeaWater : FreshWater;
+    h.WaterDensity = toSea ? SeaWaterDensity : FreshWaterDensity;
     const HydroContext context{ui, &folder};
     ComputeWaterline(app, context);
 }

@@ -5,8 +5,8 @@
 // the heeled hull and the waterline on the thumbnails stay only until the next repaint.
 #pragma once
 
+#include "app/AppState.h"
 #include "io/Files.h"
-#include "model/AppState.h"
 #include "ui/RepaintHub.h"
 #include "views/RescalePitch.h"
 

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "model/Constants.h"
+
 namespace merrowin {
 
 // An integer range control of the toolkit's kind (the waterline scroll bar HScroll1): 16-bit
@@ -18,10 +20,10 @@ struct ScrollRange {
 };
 
 struct HydroState {
-    double WaterlineHeight = 0;    // inches
-    double WaterDensity = 8.3305;  // pounds per US gallon; seawater 8.5556
-    double TargetDisplacement = 0; // pounds; 0 until a target is entered
-    double HeelAngle = 15;         // degrees
+    double WaterlineHeight = 0;              // inches
+    double WaterDensity = FreshWaterDensity; // pounds per US gallon
+    double TargetDisplacement = 0;           // pounds; 0 until a target is entered
+    double HeelAngle = 15;                   // degrees
 
     double DisplacedVolume = 0; // cubic inches, both sides
     float Displacement = 0;     // pounds

@@ -1,5 +1,6 @@
 // The upright hull at a waterline: sections, volume, lateral area, slices and ratios.
 #include "hydro/WaterlineCalc.h"
+#include "model/Constants.h"
 
 #include <algorithm>
 #include <cmath>
@@ -289,7 +290,8 @@ WaterlineOutcome ComputeWaterlineValues(const HullDocument& hull, double hullLen
     if (volume != 0) {
         Assign(hydro.CenterBuoyancyZ, moment / volume);
     }
-    AssignSingle(hydro.Displacement, hydro.DisplacedVolume * hydro.WaterDensity / 231);
+    AssignSingle(hydro.Displacement,
+                 hydro.DisplacedVolume * hydro.WaterDensity / CubicInchesPerGallon);
     if (lateral.Area != 0) {
         Assign(hydro.LateralCenterY, lateral.MomentY / lateral.Area);
         Assign(hydro.LateralCenterZ, lateral.MomentZ / lateral.Area);

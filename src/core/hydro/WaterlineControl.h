@@ -4,9 +4,9 @@
 
 #include <cstdint>
 
+#include "app/AppState.h"
 #include "hydro/WaterlineCalc.h"
 #include "io/Files.h"
-#include "model/AppState.h"
 #include "ui/RepaintHub.h"
 
 namespace merrowin {

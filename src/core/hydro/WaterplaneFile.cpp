@@ -1,7 +1,7 @@
 // The waterplane plot file, rewritten at every waterline run.
 #include "hydro/WaterplaneFile.h"
 
-#include "patterns/PlotFile.h"
+#include "io/PlotFile.h"
 #include "text/NumberText.h"
 
 namespace merrowin {

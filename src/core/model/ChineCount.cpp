@@ -22,14 +22,13 @@ void Extrapolate(OffsetTable& table, int top, int n) {
 
 } // namespace
 
-std::string ApplyChineCountText(HullDocument& hull, WorkingValues& work, const std::string& text) {
+std::string ApplyChineCountText(HullDocument& hull, const std::string& text) {
     const double typed = Val(text);
     // A correction of the text fires the box's change again with the corrected text.
     const bool tooMany = typed > MaxChines;
     const bool tooFew = typed < 2;
     const std::string shown = tooMany ? std::string("30") : tooFew ? std::string("2") : text;
     const double value = tooMany ? MaxChines : tooFew ? 2 : typed;
-    work.ChineCountText = shown;
 
     const int n = static_cast<int>(std::clamp<std::int64_t>(RoundHalfEven(value), 2, MaxChines));
     const int top = ChineCountInRange(hull);

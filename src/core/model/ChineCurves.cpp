@@ -144,10 +144,8 @@ void DeriveChine(HullDocument& hull, int c, double& maxHalfBreadth) {
 
 } // namespace
 
-void NormaliseOffsets(HullDocument& hull, WorkingValues& work) {
-    work.HullBeam = -5000;
-    work.HullHeight = -5000;
-    work.HullLength = -5000;
+HullExtents NormaliseOffsets(HullDocument& hull) {
+    HullExtents extents;
     const int n = ChinesInUse(hull);
     for (int b = 0; b < BulkheadCount; ++b) {
         for (int c = 1; c <= n; ++c) {
@@ -160,11 +158,12 @@ void NormaliseOffsets(HullDocument& hull, WorkingValues& work) {
             if (b == 0 && x <= 0) {
                 x = 0.01; // the stem half-breadth is never less than 0.01 inch
             }
-            work.HullBeam = std::max(work.HullBeam, x);
-            work.HullHeight = std::max(work.HullHeight, y);
-            work.HullLength = std::max(work.HullLength, z);
+            extents.HullBeam = std::max(extents.HullBeam, x);
+            extents.HullHeight = std::max(extents.HullHeight, y);
+            extents.HullLength = std::max(extents.HullLength, z);
         }
     }
+    return extents;
 }
 
 void DeriveSplinePoints(HullDocument& hull, double& maxHalfBreadth) {
@@ -209,21 +208,6 @@ void DeriveOffsets(HullDocument& hull, int selectedChine) {
             }
             hull.SplinePoints[c][p][3] = station;
         }
-    }
-}
-
-void UpdateHullGeometry(HullDocument& hull, WorkingValues& work) {
-    NormaliseOffsets(hull, work);
-    // The margin is held in single precision; a beam too large for it leaves the margin as it was.
-    const double margin = work.HullBeam / 25;
-    if (std::abs(margin) <= static_cast<double>(std::numeric_limits<float>::max())) {
-        work.View.ViewMargin = static_cast<float>(margin);
-    }
-    work.MaxHalfBreadth = 0;
-    if (hull.AutoSpline) {
-        DeriveSplinePoints(hull, work.MaxHalfBreadth);
-    } else {
-        DeriveOffsets(hull, work.SelectedChine);
     }
 }
 

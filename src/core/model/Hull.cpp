@@ -1,7 +1,6 @@
 // The hull document: the built-in default hull and the rig boxes.
 #include "model/Hull.h"
 
-#include "model/AppState.h"
 #include "text/NumberText.h"
 
 namespace merrowin {
@@ -45,16 +44,6 @@ void LoadDefaultHull(HullDocument& hull) {
         }
     }
     hull.ChineCount = 4;
-}
-
-void SetWorkingDefaults(WorkingValues& work) {
-    work = WorkingValues{};
-}
-
-void ResetToStartup(AppState& app) {
-    SetWorkingDefaults(app.Work);
-    app.Hull = HullDocument{};
-    LoadDefaultHull(app.Hull);
 }
 
 } // namespace merrowin

@@ -11,6 +11,9 @@ inline constexpr int MaxChines = 30;
 inline constexpr int BulkheadCount = 5; // bulkhead 0 at the stem .. 4 at the transom
 inline constexpr int PointsPerChine = 13;
 
+// Coordinates of a spline point: 1 = X half-breadth, 2 = Y height, 3 = Z station.
+inline constexpr int AxisX = 1, AxisY = 2, AxisZ = 3;
+
 // [bulkhead 0..4][chine 0..30]; chine 0 is never used.
 using OffsetTable = std::array<std::array<double, MaxChines + 1>, BulkheadCount>;
 // [chine 0..30][point 0..13][coordinate 0..3]; coordinate 1 = X, 2 = Y, 3 = Z; index 0 unused.

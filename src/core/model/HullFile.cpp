@@ -160,7 +160,7 @@ bool WriteHullFile(const fs::path& folder, std::string_view name, const HullDocu
 }
 
 bool ReadHullFile(const fs::path& folder, std::string_view name, HullDocument& hull,
-                  WorkingValues& work) {
+                  StationTexts& stationText) {
     const auto file = FindFile(folder, name);
     if (!file) {
         return false;
@@ -181,7 +181,6 @@ bool ReadHullFile(const fs::path& folder, std::string_view name, HullDocument& h
     }
     const std::int64_t count = RoundHalfEven(countValue);
     hull.ChineCount = static_cast<int>(std::clamp<std::int64_t>(count, 2, MaxChines));
-    work.ChineCountText = IntText(hull.ChineCount);
 
     // Record 2, bulkhead by bulkhead; the station boxes show chine 1's station.
     bool more = true;
@@ -196,7 +195,7 @@ bool ReadHullFile(const fs::path& folder, std::string_view name, HullDocument& h
             if (got > 2) {
                 hull.OffsetZ[b][c] = v[2];
                 if (c == 1) {
-                    work.StationText[b] = BoxText(v[2]);
+                    stationText[b] = BoxText(v[2]);
                 }
             }
         });

@@ -1,12 +1,12 @@
 // The hull file (.hul): one value per line, CR LF, in the fixed record order.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
 #include "io/Files.h"
 #include "model/Hull.h"
-#include "model/Working.h"
 
 namespace merrowin {
 
@@ -17,10 +17,13 @@ std::string HullFileText(const HullDocument& hull);
 // file is then untouched).
 bool WriteHullFile(const fs::path& folder, std::string_view name, const HullDocument& hull);
 
+// The texts of the main window's station boxes Text1(0..4), one per bulkhead.
+using StationTexts = std::array<std::string, BulkheadCount>;
+
 // Reads a hull file into the document and the station boxes. Does nothing and returns false
 // when the file does not exist. Commas in the file are turned into points, in the file on disk
 // too. Whatever a damaged file cannot supply keeps its previous value.
 bool ReadHullFile(const fs::path& folder, std::string_view name, HullDocument& hull,
-                  WorkingValues& work);
+                  StationTexts& stationText);
 
 } // namespace merrowin

@@ -4,8 +4,9 @@
 #include <utility>
 #include <vector>
 
+#include "io/DxfWriter.h"
+#include "io/PlotFile.h"
 #include "patterns/PatternFiles.h"
-#include "patterns/PlotFile.h"
 #include "text/NumberText.h"
 
 namespace merrowin {
@@ -23,24 +24,11 @@ Position ReadPosition(std::string_view line, double plotXScale, double plotYScal
     return {PrintNumber(t.X / plotXScale), PrintNumber(t.Y / plotYScale)};
 }
 
-void Group(TextOut& out, std::string_view code, std::string_view value) {
-    out.Line(code);
-    out.Line(value);
-}
-
-void Vertex(TextOut& out, Position p) {
-    Group(out, "  0", "VERTEX");
-    Group(out, "  8", "0");
-    Group(out, " 10", p.X);
-    Group(out, " 20", p.Y);
-}
-
 } // namespace
 
 std::string PlotToDxf(std::string_view plotText, double plotXScale, double plotYScale) {
     TextOut out;
-    Group(out, "  0", "SECTION");
-    Group(out, "  2", "ENTITIES");
+    DxfBeginEntities(out);
     if (plotXScale != 0 && plotYScale != 0) {
         const std::vector<std::string> lines = SplitLines(plotText);
         bool penDown = false;
@@ -55,12 +43,7 @@ std::string PlotToDxf(std::string_view plotText, double plotXScale, double plotY
                 previous = std::move(current);
                 current = ReadPosition(line, plotXScale, plotYScale);
                 if (penDown) {
-                    Group(out, "  0", "LINE");
-                    Group(out, "  8", "0");
-                    Group(out, " 10", previous.X);
-                    Group(out, " 20", previous.Y);
-                    Group(out, " 11", current.X);
-                    Group(out, " 21", current.Y);
+                    DxfLine(out, previous.X, previous.Y, current.X, current.Y);
                 }
             } else if (PlotLineHas(line, "start_spline")) {
                 // Every line of the block is one point up to the end line or the end of the
@@ -69,23 +52,18 @@ std::string PlotToDxf(std::string_view plotText, double plotXScale, double plotY
                     break;
                 }
                 previous = ReadPosition(lines[++i], plotXScale, plotYScale);
-                Group(out, "  0", "POLYLINE");
-                Group(out, "  8", "0");
-                Group(out, " 66", "     1");
-                Group(out, " 10", "0.0");
-                Group(out, " 20", "0.0");
-                Vertex(out, previous);
+                DxfBeginPolyline(out, false);
+                DxfVertex(out, previous.X, previous.Y);
                 while (i + 1 < lines.size() && !PlotLineHas(lines[i + 1], "end_spline")) {
                     current = ReadPosition(lines[++i], plotXScale, plotYScale);
-                    Vertex(out, current);
+                    DxfVertex(out, current.X, current.Y);
                 }
                 ++i; // the end line, when there is one
-                Group(out, "  0", "SEQEND");
+                DxfEndPolyline(out);
             }
         }
     }
-    Group(out, "  0", "ENDSEC");
-    Group(out, "  0", "EOF");
+    DxfEndEntities(out);
     return out.Content();
 }
 

@@ -6,7 +6,7 @@
 
 #include "io/Files.h"
 #include "model/Hull.h"
-#include "model/Working.h"
+#include "app/Working.h"
 #include "ui/Services.h"
 
 namespace merrowin {

@@ -1,21 +1,22 @@
 // Panel expansion: triangle strips laid flat, smoothed and written as the panels' plot files.
 #include "patterns/Expansion.h"
+#include "model/Constants.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
+#include "io/PlotFile.h"
 #include "patterns/PatternFiles.h"
-#include "patterns/PlotFile.h"
 #include "text/NumberText.h"
 
 namespace merrowin {
 
 namespace {
 
-// The first rung's quarter turn is taken as 3.1415 / 2, as the program has always placed it;
+// The first rung's quarter turn is taken with the short pi, as the program has always placed it;
 // it tilts the strip by under 5e-5 radian, which the leveling turns away.
-constexpr double FirstPlacementQuarterTurn = 3.1415 / 2;
+constexpr double FirstPlacementQuarterTurn = ShortPi / 2;
 
 // Side lengths beyond this (inches) are taken as this: no boat comes near it, and it keeps every
 // sum of coordinates finite whatever a triangulation file holds.

@@ -10,7 +10,7 @@
 
 #include "io/Files.h"
 #include "model/Hull.h"
-#include "model/Working.h"
+#include "app/Working.h"
 #include "patterns/StrokeFont.h"
 #include "ui/Canvas.h"
 #include "ui/Services.h"

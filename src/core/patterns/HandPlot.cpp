@@ -1,8 +1,8 @@
 // The hand plotting listing: marked plot points in inches, eighths and millimetres.
 #include "patterns/HandPlot.h"
 
+#include "io/PlotFile.h"
 #include "patterns/PatternFiles.h"
-#include "patterns/PlotFile.h"
 #include "text/NumberText.h"
 
 namespace merrowin {

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <limits>
 
+#include "io/PlotFile.h"
 #include "patterns/PatternFiles.h"
-#include "patterns/PlotFile.h"
 #include "text/NumberText.h"
 
 namespace merrowin {

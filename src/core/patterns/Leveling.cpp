@@ -5,8 +5,8 @@
 #include <optional>
 #include <vector>
 
+#include "io/PlotFile.h"
 #include "patterns/PatternFiles.h"
-#include "patterns/PlotFile.h"
 #include "text/NumberText.h"
 
 namespace merrowin {

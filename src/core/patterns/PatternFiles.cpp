@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <system_error>
 
-#include "patterns/PlotFile.h"
+#include "io/PlotFile.h"
 
 namespace merrowin {
 

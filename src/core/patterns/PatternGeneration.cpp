@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "export/HullDrawing.h"
 #include "model/HullFile.h"
 #include "patterns/DxfExport.h"
 #include "patterns/Expansion.h"
@@ -21,7 +22,6 @@ namespace merrowin {
 namespace {
 
 constexpr double LabelSize = 0.375; // inches
-constexpr int X = 1, Y = 2, Z = 3;  // coordinates of a spline point
 
 using Point2 = std::array<double, 2>;
 using Point3 = std::array<double, 3>;
@@ -39,7 +39,7 @@ EdgePoints ChineEdge(const HullDocument& hull, int chine, bool mirrored) {
     const double sign = mirrored ? -1.0 : 1.0;
     for (int p = 1; p <= PointsPerChine; ++p) {
         const auto& point = hull.SplinePoints[static_cast<std::size_t>(chine)][p];
-        edge[p] = {sign * point[X], point[Y], point[Z]};
+        edge[p] = {sign * point[AxisX], point[AxisY], point[AxisZ]};
     }
     return edge;
 }
@@ -124,18 +124,6 @@ void Write(const fs::path& folder, const std::string& name, const std::string& c
     WriteFileInPlace(folder, name, content); // a file that cannot be written is skipped
 }
 
-void AddVertex(TextOut& out, double x, double y, double z) {
-    out.Line("  0").Line("VERTEX").Line("  8").Line("0");
-    out.Line(" 10").Line(PrintNumber(x));
-    out.Line(" 20").Line(PrintNumber(y));
-    out.Line(" 30").Line(PrintNumber(z));
-}
-
-void BeginPolyline(TextOut& out) {
-    out.Line("  0").Line("POLYLINE").Line("  8").Line("0").Line(" 66").Line("     1");
-    out.Line(" 10").Line("0.0").Line(" 20").Line("0.0").Line(" 30").Line("0.0");
-}
-
 } // namespace
 
 std::string TriangulationText(const EdgePoints& lower, const EdgePoints& upper) {
@@ -211,13 +199,13 @@ void ClampFrameStations(HullDocument& hull, PatternOptions& options) {
         // box holding -24 is clamped as 24.
         auto station = [&] { return std::fabs(Val(options.FrameText[box])); };
         for (int c = 1; c <= n; ++c) {
-            const double last = hull.SplinePoints[c][PointsPerChine][Z];
+            const double last = hull.SplinePoints[c][PointsPerChine][AxisZ];
             if (station() > last) {
                 SetFrameText(hull, options, f, BoxText(last));
             }
         }
         for (int c = 1; c <= n; ++c) {
-            const double first = hull.SplinePoints[c][1][Z];
+            const double first = hull.SplinePoints[c][1][AxisZ];
             const double z = station();
             if (z != 0 && z < first) {
                 SetFrameText(hull, options, f, BoxText(first));
@@ -230,19 +218,19 @@ std::array<double, 2> FrameCrossing(const HullDocument& hull, int chine, double 
     const auto& points =
         hull.SplinePoints[static_cast<std::size_t>(std::clamp(chine, 0, MaxChines))];
     for (int j = 1; j <= 12; ++j) {
-        const double z1 = points[j][Z], z2 = points[j + 1][Z];
+        const double z1 = points[j][AxisZ], z2 = points[j + 1][AxisZ];
         if (z1 < z && z <= z2) {
             const double x =
-                points[j][X] + (points[j + 1][X] - points[j][X]) * (z - z1) / (z2 - z1);
+                points[j][AxisX] + (points[j + 1][AxisX] - points[j][AxisX]) * (z - z1) / (z2 - z1);
             const double y =
-                points[j][Y] + (points[j + 1][Y] - points[j][Y]) * (z - z1) / (z2 - z1);
+                points[j][AxisY] + (points[j + 1][AxisY] - points[j][AxisY]) * (z - z1) / (z2 - z1);
             return {x, y};
         }
     }
     // No segment brackets the station: it lies on or before the chine's first point (a frame
     // exactly at the stem end of the chine) and takes that point, or past its last point.
-    const int end = z <= points[1][Z] ? 1 : PointsPerChine;
-    return {points[end][X], points[end][Y]};
+    const int end = z <= points[1][AxisZ] ? 1 : PointsPerChine;
+    return {points[end][AxisX], points[end][AxisY]};
 }
 
 std::array<std::array<double, 2>, MaxChines + 1> UnrolledBulkhead(const HullDocument& hull,
@@ -366,66 +354,6 @@ std::string SheetPlot(const PatternOptions& options, const PlotContext& context)
     plot.Pen(1, false);
     plot.End();
     return plot.Content();
-}
-
-std::string HullDrawingName(std::string_view hullFileName) {
-    // The drawing sits beside the hull file; only the file's own name is cut at its first dot.
-    const std::size_t slash = hullFileName.find_last_of('/');
-    const std::size_t nameStart = slash == std::string_view::npos ? 0 : slash + 1;
-    const std::string_view name = hullFileName.substr(nameStart);
-    const std::size_t dot = name.find('.');
-    std::string result(hullFileName.substr(0, nameStart));
-    if (dot != std::string_view::npos) {
-        result += name.substr(0, dot + 1);
-    }
-    return result + "DXF";
-}
-
-std::string HullDrawingText(const HullDocument& hull) {
-    const int n = ChinesInUse(hull);
-    TextOut out;
-    out.Line("  0").Line("SECTION").Line("  2").Line("ENTITIES");
-    double w = 0; // largest half-width, found while the first copy's chines are written
-    // Three copies of the wireframe: as it stands, then beside it seen from the side and from
-    // above, shifted aft by twice the half-width.
-    for (int copy = 0; copy < 3; ++copy) {
-        auto vertex = [&](double x, double y, double z) {
-            if (copy == 0) {
-                AddVertex(out, x, y, z);
-            } else if (copy == 1) {
-                AddVertex(out, z + 2 * w, y, -x);
-            } else {
-                AddVertex(out, z + 2 * w, -x, y);
-            }
-        };
-        for (int b = 0; b < BulkheadCount; ++b) {
-            BeginPolyline(out);
-            for (int c = n; c >= 1; --c) {
-                vertex(-hull.OffsetX[b][c], hull.OffsetY[b][c], hull.OffsetZ[b][c]);
-            }
-            for (int c = 1; c <= n; ++c) {
-                vertex(hull.OffsetX[b][c], hull.OffsetY[b][c], hull.OffsetZ[b][c]);
-            }
-            out.Line("  0").Line("SEQEND");
-        }
-        for (int c = 1; c <= n; ++c) {
-            const auto& points = hull.SplinePoints[static_cast<std::size_t>(c)];
-            BeginPolyline(out);
-            for (int p = 1; p <= PointsPerChine; ++p) {
-                if (copy == 0) {
-                    w = std::max(w, points[p][X]);
-                }
-                vertex(-points[p][X], points[p][Y], points[p][Z]);
-            }
-            for (int p = PointsPerChine; p >= 1; --p) {
-                vertex(points[p][X], points[p][Y], points[p][Z]);
-            }
-            vertex(-points[1][X], points[1][Y], points[1][Z]);
-            out.Line("  0").Line("SEQEND");
-        }
-    }
-    out.Line("  0").Line("ENDSEC").Line("  0").Line("EOF");
-    return out.Content();
 }
 
 void CreatePatterns(const fs::path& folder, HullDocument& hull, WorkingValues& work,

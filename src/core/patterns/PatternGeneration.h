@@ -7,7 +7,7 @@
 
 #include "io/Files.h"
 #include "model/Hull.h"
-#include "model/Working.h"
+#include "app/Working.h"
 #include "patterns/StrokeFont.h"
 #include "ui/Canvas.h"
 #include "ui/Services.h"
@@ -64,11 +64,5 @@ std::string SheetPlot(const PatternOptions& options, const PlotContext& context)
 // 1..ChineCount the half-width and the distance along the face from chine 1.
 std::array<std::array<double, 2>, MaxChines + 1> UnrolledBulkhead(const HullDocument& hull,
                                                                   int bulkhead);
-
-// The name of the hull drawing: the hull file's name up to its first "." followed by "DXF",
-// beside the hull file.
-std::string HullDrawingName(std::string_view hullFileName);
-// The three-dimensional wireframe of the hull as DXF text, in inches.
-std::string HullDrawingText(const HullDocument& hull);
 
 } // namespace merrowin

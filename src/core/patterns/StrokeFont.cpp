@@ -1,5 +1,6 @@
 // The stroke font "pedit.fnt": reading its records and drawing labels with them.
 #include "patterns/StrokeFont.h"
+#include "model/Constants.h"
 
 #include <cctype>
 #include <cmath>
@@ -14,7 +15,7 @@ namespace {
 const char* const DataFolders[] = {MERROWIN_DATA_DIR, MERROWIN_SOURCE_DATA_DIR};
 
 // Labels turn with the program's four-decimal pi, not the exact one.
-constexpr double DegreesToRadians = 3.1415 / 180.0;
+constexpr double DegreesToRadians = ShortDegreesToRadians;
 
 void IndexGlyph(StrokeFont& font, int index) {
     const std::string& name = font.Glyphs[static_cast<std::size_t>(index)].Name;

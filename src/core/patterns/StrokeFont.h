@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "io/Files.h"
-#include "patterns/PlotFile.h"
+#include "io/PlotFile.h"
 #include "ui/Services.h"
 
 namespace merrowin {

@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "model/AppState.h"
+#include "app/AppState.h"
 #include "ui/RecordingCanvas.h"
 #include "ui/RepaintHub.h"
 #include "ui/Services.h"

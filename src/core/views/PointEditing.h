@@ -1,7 +1,7 @@
 // Point editing in the main view: pick, drag, snap, zoom band, exact entry, position read-out.
 #pragma once
 
-#include "model/AppState.h"
+#include "app/AppState.h"
 #include "ui/RepaintHub.h"
 
 namespace merrowin {

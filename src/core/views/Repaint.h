@@ -1,7 +1,7 @@
 // The repaint of the main window (the hub's work) and of its main view.
 #pragma once
 
-#include "model/AppState.h"
+#include "app/AppState.h"
 #include "ui/Canvas.h"
 #include "ui/Services.h"
 

@@ -1,5 +1,6 @@
 // Rescaling the offsets and pitching the hull.
 #include "views/RescalePitch.h"
+#include "model/Constants.h"
 
 #include <algorithm>
 #include <cmath>
@@ -98,8 +99,8 @@ void ApplyPitch(AppState& app, RepaintHub& hub) {
         hub.RepaintWindow();
         return;
     }
-    // The pitch's degree conversion uses 3.1415.
-    const double a = -change * 3.1415 / 180;
+    // The pitch's degree conversion uses the short pi.
+    const double a = -change * ShortDegreesToRadians;
     const double cosine = std::cos(a), sine = std::sin(a);
     HullDocument& hull = app.Hull;
     const int n = ChineCountInRange(hull);

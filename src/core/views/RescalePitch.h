@@ -1,7 +1,7 @@
 // Whole-hull transformations of the main window: rescaling the offsets and pitching the hull.
 #pragma once
 
-#include "model/AppState.h"
+#include "app/AppState.h"
 #include "ui/RepaintHub.h"
 
 namespace merrowin {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "model/AppState.h"
+#include "app/AppState.h"
 #include "ui/RepaintHub.h"
 #include "views/ViewGeometry.h"
 

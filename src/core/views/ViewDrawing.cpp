@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/Constants.h"
 #include "text/NumberText.h"
 #include "views/Repaint.h"
 #include "views/ViewGeometry.h"
@@ -278,7 +279,7 @@ void DrawFigure(ViewPen& pen, const ViewState& view) {
 
 // Mast, boom, gaff head and leech in profile coordinates, from the mast step (Zs, Ys).
 void DrawRig(ViewPen& pen, const HullDocument& hull, const ViewState& view) {
-    const double a = hull.HeadAngle * 3.1415 / 180;
+    const double a = hull.HeadAngle * ShortDegreesToRadians;
     const double zs = hull.MastStepZ;
     const double ys = view.MastStepY;
     const double boomY = ys + hull.BoomHeight;

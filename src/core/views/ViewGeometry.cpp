@@ -1,5 +1,6 @@
 // View geometry: view choice, projections, the main view's extent and the perspective arrays.
 #include "views/ViewGeometry.h"
+#include "model/Constants.h"
 
 #include <algorithm>
 #include <cmath>
@@ -235,8 +236,8 @@ void UpdateMastStep(const HullDocument& hull, ViewState& view) {
 }
 
 void RaiseHeightForRig(const HullDocument& hull, const ViewState& view, double& hullHeight) {
-    // The head angle is turned into radians with 3.1415, as the rig drawing does.
-    const double headAngle = hull.HeadAngle * 3.1415 / 180;
+    // The head angle is turned into radians with the short pi, as the rig drawing does.
+    const double headAngle = hull.HeadAngle * ShortDegreesToRadians;
     const double mastTop = view.MastStepY + hull.MastLength;
     const double sailHead =
         view.MastStepY + hull.BoomHeight + hull.LuffLength + hull.HeadLength * std::sin(headAngle);

@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "model/AppState.h"
+#include "app/AppState.h"
 #include "ui/Canvas.h"
 
 namespace merrowin {

@@ -1,6 +1,7 @@
 // View state of the main window: which view, zoom, perspective orientation, figure and rig switch.
 #pragma once
 
+#include "model/Constants.h"
 #include "model/Hull.h"
 
 namespace merrowin {
@@ -12,7 +13,7 @@ struct ViewState {
 
     float ViewMargin = 0;                                 // inches, HullBeam / 25
     float ZoomX1 = 0, ZoomY1 = 0, ZoomX2 = 0, ZoomY2 = 0; // ZoomX2 = 0: no zoom
-    double SpinStep = 3.1415927 / 40;                     // radians
+    double SpinStep = Pi / 40;                            // radians
     SplineTable ViewPoints{};
     SplineTable MirrorViewPoints{};
     double MastStepY = 0; // inches, height of the mast step at MastStepZ

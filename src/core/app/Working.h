@@ -5,6 +5,7 @@
 #include <string>
 
 #include "hydro/HydroState.h"
+#include "model/Constants.h"
 #include "patterns/PatternOptions.h"
 #include "views/ViewState.h"
 
@@ -25,7 +26,7 @@ struct WorkingValues {
     double HullBeam = 0, HullHeight = 0, HullLength = 0;
     double MaxHalfBreadth = 0; // largest half-breadth the Auto-Spline derivation wrote
 
-    double Pi = 3.1415927; // the program's degree-radian constant, not the full pi
+    double Pi = merrowin::Pi; // the program's degree-radian constant, not the full pi
 
     double PlotXScale = 500, PlotYScale = 500; // plotter units per inch
 

@@ -1,5 +1,5 @@
 // Plot files: the writer, the plotter scale look-up and the shared coordinate-line tokeniser.
-#include "patterns/PlotFile.h"
+#include "io/PlotFile.h"
 
 #include <cmath>
 #include <string>
