@@ -56,7 +56,7 @@ void BM_WriteReadHullFile30(benchmark::State& state) {
     ResetToStartup(*back);
     const Scratch scratch;
     for (auto _ : state) {
-        const bool written = WriteHullFile(scratch.Path, "bench.hul", app->Hull);
+        const bool written = WriteHullFile(scratch.Path, "bench.hul", app->Hull).Ok();
         const bool read = ReadHullFile(scratch.Path, "bench.hul", back->Hull, back->Work);
         benchmark::DoNotOptimize(written && read);
         benchmark::ClobberMemory();

@@ -58,7 +58,7 @@ int RunNew(const std::vector<std::string>& args) {
     }
     UpdateHullGeometry(app.Hull, app.Work);
 
-    if (!WriteHullFile(std::filesystem::current_path(), parsed.File, app.Hull)) {
+    if (WriteHullFile(std::filesystem::current_path(), parsed.File, app.Hull).HasFailed()) {
         std::cerr << "merrowin-cli: cannot write " << parsed.File << "\n";
         return 1;
     }

@@ -210,7 +210,7 @@ int RunTransform(const std::vector<std::string>& args) {
             PitchCommand(app, ui, folder);
         }
         const std::string& out = *parsed.Find("-o");
-        if (!WriteHullFile(folder, out, app.Hull)) {
+        if (WriteHullFile(folder, out, app.Hull).HasFailed()) {
             std::cerr << "merrowin-cli: cannot write " << out << "\n";
             return 1;
         }

@@ -26,8 +26,8 @@
 #include "Logo.h"
 #include "hydro/HydroCommands.h"
 #include "io/Files.h"
-#include "model/HullFile.h"
 #include "io/PlotFile.h"
+#include "model/HullFile.h"
 #include "text/NumberText.h"
 #include "views/PointEditing.h"
 #include "views/Repaint.h"
@@ -737,8 +737,9 @@ void Form1::ResetPitch() {
 void Form1::Timer1Timer() {
     const std::string remembered = status_->Panel(1);
     status_->SetPanel(1, std::string("Autosaving...") + AutosaveName);
-    WriteHullFile(folder_, AutosaveName, app_.Hull); // as it stands, pitched or not
-    status_->SetPanel(1, remembered);
+    const Outcome saved = WriteHullFile(folder_, AutosaveName, app_.Hull); // pitched or not
+    // A failed autosave must not pass for a done one: its failure replaces the earlier text.
+    status_->SetPanel(1, saved.Ok() ? remembered : saved.Text());
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
@@ -751,7 +752,7 @@ void Form1::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (answer == MessageAnswer::Yes && !WriteHullFile(folder_, name, app_.Hull)) {
+    if (answer == MessageAnswer::Yes && WriteHullFile(folder_, name, app_.Hull).HasFailed()) {
         // Closing now would lose the hull: say so and stay open.
         dialogs_->Message("Merrowin", "The hull could not be saved to " + name + ".",
                           MessageButtons::Ok, MessageIcon::Exclamation);

@@ -376,7 +376,8 @@ void Form3::showEvent(QShowEvent* event) {
 void Form3::hideEvent(QHideEvent* event) {
     QDialog::hideEvent(event);
     if (!event->spontaneous()) {
-        WritePatternSettings(folder_, app_.Work.Patterns); // Unload
+        // Unload: settings that cannot be written keep their last file.
+        static_cast<void>(WritePatternSettings(folder_, app_.Work.Patterns));
     }
 }
 

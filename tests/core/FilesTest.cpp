@@ -36,33 +36,33 @@ TEST(Files, SplitsCommaOrLineItems) {
 
 TEST(Files, ReplacesAtomicallyAndKeepsTheOldFileOnFailure) {
     test::TempFolder folder;
-    ASSERT_TRUE(WriteFileAtomic(folder.Path(), "boat.hul", "first\r\n"));
-    ASSERT_TRUE(WriteFileAtomic(folder.Path(), "boat.hul", "second\r\n"));
+    ASSERT_TRUE(WriteFileAtomic(folder.Path(), "boat.hul", "first\r\n").Ok());
+    ASSERT_TRUE(WriteFileAtomic(folder.Path(), "boat.hul", "second\r\n").Ok());
     EXPECT_EQ(*ReadFileBytes(folder.Path(), "boat.hul"), "second\r\n");
 
     // A target that is a folder cannot be replaced: reported, nothing else touched.
     fs::create_directory(folder.Path() / "dir.hul");
-    EXPECT_FALSE(WriteFileAtomic(folder.Path(), "dir.hul", "x"));
+    EXPECT_TRUE(WriteFileAtomic(folder.Path(), "dir.hul", "x").HasFailed());
     // A folder that does not exist: reported, no stray files anywhere.
-    EXPECT_FALSE(WriteFileAtomic(folder.Path() / "missing", "boat.hul", "x"));
+    EXPECT_TRUE(WriteFileAtomic(folder.Path() / "missing", "boat.hul", "x").HasFailed());
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), fs::directory_iterator()), 2)
         << "no temporary file may be left behind";
 }
 
 TEST(Files, OverwritesInPlaceAndCutsToTheNewLength) {
     test::TempFolder folder;
-    ASSERT_TRUE(WriteFileInPlace(folder.Path(), "bhead1.uc", "a much longer first text\r\n"));
-    ASSERT_TRUE(WriteFileInPlace(folder.Path(), "bhead1.uc", "short\r\n"));
+    ASSERT_TRUE(WriteFileInPlace(folder.Path(), "bhead1.uc", "a much longer first text\r\n").Ok());
+    ASSERT_TRUE(WriteFileInPlace(folder.Path(), "bhead1.uc", "short\r\n").Ok());
     EXPECT_EQ(*ReadFileBytes(folder.Path(), "bhead1.uc"), "short\r\n");
-    EXPECT_FALSE(WriteFileInPlace(folder.Path() / "missing", "bhead1.uc", "x"));
+    EXPECT_TRUE(WriteFileInPlace(folder.Path() / "missing", "bhead1.uc", "x").HasFailed());
 }
 
 TEST(Files, CopiesAFile) {
     test::TempFolder folder;
     WriteRaw(folder.Path() / "boat.hul", "4\r\n");
-    EXPECT_TRUE(CopyFileAtomic(folder.Path(), "boat.hul", "default.hul"));
+    EXPECT_TRUE(CopyFileAtomic(folder.Path(), "boat.hul", "default.hul").Ok());
     EXPECT_EQ(*ReadFileBytes(folder.Path(), "default.hul"), "4\r\n");
-    EXPECT_FALSE(CopyFileAtomic(folder.Path(), "none.hul", "default.hul"));
+    EXPECT_TRUE(CopyFileAtomic(folder.Path(), "none.hul", "default.hul").HasFailed());
     EXPECT_EQ(*ReadFileBytes(folder.Path(), "default.hul"), "4\r\n");
 }
 

@@ -13,9 +13,9 @@
 
 #include "TestSupport.h"
 #include "app/AppState.h"
+#include "io/PlotFile.h"
 #include "model/ChineCurves.h"
 #include "model/HullFile.h"
-#include "io/PlotFile.h"
 #include "text/NumberText.h"
 
 namespace merrowin {
@@ -33,7 +33,7 @@ protected:
     std::string Get(const std::string& name) { return test::ReadRaw(folder_ / name); }
     // The file of the current document as lines, for editing before it is put back.
     std::vector<std::string> Written() {
-        EXPECT_TRUE(WriteHullFile(folder_, "w.hul", app_.Hull));
+        EXPECT_TRUE(WriteHullFile(folder_, "w.hul", app_.Hull).Ok());
         return SplitLines(Get("w.hul"));
     }
     void PutLines(const std::string& name, const std::vector<std::string>& lines) {
@@ -245,20 +245,20 @@ TEST_F(HullFileTest, LineBreaksInsideTextsBecomeBlanks) {
 
 TEST_F(HullFileTest, AFailedWriteLeavesTheOldFileIntact) {
     fs::create_directory(folder_ / "folder.hul");
-    EXPECT_FALSE(WriteHullFile(folder_, "folder.hul", app_.Hull));
+    EXPECT_TRUE(WriteHullFile(folder_, "folder.hul", app_.Hull).HasFailed());
     EXPECT_TRUE(fs::is_directory(folder_ / "folder.hul"));
 
     // A name so long that no temporary file can be made beside it.
     const std::string longName = std::string(250, 'h') + ".hul";
     Put(longName, "old");
-    EXPECT_FALSE(WriteHullFile(folder_, longName, app_.Hull));
+    EXPECT_TRUE(WriteHullFile(folder_, longName, app_.Hull).HasFailed());
     EXPECT_EQ(Get(longName), "old");
 
     // A read-only folder (the superuser writes there anyway, so the case is skipped then).
     Put("keep.hul", "old");
     fs::permissions(folder_, fs::perms::owner_write, fs::perm_options::remove);
     if (::access(folder_.c_str(), W_OK) != 0) {
-        EXPECT_FALSE(WriteHullFile(folder_, "keep.hul", app_.Hull));
+        EXPECT_TRUE(WriteHullFile(folder_, "keep.hul", app_.Hull).HasFailed());
         EXPECT_EQ(Get("keep.hul"), "old");
     }
     fs::permissions(folder_, fs::perms::owner_write, fs::perm_options::add);

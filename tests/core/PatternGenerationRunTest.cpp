@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "TempFolder.h"
-#include "io/Files.h"
 #include "app/AppState.h"
+#include "io/Files.h"
 #include "model/ChineCurves.h"
 #include "patterns/PatternGeneration.h"
 #include "patterns/PatternSettings.h"
@@ -33,10 +33,10 @@ TEST(PatternRun, DeletesOnlyOldPatternFilesOfTheWorkingFolder) {
     fs::create_directories(outside);
     for (const char* name : {"chine9.tri", "CHINE8.TRI", "old.uc", "temp.uc", "handplot.txt",
                              "keel.tri", "notes.txt"}) {
-        ASSERT_TRUE(WriteFileAtomic(run.Path(), name, "x\r\n"));
+        ASSERT_TRUE(WriteFileAtomic(run.Path(), name, "x\r\n").Ok());
     }
-    ASSERT_TRUE(WriteFileAtomic(outside, "kept.uc", "x\r\n"));
-    ASSERT_TRUE(WriteFileAtomic(outside, "chine1.tri", "x\r\n"));
+    ASSERT_TRUE(WriteFileAtomic(outside, "kept.uc", "x\r\n").Ok());
+    ASSERT_TRUE(WriteFileAtomic(outside, "chine1.tri", "x\r\n").Ok());
     run.Go();
     for (const char* name : {"chine9.tri", "CHINE8.TRI", "old.uc", "temp.uc"}) {
         EXPECT_FALSE(run.Has(name)) << name;

@@ -25,7 +25,7 @@ TEST(PatternSettings, ReadBackAsWritten) {
     written.Dxf = written.HalfFrames = written.Spar = written.Stem = true;
     written.Soles = written.Deck = true;
     SetExportText(written, "/srv/cut, files");
-    ASSERT_TRUE(WritePatternSettings(folder.Path(), written));
+    ASSERT_TRUE(WritePatternSettings(folder.Path(), written).Ok());
 
     PatternOptions read;
     ASSERT_TRUE(ReadPatternSettings(folder.Path(), read));
@@ -39,7 +39,7 @@ TEST(PatternSettings, DamagedFileKeepsWhatItCannotSet) {
     PatternOptions options; // Expansions and Text set, the rest clear
     options.ExportText = "kept";
     // A box value other than 0 or 1 cannot be set; the file ends before the export folder.
-    ASSERT_TRUE(WriteFileAtomic(folder.Path(), "HULL.DAT", "2\r\n1\r\nx\r\n"));
+    ASSERT_TRUE(WriteFileAtomic(folder.Path(), "HULL.DAT", "2\r\n1\r\nx\r\n").Ok());
     ASSERT_TRUE(ReadPatternSettings(folder.Path(), options));
     EXPECT_TRUE(options.Expansions && options.Hpgl && !options.Dxf && options.Text);
     EXPECT_EQ(options.ExportText, "kept");

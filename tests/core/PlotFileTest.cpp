@@ -98,7 +98,7 @@ TEST(PlotFile, WritesTheFileInOneGo) {
     PlotWriter writer(500, 500);
     writer.Begin("/* header */");
     writer.End();
-    ASSERT_TRUE(writer.WriteTo(folder.Path(), "4x8.uc"));
+    ASSERT_TRUE(writer.WriteTo(folder.Path(), "4x8.uc").Ok());
     EXPECT_EQ(*ReadFileBytes(folder.Path(), "4x8.uc"),
               "start_plot\r\n/* header */\r\nend_plot\r\n");
 }

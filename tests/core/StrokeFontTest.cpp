@@ -81,7 +81,7 @@ TEST(StrokeFont, WorkingFolderFontComesFirst) {
     for (const char c : std::string("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789-.")) {
         EXPECT_FALSE(shipped.ByCharacter[static_cast<unsigned char>(c)].empty()) << c;
     }
-    ASSERT_TRUE(WriteFileAtomic(folder.Path(), "PEDIT.FNT", TinyFont));
+    ASSERT_TRUE(WriteFileAtomic(folder.Path(), "PEDIT.FNT", TinyFont).Ok());
     const StrokeFont local = LoadStrokeFont(folder.Path());
     EXPECT_EQ(local.Glyphs.size(), 4u);
 }

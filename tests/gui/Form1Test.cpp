@@ -93,7 +93,7 @@ void Form1Test::readsDefaultHullAtStartUp() {
     LoadDefaultHull(saved);
     saved.ChineCount = 6;
     saved.OffsetZ[2][1] = 61.5; // bulkhead 2's station, read into its box
-    QVERIFY(WriteHullFile(dir.path().toStdString(), "default.hul", saved));
+    QVERIFY(WriteHullFile(dir.path().toStdString(), "default.hul", saved).Ok());
 
     AppState app;
     ScriptedDialogs dialogs;

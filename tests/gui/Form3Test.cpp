@@ -76,7 +76,7 @@ private slots:
         saved.Text = false;
         saved.Keel = saved.Dxf = true;
         SetExportText(saved, "/srv/cut files");
-        QVERIFY(WritePatternSettings(d.Folder(), saved));
+        QVERIFY(WritePatternSettings(d.Folder(), saved).Ok());
         d.Open();
         QVERIFY(!d.form->Check(5).isChecked());
         QVERIFY(d.form->Check(10).isChecked() && d.form->Check(4).isChecked());
@@ -125,8 +125,8 @@ private slots:
         d.app.Hull.FramePositions[5] = 58.5;
         d.app.Work.HullFileName = "skiff.hul";
         d.app.Hull.InfoLines = {"A. Builder", "Skiff", "a@b.c", "01-02-2024"};
-        QVERIFY(WriteFileAtomic(d.Folder(), "Second.HUL", "2\r\n"));
-        QVERIFY(WriteFileAtomic(d.Folder(), "notes.txt", "x\r\n"));
+        QVERIFY(WriteFileAtomic(d.Folder(), "Second.HUL", "2\r\n").Ok());
+        QVERIFY(WriteFileAtomic(d.Folder(), "notes.txt", "x\r\n").Ok());
         d.form->ShowForHull();
         QVERIFY(d.form->isVisible());
         QCOMPARE(d.form->FrameText(5).text(), QString("58.5"));

@@ -47,7 +47,8 @@ WaterlineOutcome Run(AppState& app, const HydroContext& context, bool limitRange
     DrawOutline(context.Ui.Hub.MainPicture(), outline);
     if (context.Folder != nullptr) {
         // A file that cannot be written is skipped; the run goes on.
-        WriteWaterplaneFile(*context.Folder, outline, app.Work.PlotXScale, app.Work.PlotYScale);
+        static_cast<void>(WriteWaterplaneFile(*context.Folder, outline, app.Work.PlotXScale,
+                                              app.Work.PlotYScale));
     }
     if (outcome == WaterlineOutcome::Sunk) {
         if (limitRange) {

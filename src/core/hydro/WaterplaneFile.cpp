@@ -26,8 +26,8 @@ std::string WaterplaneFileText(const WaterplaneOutline& outline, double plotXSca
     return plot.Content();
 }
 
-bool WriteWaterplaneFile(const fs::path& folder, const WaterplaneOutline& outline,
-                         double plotXScale, double plotYScale) {
+Outcome WriteWaterplaneFile(const fs::path& folder, const WaterplaneOutline& outline,
+                            double plotXScale, double plotYScale) {
     const std::string text =
         WaterplaneFileText(outline, plotXScale, plotYScale, DateText(LocalNow()));
     return WriteFileInPlace(folder, WaterplaneFileName, text);

@@ -15,8 +15,8 @@ inline constexpr const char* WaterplaneFileName = "watrplne.uc";
 std::string WaterplaneFileText(const WaterplaneOutline& outline, double plotXScale,
                                double plotYScale, const std::string& date);
 
-// Writes "watrplne.uc" into the folder, dated today. False when it could not be written.
-bool WriteWaterplaneFile(const fs::path& folder, const WaterplaneOutline& outline,
-                         double plotXScale, double plotYScale);
+// Writes "watrplne.uc" into the folder, dated today.
+Outcome WriteWaterplaneFile(const fs::path& folder, const WaterplaneOutline& outline,
+                            double plotXScale, double plotYScale);
 
 } // namespace merrowin

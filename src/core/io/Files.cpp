@@ -201,14 +201,15 @@ std::vector<std::string> SplitItems(std::string_view text) {
     return items;
 }
 
-bool WriteFileAtomic(const fs::path& folder, std::string_view name, std::string_view content) {
+Outcome WriteFileAtomic(const fs::path& folder, std::string_view name, std::string_view content) {
+    const auto failed = [&] { return Outcome::Failed(Failure::Kind::Write, std::string(name)); };
     if (name.empty()) {
-        return false;
+        return failed();
     }
     const fs::path target = InFolder(folder, name);
     std::error_code error;
     if (fs::is_directory(target, error)) {
-        return false;
+        return failed();
     }
     // The temporary file sits beside the target so that the rename stays on one file system.
     std::random_device seed;
@@ -216,36 +217,37 @@ bool WriteFileAtomic(const fs::path& folder, std::string_view name, std::string_
                                                        std::to_string(seed() % 1000000u));
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0) {
-        return false;
+        return failed();
     }
     const bool written = WriteAll(fd, content) && ::fsync(fd) == 0;
     const bool closed = ::close(fd) == 0;
     if (!written || !closed) {
         fs::remove(temporary, error);
-        return false;
+        return failed();
     }
     fs::rename(temporary, target, error);
     if (error) {
         fs::remove(temporary, error);
-        return false;
+        return failed();
     }
-    return true;
+    return {};
 }
 
-bool WriteFileInPlace(const fs::path& folder, std::string_view name, std::string_view content) {
+Outcome WriteFileInPlace(const fs::path& folder, std::string_view name, std::string_view content) {
+    const auto failed = [&] { return Outcome::Failed(Failure::Kind::Write, std::string(name)); };
     if (name.empty()) {
-        return false;
+        return failed();
     }
     // Not emptied first: overwriting and then cutting to length is what an ordinary disk does
     // fastest, and a reader never sees an empty file in between.
     const fs::path target = InFolder(folder, name);
     const int fd = ::open(target.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0) {
-        return false;
+        return failed();
     }
     bool ok = WriteAll(fd, content) && ::ftruncate(fd, static_cast<off_t>(content.size())) == 0;
     ok = ::close(fd) == 0 && ok;
-    return ok;
+    return ok ? Outcome() : failed();
 }
 
 TextOut& TextOut::Line(std::string_view text) {
@@ -254,23 +256,24 @@ TextOut& TextOut::Line(std::string_view text) {
     return *this;
 }
 
-bool TextOut::WriteTo(const fs::path& folder, std::string_view name) const {
+Outcome TextOut::WriteTo(const fs::path& folder, std::string_view name) const {
     return WriteFileInPlace(folder, name, content_);
 }
 
-bool CopyFileAtomic(const fs::path& folder, std::string_view from, std::string_view to) {
+Outcome CopyFileAtomic(const fs::path& folder, std::string_view from, std::string_view to) {
+    const auto unreadable = [&] { return Outcome::Failed(Failure::Kind::Read, std::string(from)); };
     const std::optional<fs::path> source = FindFile(folder, from);
     if (!source) {
-        return false;
+        return unreadable();
     }
     std::error_code error;
     const auto size = fs::file_size(*source, error);
     if (error || size > MaxReadBytes) {
-        return false;
+        return unreadable();
     }
     const std::optional<std::string> bytes = ReadFileBytes(folder, from);
     if (!bytes) {
-        return false;
+        return unreadable();
     }
     return WriteFileAtomic(folder, to, *bytes);
 }

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "io/Outcome.h"
+
 namespace merrowin {
 
 namespace fs = std::filesystem;
@@ -41,14 +43,14 @@ std::vector<std::string> SplitItems(std::string_view text);
 
 // Replaces a document (a hull file, the settings) safely: writes a temporary file beside it,
 // flushes it to the disk, then renames it over the target, so neither a crash of the program nor a
-// power cut can leave the target truncated or empty. Returns false (target untouched) on failure.
-bool WriteFileAtomic(const fs::path& folder, std::string_view name, std::string_view content);
+// power cut can leave the target truncated or empty. On failure the target is untouched.
+Outcome WriteFileAtomic(const fs::path& folder, std::string_view name, std::string_view content);
 
 // Writes a file that the program makes again at will (plot, triangulation, listing and export
 // files): overwritten in place and cut to its new length, without a flush. A pattern run writes
 // over two hundred of these and the waterline slider rewrites one at every step, so they must be
 // cheap; an interrupted write only costs a run of the command again.
-bool WriteFileInPlace(const fs::path& folder, std::string_view name, std::string_view content);
+Outcome WriteFileInPlace(const fs::path& folder, std::string_view name, std::string_view content);
 
 // Text built line by line with CR LF ends.
 class TextOut {
@@ -56,15 +58,15 @@ public:
     TextOut& Line(std::string_view text);
     const std::string& Content() const { return content_; }
     // Written with WriteFileInPlace.
-    bool WriteTo(const fs::path& folder, std::string_view name) const;
+    Outcome WriteTo(const fs::path& folder, std::string_view name) const;
 
 private:
     std::string content_;
 };
 
-// Copies a file over another one with WriteFileAtomic; false when the source cannot be read or the
-// copy cannot be written.
-bool CopyFileAtomic(const fs::path& folder, std::string_view from, std::string_view to);
+// Copies a file over another one with WriteFileAtomic; fails when the source cannot be read
+// (a read failure naming `from`) or the copy cannot be written (naming `to`).
+Outcome CopyFileAtomic(const fs::path& folder, std::string_view from, std::string_view to);
 
 // Deletes the regular files of the folder (never anything outside it, never a folder) whose
 // names match a wildcard pattern ('*' and '?', without regard to case). A file that is not

@@ -113,7 +113,7 @@ void PlotWriter::End() {
     out_.Line("end_plot");
 }
 
-bool PlotWriter::WriteTo(const fs::path& folder, std::string_view name) const {
+Outcome PlotWriter::WriteTo(const fs::path& folder, std::string_view name) const {
     return out_.WriteTo(folder, name);
 }
 

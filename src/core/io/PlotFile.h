@@ -36,7 +36,7 @@ public:
     void Statement(std::string_view line);
     void End(); // "end_plot"
     const std::string& Content() const { return out_.Content(); }
-    bool WriteTo(const fs::path& folder, std::string_view name) const;
+    Outcome WriteTo(const fs::path& folder, std::string_view name) const;
     double XScale() const { return xScale_; }
     double YScale() const { return yScale_; }
 

@@ -85,7 +85,8 @@ std::string RepairCommas(const fs::path& file, std::string content) {
     std::error_code error;
     const auto size = fs::file_size(file, error);
     if (!error && size <= content.size()) {
-        WriteFileAtomic(file.parent_path(), file.filename().string(), content);
+        // A file that cannot be rewritten is still read, with points for its commas.
+        static_cast<void>(WriteFileAtomic(file.parent_path(), file.filename().string(), content));
     }
     return content;
 }
@@ -155,8 +156,11 @@ std::string HullFileText(const HullDocument& hull) {
     return out.Content();
 }
 
-bool WriteHullFile(const fs::path& folder, std::string_view name, const HullDocument& hull) {
-    return WriteFileAtomic(folder, name, HullFileText(hull));
+Outcome WriteHullFile(const fs::path& folder, std::string_view name, const HullDocument& hull) {
+    if (WriteFileAtomic(folder, name, HullFileText(hull)).HasFailed()) {
+        return Outcome::Failed(Failure::Kind::Save, std::string(name));
+    }
+    return {};
 }
 
 bool ReadHullFile(const fs::path& folder, std::string_view name, HullDocument& hull,

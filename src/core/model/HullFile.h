@@ -13,9 +13,9 @@ namespace merrowin {
 // The hull file text for the current document (54 N + 28 lines for N chines).
 std::string HullFileText(const HullDocument& hull);
 
-// Writes the hull file, replacing it atomically. False when it could not be written (the old
-// file is then untouched).
-bool WriteHullFile(const fs::path& folder, std::string_view name, const HullDocument& hull);
+// Writes the hull file, replacing it atomically. On failure ("Could not save NAME") the old file
+// is untouched.
+Outcome WriteHullFile(const fs::path& folder, std::string_view name, const HullDocument& hull);
 
 // The texts of the main window's station boxes Text1(0..4), one per bulkhead.
 using StationTexts = std::array<std::string, BulkheadCount>;

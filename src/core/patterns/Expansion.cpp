@@ -464,7 +464,7 @@ void ExpandPanels(const fs::path& folder, const HullDocument& hull, WorkingValue
         const std::string plot = ExpandedPanelPlot(strip, xScale, yScale, date, font, status);
         // An existing file spelled in other letter case is replaced rather than doubled.
         const std::string name = ExpandedPanelName(triName);
-        WriteFileInPlace(folder, files.NameOf(name).value_or(name), plot);
+        static_cast<void>(WriteFileInPlace(folder, files.NameOf(name).value_or(name), plot));
     }
     status.SetPanel(1, "Done...");
 }

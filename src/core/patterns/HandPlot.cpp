@@ -89,7 +89,7 @@ void WriteHandPlot(const fs::path& folder, const HullDocument& hull, WorkingValu
         }
         listing += HandPlotPiece(name, *text, work.PlotXScale, work.PlotYScale);
     }
-    WriteFileInPlace(folder, HandPlotFileName, listing);
+    static_cast<void>(WriteFileInPlace(folder, HandPlotFileName, listing));
     status.SetPanel(1, "Done...");
 }
 

@@ -111,7 +111,8 @@ void LevelPatterns(const fs::path& folder, const HullDocument& hull, WorkingValu
         const double angle = FitAngle(plot, work.PlotXScale, work.PlotYScale);
         // The turned panel is written straight over the panel file; no "temp" file is left in
         // the working folder.
-        WriteFileInPlace(folder, *onDisk, Turn(plot, angle, work.PlotXScale, work.PlotYScale));
+        static_cast<void>(
+            WriteFileInPlace(folder, *onDisk, Turn(plot, angle, work.PlotXScale, work.PlotYScale)));
     }
     status.SetPanel(1, "Done...");
 }

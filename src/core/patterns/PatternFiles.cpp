@@ -123,8 +123,8 @@ void ExportPieces(const fs::path& folder, const HullDocument& hull, WorkingValue
         if (!plot) {
             continue;
         }
-        if (!WriteFileInPlace(exportFolder, name,
-                              translate(*plot, work.PlotXScale, work.PlotYScale)) &&
+        if (WriteFileInPlace(exportFolder, name, translate(*plot, work.PlotXScale, work.PlotYScale))
+                .HasFailed() &&
             !unwritten) {
             unwritten = FullPath(InFolder(exportFolder, name));
         }

@@ -121,7 +121,8 @@ std::vector<Point2> SectionOutline(const std::vector<Point2>& side, bool half) {
 }
 
 void Write(const fs::path& folder, const std::string& name, const std::string& content) {
-    WriteFileInPlace(folder, name, content); // a file that cannot be written is skipped
+    // A file that cannot be written is skipped.
+    static_cast<void>(WriteFileInPlace(folder, name, content));
 }
 
 } // namespace
@@ -425,11 +426,11 @@ void CreatePatterns(const fs::path& folder, HullDocument& hull, WorkingValues& w
             keepFailure();
         }
     }
-    if (!WriteHullFile(folder, work.HullFileName, hull)) {
+    if (WriteHullFile(folder, work.HullFileName, hull).HasFailed()) {
         status.SetPanel(1, "Could not save " + work.HullFileName);
         return;
     }
-    CopyFileAtomic(folder, work.HullFileName, "default.hul");
+    static_cast<void>(CopyFileAtomic(folder, work.HullFileName, "default.hul"));
     status.SetPanel(1, failure.empty() ? "Working on..." + work.HullFileName : failure);
 }
 

@@ -57,7 +57,7 @@ std::string PatternSettingsText(const PatternOptions& options) {
     return out.Content();
 }
 
-bool WritePatternSettings(const fs::path& folder, const PatternOptions& options) {
+Outcome WritePatternSettings(const fs::path& folder, const PatternOptions& options) {
     return WriteFileAtomic(folder, PatternSettingsFileName, PatternSettingsText(options));
 }
 

@@ -17,7 +17,7 @@ inline constexpr const char* PatternSettingsFileName = "hull.dat";
 bool ReadPatternSettings(const fs::path& folder, PatternOptions& options);
 // The text of "hull.dat": the ten boxes as 0 or 1, then the export folder box.
 std::string PatternSettingsText(const PatternOptions& options);
-bool WritePatternSettings(const fs::path& folder, const PatternOptions& options);
+Outcome WritePatternSettings(const fs::path& folder, const PatternOptions& options);
 
 // The file-name box: the name part up to its first "." (or its first eight characters when it
 // has none) followed by ".hul"; a folder part in front is kept as it is.
