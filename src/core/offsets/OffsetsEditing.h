@@ -29,12 +29,12 @@ void OpenOffsetsTable(OffsetsTableState& state, Dialogs& boxes);
 // as its depth below the datum while the datum is above 0.
 std::string SelectedCellText(const OffsetsGrid& grid, int row, int column, double yDatum);
 
-// Text1 changed while (row, column) is the current cell: the entry in shop notation (a Y entry
-// as a depth below a datum above 0) is stored into the offset and the cell. A Z entry at an
-// inner bulkhead is stored for every chine there, so the bulkhead stays planar; the other rows'
-// cells keep their text until the grid is built again. The main window is repainted after a
-// store. Returns false, changing nothing, for a cell that takes no typing or a row the hull no
-// longer has.
+// Text1 changed while (row, column) is the current cell: the entry in shop notation (ParseEntry
+// of text/NumberText.h; a Y entry as a depth below a datum above 0) is stored into the offset and
+// the cell. A Z entry at an inner bulkhead is stored for every chine there, so the bulkhead stays
+// planar; the other rows' cells keep their text until the grid is built again. The main window is
+// repainted after a store. Returns false, changing nothing, for a cell that takes no typing or a
+// row the hull no longer has.
 bool EditOffsetCell(HullDocument& hull, OffsetsGrid& grid, int row, int column,
                     std::string_view entry, double yDatum, RepaintHub& hub);
 
