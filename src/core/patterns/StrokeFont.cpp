@@ -5,14 +5,12 @@
 #include <cctype>
 #include <cmath>
 
+#include "io/DataFiles.h"
 #include "text/NumberText.h"
 
 namespace merrowin {
 
 namespace {
-
-// Where the program's own data files live besides the working folder.
-const char* const DataFolders[] = {MERROWIN_DATA_DIR, MERROWIN_SOURCE_DATA_DIR};
 
 // Labels turn with the program's four-decimal pi, not the exact one.
 constexpr double DegreesToRadians = ShortDegreesToRadians;
@@ -61,15 +59,7 @@ StrokeFont ParseStrokeFont(std::string_view text) {
 }
 
 std::optional<fs::path> FindStrokeFont(const fs::path& folder) {
-    if (std::optional<fs::path> local = FindFile(folder, StrokeFontFileName)) {
-        return local;
-    }
-    for (const char* dataFolder : DataFolders) {
-        if (std::optional<fs::path> shipped = FindFile(dataFolder, StrokeFontFileName)) {
-            return shipped;
-        }
-    }
-    return std::nullopt;
+    return FindDataFile(folder, StrokeFontFileName);
 }
 
 StrokeFont LoadStrokeFont(const fs::path& folder) {

@@ -1,0 +1,33 @@
+// The Open window's file handlers: the hull file name a click makes, the click that loads the
+// hull for preview, and "Done".
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "io/Files.h"
+#include "model/AppState.h"
+#include "open/Figures.h"
+#include "ui/RepaintHub.h"
+#include "ui/Services.h"
+
+namespace merrowin {
+
+// The folder path and the file name joined with "/", unless the path already ends in "/" (the
+// root); an empty path leaves the name as it is (the working folder).
+std::string JoinHullFileName(std::string_view folderPath, std::string_view fileName);
+
+// File1 click on `fileName` listed in `folderPath`: HullFileName becomes the joined name, the
+// figure choice is cleared, the hull file is read into the model (its comma repair included) and
+// panel 1 reads "Working on..." and the name. False when no file is selected (an empty name) or
+// the file could not be read; the model then keeps what it had or what was read. The window then
+// shows the name, the information lines and the ballast boxes, sets its chine-count scroll bar
+// from ChineCount and repaints.
+bool File1Click(AppState& app, FigureFrame& frame, const fs::path& workingFolder,
+                std::string_view folderPath, std::string_view fileName, StatusBar& status);
+
+// "Done": panel 1 reads "Working on..." and HullFileName, the main window is repainted; the window
+// then centres the main window and hides itself.
+void OpenDone(const AppState& app, StatusBar& status, RepaintHub& hub);
+
+} // namespace merrowin
