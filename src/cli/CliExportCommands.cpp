@@ -7,7 +7,7 @@
 
 #include "Commands.h"
 #include "export/VrmlExport.h"
-#include "model/AppState.h"
+#include "app/AppState.h"
 #include "model/ChineCurves.h"
 
 namespace merrowin::cli {
@@ -32,9 +32,10 @@ int RunVrml(const std::vector<std::string>& args) {
     UpdateHullGeometry(app.Hull, app.Work);
     app.Work.HullFileName = parsed.File;
 
-    if (const std::optional<std::string> failure =
-            SaveVrmlWorld(folder, app.Work.HullFileName, app.Hull, app.Work.HullHeight)) {
-        std::cerr << "merrowin-cli: " << *failure << "\n";
+    if (const Outcome saved =
+            SaveVrmlWorld(folder, app.Work.HullFileName, app.Hull, app.Work.HullHeight);
+        saved.HasFailed()) {
+        std::cerr << "merrowin-cli: " << saved.Text() << "\n";
         return 1;
     }
     return WriteOut(VrmlFileName(app.Work.HullFileName) + "\n" + DefaultWorldName + "\n");

@@ -155,7 +155,7 @@ TEST(OpenDialog, FileClickJoinsTheNameAndReadsTheHull) {
     test::TempFolder work;
     AppState saved = test::StartupApp();
     saved.Hull.ChineCount = 5;
-    ASSERT_TRUE(WriteHullFile(work.Path(), "skiff.hul", saved.Hull));
+    ASSERT_TRUE(WriteHullFile(work.Path(), "skiff.hul", saved.Hull).Ok());
 
     AppState app = test::StartupApp();
     FigureFrame frame;

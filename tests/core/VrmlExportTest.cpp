@@ -83,15 +83,14 @@ TEST(VrmlExport, FileNameIsCutAtTheFirstDotOfTheName) {
 TEST(VrmlExport, SaveWritesTheWorldAndItsDefaultCopy) {
     const AppState app = TwoChineHull();
     test::TempFolder folder;
-    ASSERT_EQ(SaveVrmlWorld(folder.Path(), "boat.old.hul", app.Hull, app.Work.HullHeight),
-              std::nullopt);
+    ASSERT_TRUE(SaveVrmlWorld(folder.Path(), "boat.old.hul", app.Hull, app.Work.HullHeight).Ok());
     EXPECT_EQ(test::ReadRaw(folder.Path() / "boat.wrl"), World(app));
     EXPECT_EQ(test::ReadRaw(folder.Path() / "default.wrl"), World(app));
     // A world that cannot be written is a failure naming it (the copy's failure: the CLI test).
-    const std::optional<std::string> failure =
+    const Outcome failure =
         SaveVrmlWorld(folder.Path() / "missing", "boat.hul", app.Hull, app.Work.HullHeight);
-    ASSERT_TRUE(failure.has_value());
-    EXPECT_NE(failure->find("boat.wrl"), std::string::npos);
+    ASSERT_TRUE(failure.HasFailed());
+    EXPECT_NE(failure.Text().find("boat.wrl"), std::string::npos);
 }
 
 } // namespace

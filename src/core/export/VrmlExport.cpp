@@ -142,18 +142,21 @@ void WriteVrmlWorld(std::ostream& out, const HullDocument& hull, double hullHeig
     out << "}\r\n";
 }
 
-std::optional<std::string> SaveVrmlWorld(const fs::path& folder, std::string_view hullFileName,
-                                         const HullDocument& hull, double hullHeight) {
+Outcome SaveVrmlWorld(const fs::path& folder, std::string_view hullFileName,
+                      const HullDocument& hull, double hullHeight) {
     std::ostringstream world;
     WriteVrmlWorld(world, hull, hullHeight);
     const std::string name = VrmlFileName(hullFileName);
-    if (!world || !WriteFileAtomic(folder, name, world.str())) {
-        return "Could not write " + InFolder(folder, name).string();
+    const auto failed = [&](const std::string& file) {
+        return Outcome::Failed(Failure::Kind::Write, InFolder(folder, file).string());
+    };
+    if (!world || WriteFileAtomic(folder, name, world.str()).HasFailed()) {
+        return failed(name);
     }
-    if (!WriteFileAtomic(folder, DefaultWorldName, world.str())) {
-        return "Could not write " + InFolder(folder, DefaultWorldName).string();
+    if (WriteFileAtomic(folder, DefaultWorldName, world.str()).HasFailed()) {
+        return failed(DefaultWorldName);
     }
-    return std::nullopt;
+    return {};
 }
 
 } // namespace merrowin

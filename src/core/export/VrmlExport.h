@@ -27,7 +27,7 @@ void WriteVrmlWorld(std::ostream& out, const HullDocument& hull, double hullHeig
 // Command2 "VRML": writes the world under VrmlFileName(hullFileName) and the same world as
 // "default.wrl", both inside the working folder and each replaced atomically. Nothing when both
 // were written; otherwise the failure, naming the file that could not be written.
-std::optional<std::string> SaveVrmlWorld(const fs::path& folder, std::string_view hullFileName,
-                                         const HullDocument& hull, double hullHeight);
+Outcome SaveVrmlWorld(const fs::path& folder, std::string_view hullFileName,
+                      const HullDocument& hull, double hullHeight);
 
 } // namespace merrowin

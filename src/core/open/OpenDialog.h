@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "io/Files.h"
-#include "model/AppState.h"
+#include "app/AppState.h"
 #include "open/Figures.h"
 #include "ui/RepaintHub.h"
 #include "ui/Services.h"
