@@ -94,7 +94,8 @@ int WriteOut(const std::string& out) {
 namespace {
 
 const char* const MainUsage =
-    "merrowin-cli new|geometry|hydro|displacement|heel|transform|patterns FILE [options]";
+    "merrowin-cli new|geometry|hydro|displacement|heel|transform|patterns FILE [options]\n"
+    "       merrowin-cli nest HANDPLOT LAYOUT [options]";
 
 } // namespace
 
@@ -102,10 +103,10 @@ int main(int argc, char** argv) {
     using namespace merrowin::cli;
     using Command = int (*)(const std::vector<std::string>&);
     static const std::pair<const char*, Command> Commands[] = {
-        {"new", RunNew},          {"geometry", RunGeometry},
-        {"hydro", RunHydro},      {"displacement", RunDisplacement},
-        {"heel", RunHeel},        {"transform", RunTransform},
-        {"patterns", RunPatterns}};
+        {"new", RunNew},           {"geometry", RunGeometry},
+        {"hydro", RunHydro},       {"displacement", RunDisplacement},
+        {"heel", RunHeel},         {"transform", RunTransform},
+        {"patterns", RunPatterns}, {"nest", RunNest}};
     if (argc >= 2) {
         const std::vector<std::string> args(argv + 2, argv + argc);
         for (const auto& [name, run] : Commands) {

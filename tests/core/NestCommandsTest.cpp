@@ -78,7 +78,9 @@ TEST(NestCommands, DragKeepsTheGrabAndReleasePushesTheShapeInside) {
         NestShape shape = state.Pieces[0].Piece;
         shape.PositionX = c.x;
         shape.PositionY = c.y;
+        EXPECT_EQ(InsideSheets(shape, state.Sheets), c.x == 100) << c.x << ", " << c.y;
         PushInsideSheets(shape, state.Sheets);
+        EXPECT_TRUE(InsideSheets(shape, state.Sheets));
         EXPECT_EQ(shape.PositionX, c.pushedX) << c.x << ", " << c.y;
         EXPECT_EQ(shape.PositionY, c.pushedY) << c.x << ", " << c.y;
     }

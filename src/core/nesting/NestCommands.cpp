@@ -80,32 +80,56 @@ void ReleasePiece(NestState& state) {
     state.Dragging = false;
 }
 
+namespace {
+
+// The outline's extremes relative to the handle.
+struct Extent {
+    double MinX = 0, MaxX = 0, MinY = 0, MaxY = 0;
+};
+
+Extent ExtentOf(const NestShape& shape) {
+    Extent e;
+    if (!shape.Points.empty()) {
+        e = {shape.Points[0].X, shape.Points[0].X, shape.Points[0].Y, shape.Points[0].Y};
+    }
+    for (const NestPoint& p : shape.Points) {
+        e.MinX = std::fmin(e.MinX, p.X);
+        e.MaxX = std::fmax(e.MaxX, p.X);
+        e.MinY = std::fmin(e.MinY, p.Y);
+        e.MaxY = std::fmax(e.MaxY, p.Y);
+    }
+    return e;
+}
+
+} // namespace
+
 void PushInsideSheets(NestShape& shape, const NestSheets& sheets) {
     if (shape.Points.empty()) {
         return;
     }
-    double minX = shape.Points[0].X, maxX = minX, minY = shape.Points[0].Y, maxY = minY;
-    for (const NestPoint& p : shape.Points) {
-        minX = std::fmin(minX, p.X);
-        maxX = std::fmax(maxX, p.X);
-        minY = std::fmin(minY, p.Y);
-        maxY = std::fmax(maxY, p.Y);
-    }
+    const Extent e = ExtentOf(shape);
     const double rowLength = sheets.Count * sheets.Length;
     // Absolute extremes: position plus outline point. Left and top first, so a shape larger than
     // the sheets ends up pushed against their far edge.
-    if (shape.PositionX + minX < 0) {
-        shape.PositionX -= shape.PositionX + minX;
+    if (shape.PositionX + e.MinX < 0) {
+        shape.PositionX -= shape.PositionX + e.MinX;
     }
-    if (shape.PositionX + maxX > rowLength) {
-        shape.PositionX -= shape.PositionX + maxX - rowLength;
+    if (shape.PositionX + e.MaxX > rowLength) {
+        shape.PositionX -= shape.PositionX + e.MaxX - rowLength;
     }
-    if (shape.PositionY + minY < 0) {
-        shape.PositionY -= shape.PositionY + minY;
+    if (shape.PositionY + e.MinY < 0) {
+        shape.PositionY -= shape.PositionY + e.MinY;
     }
-    if (shape.PositionY + maxY > sheets.Width) {
-        shape.PositionY -= shape.PositionY + maxY - sheets.Width;
+    if (shape.PositionY + e.MaxY > sheets.Width) {
+        shape.PositionY -= shape.PositionY + e.MaxY - sheets.Width;
     }
+}
+
+bool InsideSheets(const NestShape& shape, const NestSheets& sheets) {
+    const Extent e = ExtentOf(shape);
+    return shape.PositionX + e.MinX >= 0 &&
+           shape.PositionX + e.MaxX <= sheets.Count * sheets.Length &&
+           shape.PositionY + e.MinY >= 0 && shape.PositionY + e.MaxY <= sheets.Width;
 }
 
 void FlipShape(NestShape& shape) {

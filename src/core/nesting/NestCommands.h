@@ -33,6 +33,8 @@ void ReleasePiece(NestState& state);
 // Moves a shape back inside the row of sheets: an outline point left of 0 moves it right by that
 // much, one beyond Count x Length moves it left by the excess, and the same across 0 and Width.
 void PushInsideSheets(NestShape& shape, const NestSheets& sheets);
+// Whether every outline point of the shape lies on the row of sheets (edges included).
+bool InsideSheets(const NestShape& shape, const NestSheets& sheets);
 
 // "Flip": mirrors the selected shape about its X axis (every Y negated).
 void FlipPiece(NestState& state);
