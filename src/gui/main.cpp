@@ -1,5 +1,6 @@
 // merrowin: the desktop program, working in the folder it is started from.
 #include <QApplication>
+#include <QIcon>
 
 #include <cstdio>
 #include <filesystem>
@@ -49,6 +50,10 @@ int main(int argc, char** argv) {
         return *status;
     }
     QApplication application(argc, argv);
+    QApplication::setApplicationVersion(QStringLiteral(MERROWIN_VERSION));
+    // Ties the windows to the installed desktop entry and its icon (none when not installed).
+    QGuiApplication::setDesktopFileName(QStringLiteral("merrowin"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("merrowin")));
     std::error_code error;
     std::filesystem::path folder = std::filesystem::current_path(error);
     if (error) {
