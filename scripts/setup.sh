@@ -1,11 +1,13 @@
 # Shared set-up for the scripts: installs the Debian packages Merrowin needs, then configures and
-# builds into build/. Sourced by scripts/run, scripts/test, scripts/fuzz and scripts/screenshots.
+# builds into build/. Sourced by scripts/run, scripts/test, scripts/check-install, scripts/fuzz and
+# scripts/screenshots.
 set -euo pipefail
 
 MERROWIN_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 MERROWIN_PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev clang libclang-rt-dev
-    ccache python3 python3-ezdxf hp2xx xvfb xauth imagemagick fonts-dejavu-core libcoin-dev)
+    ccache python3 python3-ezdxf hp2xx xvfb xauth imagemagick fonts-dejavu-core libcoin-dev
+    desktop-file-utils)
 
 MerrowinInstallPackages() {
     local missing=()

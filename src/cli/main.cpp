@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -97,6 +98,42 @@ const char* const MainUsage =
     "merrowin-cli new|geometry|hydro|displacement|heel|transform|patterns|vrml FILE [options]\n"
     "       merrowin-cli nest HANDPLOT LAYOUT [options]";
 
+const char* const HelpText =
+    "usage: merrowin-cli COMMAND FILE [options]\n"
+    "       merrowin-cli --help | --version\n"
+    "\n"
+    "The Merrowin engine without windows, working in the current folder.\n"
+    "\n"
+    "  new FILE [--chines N]          write the built-in default hull\n"
+    "  geometry FILE                  print the derived chine geometry\n"
+    "  patterns FILE [options]        the Save button's pattern run; options: --no-expansions\n"
+    "                                 --no-text --hpgl --dxf --half-frames --spar --stem --soles\n"
+    "                                 --deck --keel --frames Z1,...,Z8 --export-path DIR\n"
+    "  hydro FILE --waterline H [--seawater] [--json]\n"
+    "                                 hydrostatics at a waterline of H inches\n"
+    "  displacement FILE --target LBS [--seawater] [--json]\n"
+    "                                 the waterline for a weight\n"
+    "  heel FILE --waterline H --angle DEG [--seawater] [--json]\n"
+    "                                 the righting moment at a heel angle\n"
+    "  transform FILE -o OUT [--overall V | --beam V | --height V | --length V] [--pitch DEG]\n"
+    "                                 the hull rescaled and pitched, written to OUT\n"
+    "  vrml FILE                      the hull as a VRML 1.0 world\n"
+    "\n"
+    "Exit status: 0 done, 1 a file could not be written, 2 wrong arguments or an unreadable "
+    "hull.\n";
+
+// Answers --help and --version; nothing when the first argument is neither.
+std::optional<int> AnswerInformationOption(std::string_view option) {
+    if (option == "--version") {
+        std::fputs("merrowin-cli " MERROWIN_VERSION "\n", stdout);
+    } else if (option == "--help" || option == "-h") {
+        std::fputs(HelpText, stdout);
+    } else {
+        return std::nullopt;
+    }
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -109,6 +146,9 @@ int main(int argc, char** argv) {
         {"patterns", RunPatterns}, {"vrml", RunVrml},
         {"nest", RunNest}};
     if (argc >= 2) {
+        if (const std::optional<int> status = AnswerInformationOption(argv[1])) {
+            return *status;
+        }
         const std::vector<std::string> args(argv + 2, argv + argc);
         for (const auto& [name, run] : Commands) {
             if (std::string_view(argv[1]) == name) {
