@@ -20,7 +20,8 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <functional>
+#include <map>
+#include <string_view>
 
 #include "Form3.h"
 #include "Logo.h"
@@ -95,6 +96,44 @@ int WindowKeyCode(int key) {
     }
 }
 
+// One entry of the menu bar: a menu, an item, or a separator (caption "-").
+struct MenuEntry {
+    const char* Menu; // the menu holding the entry; nullptr for the menus of the bar
+    const char* Name; // its control name
+    const char* Caption;
+    void (Form1::*Click)() = nullptr; // nullptr for a menu or a separator
+    bool Checkable = false;
+    QAction* Form1::*Keep = nullptr; // where the window keeps the item to show the model's state
+};
+
+void AddMenuEntry(Form1& form, QMenuBar& bar, std::map<std::string_view, QMenu*>& menus,
+                  const MenuEntry& entry) {
+    const QString name = QString::fromUtf8(entry.Name);
+    const QString caption = QString::fromUtf8(entry.Caption);
+    QMenu* holder = entry.Menu == nullptr ? nullptr : menus.at(entry.Menu);
+    if (holder != nullptr && std::string_view(entry.Caption) == "-") {
+        holder->addSeparator()->setObjectName(name);
+    } else if (entry.Click == nullptr) {
+        QMenu* menu = holder != nullptr ? holder->addMenu(caption) : bar.addMenu(caption);
+        menu->setObjectName(name);
+        menu->menuAction()->setObjectName(name);
+        menus[entry.Name] = menu;
+    } else {
+        QAction* action = holder->addAction(caption);
+        action->setObjectName(name);
+        action->setCheckable(entry.Checkable);
+        // Every item refreshes the controls after its handler, so a check mark always shows the
+        // model (Qt toggles a checkable item before the handler runs).
+        QObject::connect(action, &QAction::triggered, &form, [&form, click = entry.Click] {
+            (form.*click)();
+            form.RefreshControls();
+        });
+        if (entry.Keep != nullptr) {
+            form.*entry.Keep = action;
+        }
+    }
+}
+
 } // namespace
 
 Form1::Form1(AppState& app, std::filesystem::path folder, Dialogs* dialogs, QWidget* parent)
@@ -123,89 +162,55 @@ Form1::~Form1() = default;
 // ---------------------------------------------------------------- building the window
 
 void Form1::CreateMenus() {
-    QMenuBar* bar = menuBar();
-    auto addMenu = [](QMenuBar* menuBar, QMenu* parentMenu, const char* name, const char* caption) {
-        QMenu* menu = parentMenu ? parentMenu->addMenu(QString::fromUtf8(caption))
-                                 : menuBar->addMenu(QString::fromUtf8(caption));
-        menu->setObjectName(QString::fromUtf8(name));
-        menu->menuAction()->setObjectName(QString::fromUtf8(name));
-        return menu;
+    // The menu bar in the order shown. An entry whose Menu is nullptr is a menu of the bar.
+    static const MenuEntry entries[] = {
+        {nullptr, "dummy1", "&File"},
+        {"dummy1", "dummy2", "&Open", &Form1::Dummy2Click},
+        {"dummy1", "dummy3", "-"},
+        {"dummy1", "Dummy4", "&Save, Create", &Form1::Dummy4Click},
+        {"dummy1", "dummy5", "-"},
+        {"dummy1", "dummy21", "&Clear old patterns", &Form1::Dummy21Click},
+        {"dummy1", "dummy20", "-"},
+        {"dummy1", "dummy6", "&Exit", &Form1::Dummy6Click},
+        {nullptr, "dummy7", "&Data"},
+        {"dummy7", "dummy8", "&Offsets Table", &Form1::Dummy8Click},
+        {"dummy7", "dummy16", "-"},
+        {"dummy7", "AutoSpline", "&Auto-Spline chines", &Form1::AutoSplineClick, true,
+         &Form1::autoSpline_},
+        {"dummy7", "LockBulkheads", "&Lock Bulkheads in 'Z'", &Form1::LockBulkheadsClick, true,
+         &Form1::lockBulkheads_},
+        {nullptr, "Dummy9", "&Calculations"},
+        {"Dummy9", "displacement", "&Displacement", &Form1::DisplacementClick},
+        {"Dummy9", "EnterWaterline", "&Waterline", &Form1::EnterWaterlineClick, true,
+         &Form1::enterWaterline_},
+        {"Dummy9", "Contours", "&Contours", &Form1::ContoursClick},
+        {"Dummy9", "EnterPitch", "&Pitch", &Form1::EnterPitchClick},
+        {"Dummy9", "EnterHeel", "&Heel", &Form1::EnterHeelClick, false, &Form1::enterHeel_},
+        {"Dummy9", "dummy30", "-"},
+        {"Dummy9", "dummy", "&Water"},
+        {"dummy", "Freshwater", "&Freshwater (20 C.)", &Form1::FreshwaterClick, true,
+         &Form1::freshwater_},
+        {"dummy", "Seawater", "&Seawater", &Form1::SeawaterClick, true, &Form1::seawater_},
+        {"Dummy9", "dummy10", "-"},
+        {"Dummy9", "dummy17", "&Rescale"},
+        {"dummy17", "dummy12", "Length &Overall (change all)", &Form1::Dummy12Click},
+        {"dummy17", "dummy87", "-"},
+        {"dummy17", "dummy18", "Maximum &Beam Only", &Form1::Dummy18Click},
+        {"dummy17", "dummy19", "Maximum &Height Only", &Form1::Dummy19Click},
+        {"dummy17", "dummy88", "Maximum &Length Only", &Form1::Dummy88Click},
+        {nullptr, "dummy13", "&View"},
+        {"dummy13", "Sections", "&Sections", &Form1::SectionsClick, true, &Form1::sections_},
+        {"dummy13", "Profile", "&Profile", &Form1::ProfileClick, true, &Form1::profile_},
+        {"dummy13", "Plan", "P&lan", &Form1::PlanClick, true, &Form1::plan_},
+        {"dummy13", "dummy22", "-"},
+        {"dummy13", "TrueView", "&True View", &Form1::TrueViewClick, true, &Form1::trueView_},
+        {nullptr, "dummy14", "&Patterns"},
+        {"dummy14", "dummy15", "&Nesting", &Form1::Dummy15Click},
     };
-    // Every item refreshes the controls after its handler, so a check mark always shows the
-    // model (Qt toggles a checkable item before the handler runs).
-    auto addItem = [this](QMenu* menu, const char* name, const char* caption,
-                          std::function<void()> handler, bool checkable = false) {
-        QAction* action = menu->addAction(QString::fromUtf8(caption));
-        action->setObjectName(QString::fromUtf8(name));
-        action->setCheckable(checkable);
-        connect(action, &QAction::triggered, this, [this, handler = std::move(handler)] {
-            handler();
-            RefreshControls();
-        });
-        return action;
-    };
-    auto addSeparator = [](QMenu* menu, const char* name) {
-        menu->addSeparator()->setObjectName(QString::fromUtf8(name));
-    };
-
-    QMenu* file = addMenu(bar, nullptr, "dummy1", "&File");
-    addItem(file, "dummy2", "&Open", [this] { Dummy2Click(); });
-    addSeparator(file, "dummy3");
-    addItem(file, "Dummy4", "&Save, Create", [this] { Dummy4Click(); });
-    addSeparator(file, "dummy5");
-    addItem(file, "dummy21", "&Clear old patterns", [this] { Dummy21Click(); });
-    addSeparator(file, "dummy20");
-    addItem(file, "dummy6", "&Exit", [this] { close(); });
-
-    QMenu* dataMenu = addMenu(bar, nullptr, "dummy7", "&Data");
-    addItem(dataMenu, "dummy8", "&Offsets Table", [this] { Dummy8Click(); });
-    addSeparator(dataMenu, "dummy16");
-    autoSpline_ = addItem(
-        dataMenu, "AutoSpline", "&Auto-Spline chines", [this] { AutoSplineClick(); }, true);
-    lockBulkheads_ = addItem(
-        dataMenu, "LockBulkheads", "&Lock Bulkheads in 'Z'", [this] { LockBulkheadsClick(); },
-        true);
-
-    QMenu* calculations = addMenu(bar, nullptr, "Dummy9", "&Calculations");
-    addItem(calculations, "displacement", "&Displacement", [this] { DisplacementClick(); });
-    enterWaterline_ = addItem(
-        calculations, "EnterWaterline", "&Waterline", [this] { EnterWaterlineClick(); }, true);
-    addItem(calculations, "Contours", "&Contours", [this] { ContoursClick(); });
-    addItem(calculations, "EnterPitch", "&Pitch", [this] { EnterPitchClick(); });
-    enterHeel_ = addItem(calculations, "EnterHeel", "&Heel", [this] { EnterHeelClick(); });
-    addSeparator(calculations, "dummy30");
-    QMenu* water = addMenu(bar, calculations, "dummy", "&Water");
-    freshwater_ = addItem(
-        water, "Freshwater", "&Freshwater (20 C.)", [this] { FreshwaterClick(); }, true);
-    seawater_ = addItem(
-        water, "Seawater", "&Seawater", [this] { SeawaterClick(); }, true);
-    addSeparator(calculations, "dummy10");
-    QMenu* rescale = addMenu(bar, calculations, "dummy17", "&Rescale");
-    addItem(rescale, "dummy12", "Length &Overall (change all)", [this] { Dummy12Click(); });
-    addSeparator(rescale, "dummy87");
-    addItem(rescale, "dummy18", "Maximum &Beam Only", [this] { Dummy18Click(); });
-    addItem(rescale, "dummy19", "Maximum &Height Only", [this] { Dummy19Click(); });
-    addItem(rescale, "dummy88", "Maximum &Length Only", [this] { Dummy88Click(); });
-
-    QMenu* view = addMenu(bar, nullptr, "dummy13", "&View");
-    const auto addViewItem = [&](const char* name, const char* caption, ViewKind kind) {
-        return addItem(
-            view, name, caption,
-            [this, kind] {
-                ChooseView(app_, kind, *this);
-                FocusFirstStationBox();
-            },
-            true);
-    };
-    sections_ = addViewItem("Sections", "&Sections", ViewKind::Sections);
-    profile_ = addViewItem("Profile", "&Profile", ViewKind::Profile);
-    plan_ = addViewItem("Plan", "P&lan", ViewKind::Plan);
-    addSeparator(view, "dummy22");
-    trueView_ = addItem(
-        view, "TrueView", "&True View", [this] { ToggleTrueView(app_, *status_, *this); }, true);
-
-    QMenu* patterns = addMenu(bar, nullptr, "dummy14", "&Patterns");
-    addItem(patterns, "dummy15", "&Nesting", [this] { Dummy15Click(); });
+    std::map<std::string_view, QMenu*> menus;
+    for (const MenuEntry& entry : entries) {
+        AddMenuEntry(*this, *menuBar(), menus, entry);
+    }
 
     // The state at start-up, before the model is first shown.
     autoSpline_->setChecked(true);
@@ -218,7 +223,34 @@ void Form1::CreateControls() {
     central_ = new QWidget(this);
     central_->setObjectName(QStringLiteral("Client"));
     setCentralWidget(central_);
+    CreatePictures();
+    ConnectMainView();
+    CreateButtons();
+    CreateStationBoxes();
+    CreateChineCountBox();
+    CreateCalculationControls();
 
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName(QStringLiteral("Timer1"));
+    timer1_->setInterval(AutosaveMilliseconds);
+    connect(timer1_, &QTimer::timeout, this, &Form1::Timer1Timer);
+}
+
+// The main view, placed by the layout rule, then the three thumbnails and the view-selection
+// picture where the design puts them.
+void Form1::CreatePictures() {
+    struct Place {
+        const char* Name;
+        int Index; // element of a control array; -1 for a single control
+        const char* Tip;
+        int Left, Top, Width, Height; // twips
+    };
+    static const Place places[] = {
+        {"Picture1", 0, "Click to edit Section view", 120, 120, 1361, 1361},
+        {"Picture1", 1, "Click to edit Profile view", 4350, 120, 2722, 1361},
+        {"Picture1", 2, "Click to edit plan view", 1560, 120, 2722, 1361},
+        {"Picture3", -1, nullptr, 9600, 120, 615, 855},
+    };
     auto picture = [this](const char* name) {
         auto* box = new PictureBox(central_);
         box->setObjectName(QString::fromUtf8(name));
@@ -226,28 +258,31 @@ void Form1::CreateControls() {
     };
     picture2_ = picture("Picture2");
     picture2_->setMouseTracking(true); // position read-out without a button
-    const char* const thumbnailTips[3] = {"Click to edit Section view",
-                                          "Click to edit Profile view", "Click to edit plan view"};
+    for (const Place& place : places) {
+        PictureBox* box = picture(place.Name);
+        box->setGeometry(Px(place.Left), Px(place.Top), Px(place.Width), Px(place.Height));
+        if (place.Index < 0) {
+            picture3_ = box;
+            continue;
+        }
+        box->setProperty("Index", place.Index);
+        box->setToolTip(QString::fromUtf8(place.Tip));
+        picture1_[static_cast<std::size_t>(place.Index)] = box;
+    }
+
     for (int i = 0; i < 3; ++i) {
-        PictureBox* thumbnail = picture("Picture1");
-        thumbnail->setProperty("Index", i);
-        thumbnail->setToolTip(QString::fromUtf8(thumbnailTips[i]));
-        picture1_[static_cast<std::size_t>(i)] = thumbnail;
-        connect(thumbnail, &PictureBox::Clicked, this, [this, i] {
+        connect(picture1_[static_cast<std::size_t>(i)], &PictureBox::Clicked, this, [this, i] {
             ClickThumbnail(app_, i, *this);
             FocusFirstStationBox();
         });
     }
-    picture1_[0]->setGeometry(Px(120), Px(120), Px(1361), Px(1361));
-    picture1_[2]->setGeometry(Px(1560), Px(120), Px(2722), Px(1361));
-    picture1_[1]->setGeometry(Px(4350), Px(120), Px(2722), Px(1361));
-    picture3_ = picture("Picture3");
-    picture3_->setGeometry(Px(9600), Px(120), Px(615), Px(855));
     connect(picture3_, &PictureBox::Clicked, this, [this] {
         ClickLogo(app_, *this);
         FocusFirstStationBox();
     });
+}
 
+void Form1::ConnectMainView() {
     connect(picture2_, &PictureBox::MouseDown, this, [this](int button, double x, double y) {
         if (button != 0) {
             Picture2MouseDown(app_, button, x, y);
@@ -263,31 +298,45 @@ void Form1::CreateControls() {
         }
     });
     connect(picture2_, &PictureBox::DoubleClick, this, [this] { Picture2DblClick(app_, Ui()); });
+}
 
-    // Spin buttons, one above the other, and the 3-D export button above them.
-    auto button = [this](const char* name, const char* caption, int left, int top, int width,
-                         int height) {
-        auto* pushButton = new QPushButton(QString::fromUtf8(caption), central_);
-        pushButton->setObjectName(QString::fromUtf8(name));
-        pushButton->setGeometry(left, top, width, height);
-        return pushButton;
+// Spin buttons, one above the other, and the 3-D export button above them.
+void Form1::CreateButtons() {
+    struct Place {
+        const char* Name;
+        const char* Caption;
+        const char* Tip;
+        int Left, Top, Width, Height; // twips
+        QPushButton* Form1::*Keep;
+        std::optional<SpinAxis> Spins; // none: the button has its own handler
     };
-    command1_ = button("Command1", "X", Px(7125), Px(660), Px(375), Px(255));
-    command1_->setToolTip(QStringLiteral("Spin view (or use keyboard)"));
-    command5_ = button("Command5", "Y", Px(7125), Px(940), Px(375), Px(255));
-    command6_ = button("Command6", "Z", Px(7125), Px(1230), Px(375), Px(255));
-    command2_ = button("Command2", "VRML", Px(7125), Px(150), 46, 24);
-    const std::pair<QPushButton*, SpinAxis> spins[3] = {
-        {command1_, SpinAxis::X}, {command5_, SpinAxis::Y}, {command6_, SpinAxis::Z}};
-    for (const auto& [spinButton, axis] : spins) {
-        connect(spinButton, &QPushButton::clicked, this, [this, axis = axis] {
-            Spin(app_, axis, *this);
-            FocusFirstStationBox();
-        });
+    static const Place places[] = {
+        {"Command1", "X", "Spin view (or use keyboard)", 7125, 660, 375, 255, &Form1::command1_,
+         SpinAxis::X},
+        {"Command5", "Y", nullptr, 7125, 940, 375, 255, &Form1::command5_, SpinAxis::Y},
+        {"Command6", "Z", nullptr, 7125, 1230, 375, 255, &Form1::command6_, SpinAxis::Z},
+        {"Command2", "VRML", nullptr, 7125, 150, 690, 360, &Form1::command2_, std::nullopt},
+    };
+    for (const Place& place : places) {
+        auto* button = new QPushButton(QString::fromUtf8(place.Caption), central_);
+        button->setObjectName(QString::fromUtf8(place.Name));
+        button->setGeometry(Px(place.Left), Px(place.Top), Px(place.Width), Px(place.Height));
+        if (place.Tip != nullptr) {
+            button->setToolTip(QString::fromUtf8(place.Tip));
+        }
+        this->*place.Keep = button;
+        if (place.Spins) {
+            connect(button, &QPushButton::clicked, this, [this, axis = *place.Spins] {
+                Spin(app_, axis, *this);
+                FocusFirstStationBox();
+            });
+        }
     }
     connect(command2_, &QPushButton::clicked, this, [this] { Command2Click(); });
+}
 
-    // Station boxes. Text1(0) holds the focus for the window's keys; it is out of sight.
+// Station boxes. Text1(0) holds the focus for the window's keys; it is out of sight.
+void Form1::CreateStationBoxes() {
     const char* const stationLabels[5] = {"", "Bkhd 1", "Bkhd 2", "Bkhd 3", "Transm (4)"};
     for (int b = 0; b < 5; ++b) {
         const auto index = static_cast<std::size_t>(b);
@@ -307,7 +356,9 @@ void Form1::CreateControls() {
     text1_[0]->setFrame(false);
     text1_[0]->setGeometry(-4, -4, 1, 1);
     text1Labels_[0]->hide(); // keys typed into the station boxes reach the window's filter
+}
 
+void Form1::CreateChineCountBox() {
     chnLabel_ = new QLabel(QStringLiteral("Chn"), central_);
     chnLabel_->setObjectName(QStringLiteral("Label5"));
     text3_ = new QLineEdit(central_);
@@ -320,7 +371,10 @@ void Form1::CreateControls() {
     vScroll1_->setInvertedAppearance(true); // the upper arrow raises the count
     connect(text3_, &QLineEdit::textChanged, this, &Form1::Text3Change);
     connect(vScroll1_, &QScrollBar::valueChanged, this, &Form1::VScroll1Change);
+}
 
+// The waterline slider and the results list, hidden until a calculation shows them.
+void Form1::CreateCalculationControls() {
     hScroll1_ = new QScrollBar(Qt::Horizontal, central_);
     hScroll1_->setObjectName(QStringLiteral("HScroll1"));
     hScroll1_->hide();
@@ -335,11 +389,6 @@ void Form1::CreateControls() {
     combo1_->setPlaceholderText(QStringLiteral("Results"));
     combo1_->hide();
     connect(combo1_, &QComboBox::activated, this, &Form1::Combo1Click);
-
-    timer1_ = new QTimer(this);
-    timer1_->setObjectName(QStringLiteral("Timer1"));
-    timer1_->setInterval(AutosaveMilliseconds);
-    connect(timer1_, &QTimer::timeout, this, &Form1::Timer1Timer);
 }
 
 // ---------------------------------------------------------------- start-up and layout
@@ -650,6 +699,10 @@ void Form1::Dummy21Click() {
     DeleteMatching(folder_, "handplot.txt");
 }
 
+void Form1::Dummy6Click() {
+    close();
+}
+
 void Form1::Dummy8Click() {}
 
 void Form1::AutoSplineClick() {
@@ -706,6 +759,26 @@ void Form1::Dummy19Click() {
 
 void Form1::Dummy88Click() {
     RescaleCommand(app_, Ui(), RescaleItem::Length);
+}
+
+// The View menu: the flat views, and equal units on both axes.
+void Form1::SectionsClick() {
+    ChooseView(app_, ViewKind::Sections, *this);
+    FocusFirstStationBox();
+}
+
+void Form1::ProfileClick() {
+    ChooseView(app_, ViewKind::Profile, *this);
+    FocusFirstStationBox();
+}
+
+void Form1::PlanClick() {
+    ChooseView(app_, ViewKind::Plan, *this);
+    FocusFirstStationBox();
+}
+
+void Form1::TrueViewClick() {
+    ToggleTrueView(app_, *status_, *this);
 }
 
 void Form1::Dummy15Click() {}

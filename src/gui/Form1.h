@@ -77,6 +77,12 @@ protected:
 private:
     void CreateMenus();
     void CreateControls();
+    void CreatePictures();
+    void ConnectMainView();
+    void CreateButtons();
+    void CreateStationBoxes();
+    void CreateChineCountBox();
+    void CreateCalculationControls();
     void StartUp();
     void CentreOnScreen();
     void ApplyLayout();
@@ -90,6 +96,7 @@ private:
     void Dummy2Click();  // "&Open"
     void Dummy4Click();  // "&Save, Create"
     void Dummy21Click(); // "&Clear old patterns"
+    void Dummy6Click();  // "&Exit"
     void Dummy8Click();  // "&Offsets Table"
     void AutoSplineClick();
     void LockBulkheadsClick();
@@ -100,10 +107,14 @@ private:
     void EnterHeelClick();
     void FreshwaterClick();
     void SeawaterClick();
-    void Dummy12Click();  // rescale: length overall
-    void Dummy18Click();  // rescale: beam
-    void Dummy19Click();  // rescale: height
-    void Dummy88Click();  // rescale: length
+    void Dummy12Click(); // rescale: length overall
+    void Dummy18Click(); // rescale: beam
+    void Dummy19Click(); // rescale: height
+    void Dummy88Click(); // rescale: length
+    void SectionsClick();
+    void ProfileClick();
+    void PlanClick();
+    void TrueViewClick();
     void Dummy15Click();  // "&Nesting"
     void Command2Click(); // "VRML"
     void HScroll1Change(int value);

@@ -2,9 +2,7 @@
 #include "Form3.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -12,11 +10,9 @@
 #include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
-#include <QStorageInfo>
 #include <QVBoxLayout>
 
 #include "patterns/PatternGeneration.h"
@@ -91,49 +87,46 @@ Form3::Form3(AppState& app, std::filesystem::path folder, UiServices ui, QWidget
     }
     text1_->setText(ToQt(app_.Work.HullFileName));
 
-    const QStringList drives = [] {
-        QStringList roots;
-        for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-            if (volume.isValid() && !roots.contains(volume.rootPath())) {
-                roots << volume.rootPath();
-            }
-        }
-        if (!roots.contains("/")) {
-            roots.prepend("/");
-        }
-        roots.sort();
-        return roots;
-    }();
-    drive1_->addItems(drives);
-    Dir1Change(QString::fromStdString(folder_.string()));
     ConnectHandlers();
+    browser_->SetFolder(QString::fromStdString(folder_.string()));
     command1_->setFocus();
 }
 
 void Form3::CreateControls() {
     auto* grid = new QGridLayout(this);
+    grid->addLayout(CreateFileColumn(), 0, 0, 3, 1);
+    grid->addWidget(CreateInformation(), 0, 1);
+    grid->addLayout(CreateExportRow(), 1, 1);
+    grid->addLayout(CreateOptions(), 2, 1);
+    grid->addLayout(CreateFrameBoxes(), 0, 2, 3, 1);
+    line1_ = new QFrame(this);
+    line1_->setObjectName("Line1");
+    line1_->setFrameShape(QFrame::HLine);
+    grid->addWidget(line1_, 3, 0, 1, 3);
+    grid->addLayout(CreateButtons(), 4, 0, 1, 3);
+}
 
-    // File name, file, folder and drive lists.
-    auto* files = new QVBoxLayout;
+// File name, then the file, folder and drive lists, then the folder's path.
+QLayout* Form3::CreateFileColumn() {
+    using Part = FolderBrowser::Part;
+    auto* column = new QVBoxLayout;
     label1_ = NamedLabel("Label1", "File Name:", this);
     text1_ = NamedEdit("Text1", this);
-    file1_ = new QListWidget(this);
-    file1_->setObjectName("File1");
-    label2_ = NamedLabel("Label2", "Directories:", this);
-    dir1_ = new QListWidget(this);
-    dir1_->setObjectName("Dir1");
-    label4_ = NamedLabel("Label4", "Drives:", this);
-    drive1_ = new QComboBox(this);
-    drive1_->setObjectName("Drive1");
+    browser_ = new FolderBrowser({"*.hul"},
+                                 {{Part::Files},
+                                  {Part::Folders, "Label2", "Directories:"},
+                                  {Part::Drives, "Label4", "Drives:"}},
+                                 this);
     label3_ = NamedLabel("Label3", QString(), this);
     label3_->setWordWrap(true);
-    for (QWidget* widget : std::initializer_list<QWidget*>{label1_, text1_, file1_, label2_, dir1_,
-                                                           label4_, drive1_, label3_}) {
-        files->addWidget(widget);
+    for (QWidget* widget : std::initializer_list<QWidget*>{label1_, text1_, browser_, label3_}) {
+        column->addWidget(widget);
     }
-    grid->addLayout(files, 0, 0, 3, 1);
+    return column;
+}
 
-    // Information lines and the export folder.
+// The information lines; the fourth, a date, has the "Now" button for its label.
+QWidget* Form3::CreateInformation() {
     frame1_ = new QGroupBox("Information", this);
     frame1_->setObjectName("Frame1");
     auto* info = new QGridLayout(frame1_);
@@ -149,16 +142,20 @@ void Form3::CreateControls() {
     command3_ = NamedButton("Command3", "Now", frame1_);
     info->addWidget(command3_, 3, 0);
     info->addWidget(infoText_[3], 3, 1, 1, 2);
-    grid->addWidget(frame1_, 0, 1);
+    return frame1_;
+}
 
+QLayout* Form3::CreateExportRow() {
     auto* exportRow = new QHBoxLayout;
     label5_ = NamedLabel("Label5", "Export Path:", this);
     text6_ = NamedEdit("Text6", this);
     exportRow->addWidget(label5_);
     exportRow->addWidget(text6_, 1);
-    grid->addLayout(exportRow, 1, 1);
+    return exportRow;
+}
 
-    // Options.
+// The option boxes two to a row, in the order the designer reads them.
+QLayout* Form3::CreateOptions() {
     auto* options = new QGridLayout;
     for (int number = 1; number <= 10; ++number) {
         auto* box = new QCheckBox(Checks[number].Caption, this);
@@ -169,9 +166,11 @@ void Form3::CreateControls() {
     for (int i = 0; i < 10; ++i) {
         options->addWidget(check_[static_cast<std::size_t>(order[i])], i / 2, i % 2);
     }
-    grid->addLayout(options, 2, 1);
+    return options;
+}
 
-    // Frame stations.
+// Frame stations: a numbered box for each of the eight frames.
+QLayout* Form3::CreateFrameBoxes() {
     auto* frames = new QGridLayout;
     frames->addWidget(NamedLabel("Label6", "Frames at:", this), 0, 0);
     frames->addWidget(NamedLabel("Label15", "Z Position:", this), 0, 1);
@@ -184,29 +183,25 @@ void Form3::CreateControls() {
         frameText_[static_cast<std::size_t>(f)] = box;
         frames->addWidget(box, f + 1, 1);
     }
-    grid->addLayout(frames, 0, 2, 3, 1);
+    return frames;
+}
 
-    line1_ = new QFrame(this);
-    line1_->setObjectName("Line1");
-    line1_->setFrameShape(QFrame::HLine);
-    grid->addWidget(line1_, 3, 0, 1, 3);
-
+QLayout* Form3::CreateButtons() {
     auto* buttons = new QHBoxLayout;
     command1_ = NamedButton("Command1", "Save", this);
     command2_ = NamedButton("Command2", "Cancel", this);
     buttons->addStretch(1);
     buttons->addWidget(command1_);
     buttons->addWidget(command2_);
-    grid->addLayout(buttons, 4, 0, 1, 3);
+    return buttons;
 }
 
 void Form3::ConnectHandlers() {
     connect(command1_, &QPushButton::clicked, this, [this] { Command1Click(); });
     connect(command2_, &QPushButton::clicked, this, [this] { Command2Click(); });
     connect(command3_, &QPushButton::clicked, this, [this] { Command3Click(); });
-    connect(drive1_, &QComboBox::textActivated, this, &Form3::Drive1Change);
-    connect(dir1_, &QListWidget::itemActivated, this, &Form3::Dir1Activated);
-    connect(file1_, &QListWidget::itemClicked, this, &Form3::File1Click);
+    connect(browser_, &FolderBrowser::FolderChanged, label3_, &QLabel::setText);
+    connect(browser_, &FolderBrowser::FileClicked, this, &Form3::File1Click);
     connect(text1_, &QLineEdit::textChanged, this, &Form3::Text1Change);
     connect(text1_, &QLineEdit::returnPressed, this, [this] { Command1Click(); });
     for (int i = 0; i < 4; ++i) {
@@ -289,52 +284,14 @@ void Form3::reject() {
     Command2Click();
 }
 
-void Form3::Drive1Change(const QString& drive) {
-    Dir1Change(drive);
-}
-
-void Form3::Dir1Change(const QString& path) {
-    const QDir dir(path);
-    if (!dir.exists()) {
-        return;
-    }
-    dir1Path_ = dir.absolutePath();
-    label3_->setText(dir1Path_);
-    dir1_->clear();
-    if (!dir.isRoot()) {
-        dir1_->addItem("..");
-    }
-    dir1_->addItems(
-        dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase));
-    RefreshFileList();
-}
-
-void Form3::Dir1Activated(QListWidgetItem* item) {
-    if (item) {
-        Dir1Change(QDir(dir1Path_).absoluteFilePath(item->text()));
-    }
-}
-
 void Form3::RefreshFileList() {
-    file1_->clear();
-    QDir dir(dir1Path_);
-    dir.setNameFilters({"*.hul"});
-    dir.setFilter(QDir::Files);
-    dir.setSorting(QDir::Name | QDir::IgnoreCase);
-    file1_->addItems(dir.entryList()); // name filters ignore letter case
+    browser_->Refresh();
 }
 
-void Form3::File1Click(QListWidgetItem* item) {
-    if (!item) {
-        return;
-    }
-    QString name = dir1Path_;
-    if (!name.endsWith('/')) {
-        name += '/';
-    }
-    name += item->text();
-    app_.Work.HullFileName = name.toStdString();
-    text1_->setText(name);
+// The hull is named by the folder shown and the file's name.
+void Form3::File1Click(const QString& path) {
+    app_.Work.HullFileName = path.toStdString();
+    text1_->setText(path);
 }
 
 void Form3::Text1Change(const QString& text) {

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "FolderBrowser.h"
 #include "app/AppState.h"
 #include "ui/RepaintHub.h"
 
@@ -16,9 +17,9 @@ class QComboBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
-class QListWidget;
-class QListWidgetItem;
+class QListView;
 class QPushButton;
 
 namespace merrowin {
@@ -41,19 +42,19 @@ public:
     void Command1Click(); // "Save"
     void Command2Click(); // "Cancel"
     void Command3Click(); // "Now"
-    void Drive1Change(const QString& drive);
-    void Dir1Change(const QString& path);
-    void File1Click(QListWidgetItem* item);
+    // A click on a file of File1, with the file's full path.
+    void File1Click(const QString& path);
     void RefreshFileList(); // File1.Refresh
 
-    QString Dir1Path() const { return dir1Path_; }
     QLineEdit& Text1() { return *text1_; }
     QLineEdit& Text6() { return *text6_; }
     QLineEdit& InfoText(int index) { return *infoText_[static_cast<std::size_t>(index)]; }
     QLineEdit& FrameText(int index) { return *frameText_[static_cast<std::size_t>(index)]; }
-    QListWidget& File1() { return *file1_; }
-    QListWidget& Dir1() { return *dir1_; }
-    QComboBox& Drive1() { return *drive1_; }
+    // Drive1, Dir1 and File1 with what they show.
+    FolderBrowser& Browser() { return *browser_; }
+    QListView& File1() { return browser_->File1(); }
+    QListView& Dir1() { return browser_->Dir1(); }
+    QComboBox& Drive1() { return browser_->Drive1(); }
     QLabel& Label3() { return *label3_; }
     // Check1..Check10 by their number.
     QCheckBox& Check(int number);
@@ -70,26 +71,26 @@ protected:
 
 private:
     void CreateControls();
+    QLayout* CreateFileColumn();
+    QWidget* CreateInformation();
+    QLayout* CreateExportRow();
+    QLayout* CreateOptions();
+    QLayout* CreateFrameBoxes();
+    QLayout* CreateButtons();
     void ConnectHandlers();
     void ShowOptions(); // the boxes from the options (after Load and after a run)
     void CentreOnScreen();
     void Text1Change(const QString& text);
-    void Dir1Activated(QListWidgetItem* item);
 
     AppState& app_;
     std::filesystem::path folder_;
     UiServices ui_;
-    QString dir1Path_;
     bool settingText1_ = false;
     bool centred_ = false;
 
     QLabel* label1_ = nullptr;
     QLineEdit* text1_ = nullptr;
-    QListWidget* file1_ = nullptr;
-    QLabel* label2_ = nullptr;
-    QListWidget* dir1_ = nullptr;
-    QLabel* label4_ = nullptr;
-    QComboBox* drive1_ = nullptr;
+    FolderBrowser* browser_ = nullptr;
     QLabel* label3_ = nullptr;
     QLabel* label5_ = nullptr;
     QLineEdit* text6_ = nullptr;

@@ -1,7 +1,6 @@
 // Window tests of the main window: start-up, menus, small controls, mouse, "&Save, Create" with
 // its patterns window, autosave and closing.
 #include <QComboBox>
-#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
@@ -440,7 +439,7 @@ void Form1Test::saveCreateResetsThePitchAndFillsTheDialog() {
     QCOMPARE(dialog->FrameText(1).text(), QString("60"));
     QCOMPARE(dialog->Text1().text(), QString("skiff.hul"));
     QCOMPARE(dialog->InfoText(3).text(), QString("01-02-2027"));
-    QVERIFY(!dialog->File1().findItems("other.hul", Qt::MatchExactly).isEmpty());
+    QTRY_VERIFY(dialog->Browser().FileNames().contains("other.hul"));
 
     // Cancel hides it; the next "&Save, Create" shows the same window with the model's values.
     dialog->Command2().click();
