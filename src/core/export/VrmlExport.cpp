@@ -77,9 +77,9 @@ void WriteVrmlWorld(std::ostream& out, const HullDocument& hull, double hullHeig
 
     const char* const blue = "   Material { diffuseColor 0.30 0.50 0.80  }";
     const char* const rose = "   Material { diffuseColor 0.80 0.50 0.50  }";
-    // The world's axes (x along the length, z to starboard) mirror the hull's, so the triangles
-    // that face out of the hull are wound the other way round here: the first colour of each
-    // part is the reversed winding, its second colour the hull's own.
+    // The world's axes (x along the length, z to starboard) mirror the hull's, so a triangle that
+    // faces out of the hull is wound the other way round here: the first colour of the skins,
+    // keel strip and deck is their reversed winding, which faces out in the world.
     const auto write = [&out](const PointTriangle& t, const char* thirdSeparator = ",") {
         Triangle(out, t.A, t.B, t.C, thirdSeparator);
     };
