@@ -94,7 +94,7 @@ int WriteOut(const std::string& out) {
 namespace {
 
 const char* const MainUsage =
-    "merrowin-cli new|geometry|hydro|displacement|heel|transform|patterns|vrml FILE [options]";
+    "merrowin-cli new|geometry|hydro|displacement|heel|transform|patterns|vrml|mesh FILE [options]";
 
 } // namespace
 
@@ -105,7 +105,8 @@ int main(int argc, char** argv) {
         {"new", RunNew},           {"geometry", RunGeometry},
         {"hydro", RunHydro},       {"displacement", RunDisplacement},
         {"heel", RunHeel},         {"transform", RunTransform},
-        {"patterns", RunPatterns}, {"vrml", RunVrml}};
+        {"patterns", RunPatterns}, {"vrml", RunVrml},
+        {"mesh", RunMesh}};
     if (argc >= 2) {
         const std::vector<std::string> args(argv + 2, argv + argc);
         for (const auto& [name, run] : Commands) {
