@@ -70,7 +70,8 @@ std::vector<Part> Parts(int n, bool closed) {
         Part bulkhead{b == 0 ? "stem" : end ? "transom" : "bulkhead_" + IntText(b), {}};
         for (int c = 0; c <= n - 2; ++c) {
             for (const PointTriangle& t : BulkheadBand(n, c, b)) {
-                bulkhead.Faces.push_back(t);
+                // The stem faces out of the hull, forward; every other bulkhead aft.
+                bulkhead.Faces.push_back(b == 0 ? Reversed(t) : t);
             }
         }
         parts.push_back(std::move(bulkhead));
