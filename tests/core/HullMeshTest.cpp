@@ -17,8 +17,6 @@
 namespace merrowin {
 namespace {
 
-using test::MeshFile;
-
 // A chine running straight from the bow (station 0) to the transom.
 struct ChineLine {
     double BowX, BowY, SternX, SternY;
@@ -50,70 +48,60 @@ HullDocument DefaultHull(int chines) {
     return app.Hull;
 }
 
-// What `assimp info` makes of a file: whether it read it, its faces and its meshes' names.
-struct AssimpReport {
-    bool Read = false;
-    long Faces = -1;
-    std::vector<std::string> Meshes;
-    std::string Output;
-};
+// The meshes `assimp info` makes of a file, each with its face count (an STL file gives one);
+// nothing when assimp cannot read it.
+using Parts = std::vector<std::pair<std::string, long>>;
 
-AssimpReport AssimpInfo(const fs::path& file) {
-    AssimpReport report;
+Parts AssimpParts(const fs::path& file) {
     FILE* const pipe = popen(("assimp info '" + file.string() + "' 2>&1").c_str(), "r");
     if (pipe == nullptr) {
-        return report;
+        return {};
     }
+    std::string output;
     char buffer[4096];
     for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-        report.Output.append(buffer, got);
+        output.append(buffer, got);
     }
-    report.Read = pclose(pipe) == 0;
-    bool meshList = false;
-    for (const std::string& line : SplitLines(report.Output)) {
-        if (line.rfind("Faces:", 0) == 0) {
-            report.Faces = std::stol(line.substr(6));
-        }
-        // "Meshes:  (name) [...]", then a line a mesh: "    0 (deck): [26 / 0 / 24 | triangle]"
-        if (line.rfind("Meshes:  (name)", 0) == 0) {
-            meshList = true;
-        } else if (line.empty()) {
-            meshList = false;
-        } else if (const std::size_t open = line.find(" ("), close = line.find("): [");
-                   meshList && open != std::string::npos && close > open) {
-            report.Meshes.push_back(line.substr(open + 2, close - open - 2));
+    if (pclose(pipe) != 0) {
+        ADD_FAILURE() << "assimp (assimp-utils) cannot read " << file << "\n" << output;
+        return {};
+    }
+    // After "Meshes:  (name) [...]", a line a mesh: "    0 (deck): [26 / 0 / 24 | triangle]".
+    Parts parts;
+    bool listing = false;
+    for (const std::string& line : SplitLines(output)) {
+        const std::size_t open = line.find(" ("), close = line.find("): [");
+        if (line.rfind("Meshes:  (name)", 0) == 0 || line.empty()) {
+            listing = !line.empty();
+        } else if (listing && open != std::string::npos && close > open) {
+            std::istringstream counts(line.substr(close + 4));
+            long vertices = 0, bones = 0, faces = 0;
+            char slash = 0;
+            counts >> vertices >> slash >> bones >> slash >> faces;
+            parts.emplace_back(line.substr(open + 2, close - open - 2), faces);
         }
     }
-    return report;
+    return parts;
 }
 
-// Saves the mesh, then reads the file back: assimp must read it with every triangle, and no
-// triangle may be flat.
-MeshFile SaveAndRead(const fs::path& folder, const std::string& name, const HullDocument& hull,
-                     const MeshOptions& options) {
+// Saves the mesh and reads the file back: assimp must take every triangle, and none is flat.
+struct Written {
+    std::vector<test::Facet> Facets;
+    Parts AssimpParts;
+};
+
+Written SaveAndRead(const fs::path& folder, const std::string& name, const HullDocument& hull,
+                    const MeshOptions& options) {
     EXPECT_TRUE(SaveHullMesh(folder, name, hull, options).Ok()) << name;
-    MeshFile file = test::ReadMeshFile(folder / name);
-    EXPECT_TRUE(file.Read) << name;
-    EXPECT_EQ(test::FlatFacets(file), 0) << name;
-    const AssimpReport assimp = AssimpInfo(folder / name);
-    EXPECT_TRUE(assimp.Read) << name << " (assimp-utils installed?)\n" << assimp.Output;
-    EXPECT_EQ(assimp.Faces, static_cast<long>(file.Facets.size())) << name;
-    if (!file.Groups.empty()) {
-        std::vector<std::string> groups;
-        for (const auto& group : file.Groups) {
-            groups.push_back(group.first);
-        }
-        EXPECT_EQ(assimp.Meshes, groups) << name;
+    Written written{test::ReadMeshFile(folder / name), AssimpParts(folder / name)};
+    EXPECT_FALSE(written.Facets.empty()) << name;
+    EXPECT_EQ(test::FlatFacets(written.Facets), 0) << name;
+    long faces = 0;
+    for (const auto& part : written.AssimpParts) {
+        faces += part.second;
     }
-    return file;
-}
-
-std::size_t Triangles(const HullMesh& mesh) {
-    std::size_t count = 0;
-    for (const MeshGroup& group : mesh.Groups) {
-        count += group.Triangles.size();
-    }
-    return count;
+    EXPECT_EQ(faces, static_cast<long>(written.Facets.size())) << name;
+    return written;
 }
 
 TEST(HullMesh, TrianglesFollowTheChineCount) {
@@ -123,35 +111,36 @@ TEST(HullMesh, TrianglesFollowTheChineCount) {
         const HullDocument hull = DefaultHull(n);
         // Per side 12 bays of two triangles in each of the N - 1 bands; a bulkhead two triangles
         // a band; the keel strip and the deck 24 each.
-        const int skin = 24 * (n - 1), bulkhead = 2 * (n - 1);
-        const MeshFile open = SaveAndRead(folder.Path(), "open.obj", hull, {});
-        const std::vector<std::pair<std::string, int>> parts = {
+        const long skin = 24 * (n - 1), bulkhead = 2 * (n - 1);
+        const Parts parts = {
             {"starboard_skin", skin}, {"port_skin", skin},      {"stem", bulkhead},
             {"bulkhead_1", bulkhead}, {"bulkhead_2", bulkhead}, {"bulkhead_3", bulkhead},
             {"transom", bulkhead},    {"keel_strip", 24},       {"deck", 24}};
-        EXPECT_EQ(open.Groups, parts);
+        EXPECT_EQ(SaveAndRead(folder.Path(), "open.obj", hull, {}).AssimpParts, parts);
 
-        const MeshFile closed = SaveAndRead(folder.Path(), "closed.stl", hull, {.Closed = true});
+        const Written closed = SaveAndRead(folder.Path(), "closed.stl", hull, {.Closed = true});
         EXPECT_EQ(closed.Facets.size(), static_cast<std::size_t>(2 * skin + 2 * bulkhead + 48));
-        EXPECT_EQ(test::OpenEdges(closed), 0);
-        EXPECT_GT(test::SignedVolume(closed), 0);
+        EXPECT_EQ(test::OpenEdges(closed.Facets), 0);
+        EXPECT_GT(test::SignedVolume(closed.Facets), 0);
     }
 }
 
 // Solids with straight chines, where chines meet or lie on the centre line, with the triangles
-// a hand count gives and their exact volume.
+// a hand count gives, their exact volume and the parts left with faces.
 struct Solid {
     const char* Name;
     std::vector<ChineLine> Chines;
     std::size_t Triangles;
     double Volume;
-    std::vector<std::string> Groups;
+    std::vector<std::string> Parts;
 };
 
 TEST(HullMesh, ClosedMeshesAreWatertightWhereverChinesMeet) {
     const std::vector<std::string> all = {"starboard_skin", "port_skin",  "stem",
                                           "transom",        "keel_strip", "deck"};
     const std::vector<std::string> noKeel = {"starboard_skin", "port_skin", "stem", "transom",
+                                             "deck"};
+    const std::vector<std::string> noStem = {"starboard_skin", "port_skin", "transom", "keel_strip",
                                              "deck"};
     const std::vector<Solid> solids = {
         {"box", {{W, 0, W, 0}, {W, H, W, H}}, 100, 2 * W * H * L, all},
@@ -163,17 +152,9 @@ TEST(HullMesh, ClosedMeshesAreWatertightWhereverChinesMeet) {
         {"flat bottom", {{0, 0, 0, 0}, {W, 0, W, 0}, {W, H, W, H}}, 126, 2 * W * H * L, noKeel},
         // A stem with no width: the skins meet at the stem line and the stem has no face; the
         // keel strip and deck lose their first, pointed triangle.
-        {"wedge bow",
-         {{0, 0, W, 0}, {0, H, W, H}},
-         96,
-         W * H * L,
-         {"starboard_skin", "port_skin", "transom", "keel_strip", "deck"}},
+        {"wedge bow", {{0, 0, W, 0}, {0, H, W, H}}, 96, W * H * L, noStem},
         // Every chine meets at one point of the bow: a pyramid.
-        {"pointed bow",
-         {{0, H / 2, W, 0}, {0, H / 2, W, H}},
-         94,
-         2 * W * H * L / 3,
-         {"starboard_skin", "port_skin", "transom", "keel_strip", "deck"}},
+        {"pointed bow", {{0, H / 2, W, 0}, {0, H / 2, W, H}}, 94, 2 * W * H * L / 3, noStem},
         // A fin of no thickness under a flat bottom: its two sides lie on one another and hold
         // no volume, so they go, and the bottom's ends are split where the fin met them.
         {"fin",
@@ -187,17 +168,18 @@ TEST(HullMesh, ClosedMeshesAreWatertightWhereverChinesMeet) {
         SCOPED_TRACE(solid.Name);
         const HullDocument hull = StraightHull(solid.Chines);
         for (const char* name : {"solid.stl", "solid.obj"}) {
-            const MeshFile file = SaveAndRead(folder.Path(), name, hull, {.Closed = true});
+            const Written file = SaveAndRead(folder.Path(), name, hull, {.Closed = true});
             EXPECT_EQ(file.Facets.size(), solid.Triangles) << name;
-            EXPECT_EQ(test::OpenEdges(file), 0) << name;
-            EXPECT_NEAR(test::SignedVolume(file), solid.Volume, 1e-9 * solid.Volume) << name;
+            EXPECT_EQ(test::OpenEdges(file.Facets), 0) << name;
+            EXPECT_NEAR(test::SignedVolume(file.Facets), solid.Volume, 1e-9 * solid.Volume);
+            if (std::string(name) == "solid.obj") {
+                std::vector<std::string> parts;
+                for (const auto& part : file.AssimpParts) {
+                    parts.push_back(part.first);
+                }
+                EXPECT_EQ(parts, solid.Parts);
+            }
         }
-        const MeshFile obj = test::ReadMeshFile(folder.Path() / "solid.obj");
-        std::vector<std::string> groups;
-        for (const auto& group : obj.Groups) {
-            groups.push_back(group.first);
-        }
-        EXPECT_EQ(groups, solid.Groups);
     }
 }
 
@@ -207,33 +189,19 @@ TEST(HullMesh, UnitsScaleTheSolid) {
     for (const auto& [units, perInch] :
          {std::pair{MeshUnits::Millimetres, 25.4}, std::pair{MeshUnits::Metres, 0.0254}}) {
         const double volume = 2 * W * H * L * perInch * perInch * perInch;
-        const MeshOptions options = {.Closed = true, .Units = units};
-        const MeshFile file = SaveAndRead(folder.Path(), "box.obj", box, options);
-        EXPECT_NEAR(test::SignedVolume(file), volume, 1e-9 * volume);
-        // The first point: the keel chine at the bow, to starboard.
-        const HullMesh mesh = BuildHullMesh(box, options);
-        EXPECT_DOUBLE_EQ(mesh.Vertices.front()[1], W * perInch);
+        const Written file = SaveAndRead(folder.Path(), "box.obj", box, {true, units});
+        EXPECT_NEAR(test::SignedVolume(file.Facets), volume, 1e-9 * volume);
     }
 }
 
-TEST(HullMesh, EveryPartFacesOut) {
-    // Inner bulkheads face aft, as the transom does; the stem faces forward.
-    const std::vector<std::pair<std::string, test::Point3>> outward = {
-        {"starboard_skin", {0, 1, 0}}, {"port_skin", {0, -1, 0}},  {"stem", {-1, 0, 0}},
-        {"bulkhead_1", {1, 0, 0}},     {"bulkhead_2", {1, 0, 0}},  {"bulkhead_3", {1, 0, 0}},
-        {"transom", {1, 0, 0}},        {"keel_strip", {0, 0, -1}}, {"deck", {0, 0, 1}}};
+TEST(HullMesh, InnerBulkheadsFaceAftAsTheTransomDoes) {
     const HullMesh mesh = BuildHullMesh(DefaultHull(6), {});
-    ASSERT_EQ(mesh.Groups.size(), outward.size());
-    for (std::size_t g = 0; g < outward.size(); ++g) {
-        const MeshGroup& group = mesh.Groups[g];
-        ASSERT_EQ(group.Name, outward[g].first);
-        for (const MeshTriangle& t : group.Triangles) {
+    ASSERT_EQ(mesh.Groups.size(), 9u);
+    for (const int g : {3, 4, 5}) { // bulkhead_1 .. bulkhead_3
+        for (const MeshTriangle& t : mesh.Groups[g].Triangles) {
             const auto& v = mesh.Vertices;
-            const test::Point3 normal =
-                test::CrossOf(test::Sub(v[t[1]], v[t[0]]), test::Sub(v[t[2]], v[t[0]]));
-            const test::Point3& side = outward[g].second;
-            EXPECT_GT(normal[0] * side[0] + normal[1] * side[1] + normal[2] * side[2], 0)
-                << group.Name;
+            EXPECT_GT(test::CrossOf(test::Sub(v[t[1]], v[t[0]]), test::Sub(v[t[2]], v[t[0]]))[0], 0)
+                << mesh.Groups[g].Name;
         }
     }
 }
@@ -247,57 +215,40 @@ TEST(HullMesh, DamagedPointsGiveNoNaN) {
     }
 }
 
-TEST(MeshFiles, BinaryStl) {
+TEST(MeshFiles, Formats) {
     const HullDocument box = StraightHull({{W, 0, W, 0}, {W, H, W, H}});
-    test::TempFolder folder;
-    const MeshFile file = SaveAndRead(folder.Path(), "box.stl", box, {.Closed = true});
-    const std::string bytes = test::ReadRaw(folder.Path() / "box.stl");
-    ASSERT_EQ(bytes.size(), 84u + 50u * 100u);
-    // A title that started "solid" would make readers take the file for text.
-    EXPECT_EQ(bytes.substr(0, 28), "Merrowin hull mesh in inches");
-    // The corners as built, in the triangles' order, exact for the box's whole inches.
-    const HullMesh mesh = BuildHullMesh(box, {.Closed = true});
-    std::vector<test::Facet> built;
-    for (const MeshGroup& group : mesh.Groups) {
-        for (const MeshTriangle& t : group.Triangles) {
-            built.push_back({mesh.Vertices[t[0]], mesh.Vertices[t[1]], mesh.Vertices[t[2]]});
-        }
-    }
-    EXPECT_EQ(file.Facets, built);
-}
-
-TEST(MeshFiles, TextFormats) {
-    const HullDocument box = StraightHull({{W, 0, W, 0}, {W, H, W, H}});
-    std::ostringstream stl, obj;
-    WriteAsciiStl(stl, BuildHullMesh(box, {.Closed = true}));
-    test::ExpectGolden("mesh/box_closed.stl", stl.str());
+    const MeshOptions text = {.Closed = true, .AsciiStl = true};
     const MeshOptions millimetres = {.Units = MeshUnits::Millimetres};
+    std::ostringstream stl, obj;
+    WriteAsciiStl(stl, BuildHullMesh(box, text));
     WriteObj(obj, BuildHullMesh(box, millimetres), millimetres.Units);
+    test::ExpectGolden("mesh/box_closed.stl", stl.str());
     test::ExpectGolden("mesh/box_open_mm.obj", obj.str());
-    // Both as written by the save, read by assimp.
+
+    // The save writes the same, whatever the extension's letter case.
     test::TempFolder folder;
-    SaveAndRead(folder.Path(), "box.stl", box, {.Closed = true, .AsciiStl = true});
+    SaveAndRead(folder.Path(), "BOX.STL", box, text);
     SaveAndRead(folder.Path(), "box.obj", box, millimetres);
-    EXPECT_EQ(test::ReadRaw(folder.Path() / "box.stl"), stl.str());
+    EXPECT_EQ(test::ReadRaw(folder.Path() / "BOX.STL"), stl.str());
     EXPECT_EQ(test::ReadRaw(folder.Path() / "box.obj"), obj.str());
+    // A binary STL replaces it; a title starting "solid" would make readers take it for text.
+    SaveAndRead(folder.Path(), "BOX.STL", box, {.Closed = true});
+    const std::string binary = test::ReadRaw(folder.Path() / "BOX.STL");
+    EXPECT_EQ(binary.size(), 84u + 50u * 100u);
+    EXPECT_EQ(binary.substr(0, 28), "Merrowin hull mesh in inches");
 }
 
-TEST(MeshFiles, SaveTakesTheFormatFromTheExtensionAndReportsFailures) {
+TEST(MeshFiles, FailuresNameTheFile) {
     const HullDocument hull = DefaultHull(4);
     test::TempFolder folder;
-    SaveAndRead(folder.Path(), "BOAT.STL", hull, {.AsciiStl = true});
-    EXPECT_EQ(test::ReadRaw(folder.Path() / "BOAT.STL").rfind("solid hull\r\n", 0), 0u);
-    // A save replaces what was there.
-    SaveAndRead(folder.Path(), "BOAT.STL", hull, {});
-    EXPECT_EQ(test::ReadRaw(folder.Path() / "BOAT.STL").rfind("Merrowin", 0), 0u);
-
-    const Outcome unknown = SaveHullMesh(folder.Path(), "boat.ply", hull, {});
-    ASSERT_TRUE(unknown.HasFailed());
-    EXPECT_EQ(unknown.Text(), "Could not write boat.ply");
-    EXPECT_FALSE(fs::exists(folder.Path() / "boat.ply"));
-    const Outcome missing = SaveHullMesh(folder.Path() / "missing", "boat.obj", hull, {});
-    ASSERT_TRUE(missing.HasFailed());
-    EXPECT_EQ(missing.Text(), "Could not write boat.obj");
+    // An extension that is not a mesh format's, and a folder that is not there.
+    for (const auto& [where, name] :
+         {std::pair{folder.Path(), "boat.ply"}, std::pair{folder.Path() / "missing", "boat.obj"}}) {
+        const Outcome failed = SaveHullMesh(where, name, hull, {});
+        ASSERT_TRUE(failed.HasFailed());
+        EXPECT_EQ(failed.Text(), std::string("Could not write ") + name);
+        EXPECT_FALSE(fs::exists(where / name));
+    }
 }
 
 } // namespace

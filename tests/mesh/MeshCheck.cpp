@@ -13,14 +13,13 @@ int main(int argc, char** argv) {
         std::cerr << "usage: merrowin_mesh_check FILE [--closed]\n";
         return 2;
     }
-    const MeshFile mesh = ReadMeshFile(argv[1]);
-    if (!mesh.Read) {
+    const std::vector<Facet> facets = ReadMeshFile(argv[1]);
+    if (facets.empty()) {
         std::cerr << "cannot read " << argv[1] << "\n";
         return 2;
     }
-    const int flat = FlatFacets(mesh);
-    const int open = OpenEdges(mesh);
-    std::cout << mesh.Facets.size() << " triangles, " << flat << " flat, " << open
-              << " open edges\n";
+    const int flat = FlatFacets(facets);
+    const int open = OpenEdges(facets);
+    std::cout << facets.size() << " triangles, " << flat << " flat, " << open << " open edges\n";
     return flat > 0 || (closed && open > 0) ? 1 : 0;
 }
