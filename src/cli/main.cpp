@@ -95,7 +95,8 @@ int WriteOut(const std::string& out) {
 namespace {
 
 const char* const MainUsage =
-    "merrowin-cli new|geometry|hydro|displacement|heel|transform|patterns|vrml FILE [options]\n"
+    "merrowin-cli new|geometry|hydro|displacement|heel|transform|patterns|vrml|mesh FILE "
+    "[options]\n"
     "       merrowin-cli nest HANDPLOT LAYOUT [options]";
 
 const char* const HelpText =
@@ -118,6 +119,10 @@ const char* const HelpText =
     "  transform FILE -o OUT [--overall V | --beam V | --height V | --length V] [--pitch DEG]\n"
     "                                 the hull rescaled and pitched, written to OUT\n"
     "  vrml FILE                      the hull as a VRML 1.0 world\n"
+    "  mesh FILE -o OUT.stl|OUT.obj [--closed] [--units in|mm|m] [--ascii]\n"
+    "                                 the hull as a triangle mesh\n"
+    "  nest HANDPLOT LAYOUT [-o OUT] [--sheets 3|4|5] [--width W] [--length L]\n"
+    "                                 the nested hand plotting listing of a layout\n"
     "\n"
     "Exit status: 0 done, 1 a file could not be written, 2 wrong arguments or an unreadable "
     "hull.\n";
@@ -144,7 +149,7 @@ int main(int argc, char** argv) {
         {"hydro", RunHydro},       {"displacement", RunDisplacement},
         {"heel", RunHeel},         {"transform", RunTransform},
         {"patterns", RunPatterns}, {"vrml", RunVrml},
-        {"nest", RunNest}};
+        {"nest", RunNest},         {"mesh", RunMesh}};
     if (argc >= 2) {
         if (const std::optional<int> status = AnswerInformationOption(argv[1])) {
             return *status;

@@ -1,8 +1,10 @@
 // The VRML 1.0 world of the hull: camera, point list and nine indexed face sets.
 #include "export/VrmlExport.h"
 
+#include <array>
 #include <sstream>
 
+#include "export/HullFaces.h"
 #include "text/NumberText.h"
 
 namespace merrowin {
@@ -73,24 +75,23 @@ void WriteVrmlWorld(std::ostream& out, const HullDocument& hull, double hullHeig
     out << "      ]\r\n"
         << "   }\r\n";
 
-    const int s = PointsPerChine * n; // first port point
     const char* const blue = "   Material { diffuseColor 0.30 0.50 0.80  }";
     const char* const rose = "   Material { diffuseColor 0.80 0.50 0.50  }";
-    // Skins: starboard then port, each facing out and (second colour) in.
+    // The world's axes (x along the length, z to starboard) mirror the hull's, so a triangle that
+    // faces out of the hull is wound the other way round here: the first colour of the skins,
+    // keel strip and deck is their reversed winding, which faces out in the world.
+    const auto write = [&out](const PointTriangle& t, const char* thirdSeparator = ",") {
+        Triangle(out, t.A, t.B, t.C, thirdSeparator);
+    };
+    // Skins: starboard then port, each in both windings.
     for (int shape = 0; shape < 4; ++shape) {
         const bool port = shape >= 2;
-        const bool outward = shape == 0 || shape == 3;
-        BeginShape(out, shape % 2 == 0 ? blue : rose);
-        const int o = port ? s : 0;
+        const bool reversed = shape % 2 == 0;
+        BeginShape(out, reversed ? blue : rose);
         for (int c = 0; c <= n - 2; ++c) {
-            for (int p = 0; p <= 11; ++p) {
-                const int k = o + PointsPerChine * c + p;
-                if (outward) {
-                    Triangle(out, k, k + 1, k + 13);
-                    Triangle(out, k + 1, k + 14, k + 13);
-                } else {
-                    Triangle(out, k, k + 13, k + 1);
-                    Triangle(out, k + 1, k + 13, k + 14);
+            for (int p = 0; p < BaysPerChine; ++p) {
+                for (const PointTriangle& t : SkinBay(n, port, c, p)) {
+                    write(reversed ? Reversed(t) : t);
                 }
             }
         }
@@ -102,14 +103,14 @@ void WriteVrmlWorld(std::ostream& out, const HullDocument& hull, double hullHeig
                             ? "   Material { diffuseColor 0.00 0.70 0.00  transparency .5 }"
                             : "   Material { diffuseColor 0.20 0.20 0.20  transparency .5 }");
         for (int c = 0; c <= n - 2; ++c) {
-            for (int b = 0; b <= 4; ++b) {
-                const int q = 3 * b + PointsPerChine * c;
+            for (int b = 0; b < BulkheadCount; ++b) {
+                const std::array<PointTriangle, 2> band = BulkheadBand(n, c, b);
                 if (shape == 0) {
-                    Triangle(out, q, q + 13, s + q + 13);
-                    Triangle(out, q, s + q + 13, s + q, ", ");
+                    write(band[0]);
+                    write(band[1], ", ");
                 } else {
-                    Triangle(out, q, s + q + 13, q + 13);
-                    Triangle(out, q, s + q, s + q + 13);
+                    write(Reversed(band[0]));
+                    write(Reversed(band[1]));
                 }
             }
         }
@@ -119,24 +120,19 @@ void WriteVrmlWorld(std::ostream& out, const HullDocument& hull, double hullHeig
     for (int shape = 0; shape < 2; ++shape) {
         BeginShape(out, shape == 0 ? "   Material { diffuseColor 0.00 0.00 0.70  transparency .85 }"
                                    : "   Material { diffuseColor 0.80 0.3 0.3  transparency .65 }");
-        for (int p = 0; p <= 11; ++p) {
-            if (shape == 0) {
-                Triangle(out, p + 1, p, s + p);
-                Triangle(out, p + 1, s + p, s + p + 1);
-            } else {
-                Triangle(out, p + 1, s + p, p);
-                Triangle(out, p + 1, s + p + 1, s + p);
+        for (int p = 0; p < BaysPerChine; ++p) {
+            for (const PointTriangle& t : KeelBay(n, p)) {
+                write(shape == 0 ? Reversed(t) : t);
             }
         }
         EndShape(out);
     }
     // The deck between the two sheer chines, one winding.
     BeginShape(out, "   Material { diffuseColor 0.10 0.10 0.10  transparency .80 }");
-    const int sheer = PointsPerChine * (n - 1);
-    const int portSheer = PointsPerChine * (2 * n - 1);
-    for (int p = 0; p <= 11; ++p) {
-        Triangle(out, sheer + p, sheer + p + 1, portSheer + p);
-        Triangle(out, sheer + p + 1, portSheer + p + 1, portSheer + p);
+    for (int p = 0; p < BaysPerChine; ++p) {
+        for (const PointTriangle& t : DeckBay(n, p)) {
+            write(Reversed(t));
+        }
     }
     EndShape(out);
     out << "}\r\n";
