@@ -54,7 +54,10 @@ void BM_PatternRun(benchmark::State& state) {
     MemoryStatusBar status;
     NullCanvas canvas;
     for (auto _ : state) {
-        CreatePatterns(folder, app.Hull, app.Work, status, &canvas);
+        if (CreatePatterns(folder, app.Hull, app.Work, status, &canvas).HasFailed()) {
+            state.SkipWithError("the pattern run failed");
+            break;
+        }
     }
     std::filesystem::remove_all(folder, error);
 }

@@ -6,16 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "TestSupport.h"
+#include "PatternTestSupport.h"
 #include "patterns/Expansion.h"
 #include "text/NumberText.h"
 #include "ui/RecordingCanvas.h"
 
 namespace merrowin {
 namespace {
-
-using test::ReadRaw;
-using test::WriteRaw;
 
 using Point3 = std::array<double, 3>;
 
@@ -237,6 +234,8 @@ TEST(Expansion, OutlineDropsPointsThatPrintAlikeAndStopsAt51) {
     EXPECT_EQ(OutlinePoints(strip).size(), 51u);
 }
 
+// Ruling lines P1 Q1 .. P12 Q12 with pen 1, the marks, and the cut outline with pen 0 through
+// 26 marked points, open at the forward rung and running straight along the aft rung.
 TEST(Expansion, PanelPlotHasRulingLinesMarksAndAnOpenOutline) {
     std::vector<Point3> p, q;
     TwistedPanel(p, q);
@@ -244,39 +243,8 @@ TEST(Expansion, PanelPlotHasRulingLinesMarksAndAnOpenOutline) {
     // A font of one stroke per letter the marks use.
     const StrokeFont font = ParseStrokeFont("F\r\n2\r\n0,0\r\n0,8\r\nB\r\n2\r\n0,0\r\n4,4\r\n");
     MemoryStatusBar status;
-    const std::string plot = ExpandedPanelPlot(strip, 500, 250, "03-04-2027", font, status);
-    const std::vector<std::string> lines = SplitLines(plot);
-    ASSERT_GE(lines.size(), 2u);
-    EXPECT_EQ(lines[0], "start_plot");
-    EXPECT_EQ(lines[1], "/* Hull Xscale: 500 Yscale: 250 03-04-2027 */");
-    EXPECT_EQ(test::CountLines(lines, "end_plot"), 0);
-
-    // Ruling lines P1 Q1 .. P12 Q12, pen 1, the first standing on x = 0.
-    EXPECT_EQ(lines[2], "0 0 acut");
-    EXPECT_EQ(lines[3], "1 pendown");
-    EXPECT_EQ(lines[4], "0 " + IntText(IntFloor(strip.Points[1].Y * 250)) + " acut");
-    EXPECT_EQ(lines[5], "1 penup");
-    // 12 ruling lines; "F", "B" and each "B" of "BH1".."BH3" drawn (H, T, A, 1..3 missing).
-    EXPECT_EQ(test::CountLines(lines, "1 pendown"), 12 + 5);
-
-    // The outline: 26 points, each marked, the first one also written with the pen up; spans
-    // of 11 samples each.
-    EXPECT_EQ(test::CountLines(lines, "/* hand plot */"), 26);
-    const auto penDown = std::find(lines.begin(), lines.end(), "0 pendown");
-    ASSERT_NE(penDown, lines.end());
-    EXPECT_EQ(*(penDown - 2), "0 penup");
-    EXPECT_EQ(*(penDown - 1), "0 0 acut");
-    EXPECT_EQ(static_cast<std::size_t>(lines.end() - penDown), 1 + 2 + 25 * 13);
-    // It ends on the forward upper point: the forward rung is not cut.
-    EXPECT_EQ(lines.back(), lines[4]);
-    // The aft rung is a span of the cut: its two ends are consecutive marked points.
-    auto lineOf = [](FlatPoint v) {
-        return IntText(IntFloor(v.X * 500)) + " " + IntText(IntFloor(v.Y * 250)) + " acut";
-    };
-    const std::vector<std::string> marked = MarkedPoints(lines);
-    ASSERT_EQ(marked.size(), 26u);
-    EXPECT_EQ(marked[12], lineOf(strip.Points[24]));
-    EXPECT_EQ(marked[13], lineOf(strip.Points[25]));
+    test::ExpectGolden("expanded_panel.uc",
+                       ExpandedPanelPlot(strip, 500, 250, "03-04-2027", font, status));
 }
 
 std::string TriangulationFileText(const Triangulation& tri) {
@@ -289,41 +257,40 @@ std::string TriangulationFileText(const Triangulation& tri) {
     return text;
 }
 
-TEST(Expansion, ExpandPanelsWritesEachPanelAndSkipsMissingOnes) {
-    test::TempFolder folder;
+TEST(Expansion, ExpandPanelsDevelopsTheRunsPanelsEachAtItsOwnScale) {
     std::vector<Point3> p, q;
     TwistedPanel(p, q);
     Triangulation tri = StripOf(p, q);
     EXPECT_NEAR(ParseTriangulation(TriangulationFileText(tri)).Rungs[24], tri.Rungs[24], 1e-12);
-    WriteRaw(folder.Path() / "deck.tri", TriangulationFileText(tri));
+    PatternOptions options;
+    options.Deck = true;
+    const PatternRun run = test::TestRun(options);
+    FileBatch files;
+    files.Put(run.Folder, "deck.tri", TriangulationFileText(tri));
     tri.Factor = 2;
-    WriteRaw(folder.Path() / "chine1.tri", TriangulationFileText(tri));
+    files.Put(run.Folder, "chine1.tri", TriangulationFileText(tri));
     tri.Factor = 1;
-    WriteRaw(folder.Path() / "CHINE3.TRI", TriangulationFileText(tri)); // any letter case
-    WriteRaw(folder.Path() / "chine3.uc", "stale\r\n");                 // replaced, not doubled
+    files.Put(run.Folder, "CHINE3.TRI", TriangulationFileText(tri)); // any letter case
 
     HullDocument hull;
     hull.ChineCount = 4; // chine1, chine2 (missing), chine3
-    WorkingValues work;
-    work.Patterns.Deck = true;
     MemoryStatusBar status;
     RecordingCanvas canvas;
-    ExpandPanels(folder.Path(), hull, work, status, &canvas);
+    ExpandPanels(run, hull, files, status, &canvas);
 
     EXPECT_EQ(status.Panel(1), "Done...");
-    const std::vector<std::string> deck = SplitLines(ReadRaw(folder.Path() / "deck.UC"));
-    const std::vector<std::string> chine1 = SplitLines(ReadRaw(folder.Path() / "chine1.UC"));
-    const std::vector<std::string> chine3 = SplitLines(ReadRaw(folder.Path() / "chine3.uc"));
-    EXPECT_FALSE(fs::exists(folder.Path() / "chine2.UC"));
-    EXPECT_FALSE(fs::exists(folder.Path() / "chine3.UC"));
-    ASSERT_GT(chine1.size(), 5u);
-    ASSERT_GT(chine3.size(), 5u);
+    EXPECT_EQ(files.Size(), 6u);
     // A factor of 2 halves the scales of its own panel only.
-    EXPECT_NE(deck[1].find("Xscale: 500 Yscale: 500"), std::string::npos);
-    EXPECT_NE(chine1[1].find("Xscale: 250 Yscale: 250"), std::string::npos);
-    EXPECT_NE(chine3[1].find("Xscale: 500 Yscale: 500"), std::string::npos);
-    EXPECT_EQ(work.PlotXScale, 500);
-    EXPECT_EQ(chine1[4], "0 " + IntText(IntFloor(tri.Rungs[0] * 250)) + " acut");
+    for (const auto& [name, header] :
+         {std::pair{"deck.UC", "/* Hull Xscale: 500 Yscale: 500 01-02-2027 */"},
+          {"chine1.UC", "/* Hull Xscale: 250 Yscale: 250 01-02-2027 */"},
+          {"chine3.UC", "/* Hull Xscale: 500 Yscale: 500 01-02-2027 */"}}) {
+        const std::string* plot = files.Find(run.Folder, name);
+        ASSERT_NE(plot, nullptr) << name;
+        EXPECT_EQ(SplitLines(*plot).at(1), header);
+    }
+    EXPECT_EQ(SplitLines(*files.Find(run.Folder, "chine1.uc")).at(4),
+              "0 " + IntText(IntFloor(tri.Rungs[0] * 250)) + " acut");
 
     // Each developed panel drawn: cleared, fitted with y upward, three sides per triangle.
     EXPECT_EQ(canvas.Count(CanvasOp::Line), 3u * 3 * 24);

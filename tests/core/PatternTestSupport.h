@@ -1,0 +1,41 @@
+// What the pattern tests share: golden texts under tests/data/patterns, and a run's files held
+// in memory.
+#pragma once
+
+#include <cstdlib>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "io/FileBatch.h"
+#include "patterns/PatternRun.h"
+
+namespace merrowin::test {
+
+// Compares a text with its golden file byte for byte. With MERROWIN_UPDATE_GOLDENS set in the
+// environment the golden is written instead (then check the difference before committing it).
+inline void ExpectGolden(const std::string& name, const std::string& actual) {
+    const fs::path path = fs::path(MERROWIN_TEST_DATA) / "patterns" / name;
+    if (std::getenv("MERROWIN_UPDATE_GOLDENS") != nullptr) {
+        WriteRaw(path, actual);
+    }
+    EXPECT_EQ(actual, ReadRaw(path)) << "differs from " << path;
+}
+
+// One named section of a golden file.
+inline std::string Section(const std::string& title, const std::string& text) {
+    return "== " + title + "\r\n" + text;
+}
+
+// A run in a folder that is never touched: default scales, a fixed date, no font.
+inline PatternRun TestRun(const PatternOptions& options = {}) {
+    PatternRun run;
+    run.Folder = "/nonexistent/work";
+    run.ExportFolder = "/nonexistent/export";
+    run.Date = "01-02-2027";
+    run.Options = options;
+    return run;
+}
+
+} // namespace merrowin::test
