@@ -1,15 +1,21 @@
 // A set of files written all or nothing: staged beside their targets, then moved into place.
 #include "io/FileBatch.h"
 
+#include <cerrno>
+#include <cstdio>
 #include <random>
 #include <system_error>
 #include <utility>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace merrowin {
 
 namespace {
+
+constexpr const char* AsideName = "aside";
 
 fs::path TargetOf(const fs::path& folder, std::string_view name) {
     return InFolder(folder, name).lexically_normal();
@@ -33,65 +39,155 @@ bool Blocked(const fs::path& path) {
     return status.type() != fs::file_type::regular && status.type() != fs::file_type::symlink;
 }
 
-// Whether a file (or a link) holds the name: it is moved aside before the new one comes in.
-bool Present(const fs::path& path) {
+// Writes a file that does not exist yet.
+bool WriteNewFile(const fs::path& path, std::string_view text) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        return false;
+    }
+    bool ok = true;
+    for (std::size_t done = 0; ok && done < text.size();) {
+        const ssize_t written = ::write(fd, text.data() + done, text.size() - done);
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        ok = written > 0; // a write that makes no progress would never end
+        done += ok ? static_cast<std::size_t>(written) : 0;
+    }
+    return ::close(fd) == 0 && ok;
+}
+
+// The files (and links) of a folder by name, listed once: which targets replace a file, and
+// which stale files there are.
+std::unordered_map<std::string, bool> ListFiles(const fs::path& folder) {
+    std::unordered_map<std::string, bool> files; // name, whether it is a link
     std::error_code error;
-    const fs::file_status status = fs::symlink_status(path, error);
-    return !error &&
-           (status.type() == fs::file_type::regular || status.type() == fs::file_type::symlink);
+    fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, error);
+    for (; !error && it != fs::directory_iterator(); it.increment(error)) {
+        std::error_code typeError;
+        const bool link = it->is_symlink(typeError);
+        if (link || it->is_regular_file(typeError)) {
+            files.emplace(it->path().filename().string(), link);
+        }
+    }
+    return files;
 }
 
 // The staging folders of one commit, one in each target folder, and the moves made so far, so
-// that a failure can put everything back.
+// that a failure can put everything back. The staging folders go with it, and with them the
+// files moved aside.
 class Transaction {
 public:
     ~Transaction() {
         for (const auto& [folder, staging] : stagings_) {
-            std::error_code error;
-            fs::remove_all(staging, error);
+            for (const std::string& name : staging.Names) {
+                ::unlink((staging.Path / name).c_str());
+            }
+            ::rmdir((staging.Path / AsideName).c_str());
+            if (::rmdir(staging.Path.c_str()) != 0) {
+                std::error_code error; // something unforeseen left inside
+                fs::remove_all(staging.Path, error);
+            }
         }
     }
 
-    // The staging folder inside a target folder, made on first use; nothing when it cannot be.
-    const fs::path* StagingIn(const fs::path& folder) {
+    // Writes a file into the staging folder of its target's folder.
+    bool Stage(const fs::path& target, std::string_view text) {
+        Staging* staging = Find(target.parent_path());
+        const std::string name = target.filename().string();
+        if (staging == nullptr || !WriteNewFile(staging->Path / name, text)) {
+            return false;
+        }
+        staging->Names.push_back(name);
+        return true;
+    }
+
+    // Moves a stale file into the aside folder of the staging folder beside it.
+    bool MoveAside(const fs::path& file) {
+        Staging* staging = Find(file.parent_path());
+        if (staging == nullptr) {
+            return false;
+        }
+        const fs::path aside = staging->Path / AsideName;
+        if (!staging->HasAside) {
+            staging->HasAside = ::mkdir(aside.c_str(), 0755) == 0;
+        }
+        const std::string name = file.filename().string();
+        if (!staging->HasAside || !Move(file, aside / name)) {
+            return false;
+        }
+        staging->Names.push_back(std::string(AsideName) + "/" + name);
+        return true;
+    }
+
+    // Puts a staged file in place; an old file of that name is swapped into the staging folder
+    // in the same step, so it can come back.
+    bool PutInPlace(const fs::path& target, bool replaces) {
+        Staging* staging = Find(target.parent_path());
+        if (staging == nullptr) {
+            return false;
+        }
+        const fs::path staged = staging->Path / target.filename();
+        if (replaces &&
+            ::renameat2(AT_FDCWD, staged.c_str(), AT_FDCWD, target.c_str(), RENAME_EXCHANGE) == 0) {
+            done_.push_back({staged, target, true});
+            return true;
+        }
+        // A file system without the swap: the old file goes aside first.
+        if (replaces && !MoveAside(target)) {
+            return false;
+        }
+        return Move(staged, target);
+    }
+
+    // Undoes every move, the last first: the new files go back out, the old ones back in.
+    void Undo() {
+        for (auto it = done_.rbegin(); it != done_.rend(); ++it) {
+            if (it->Swapped) {
+                ::renameat2(AT_FDCWD, it->From.c_str(), AT_FDCWD, it->To.c_str(), RENAME_EXCHANGE);
+            } else {
+                ::rename(it->To.c_str(), it->From.c_str());
+            }
+        }
+        done_.clear();
+    }
+
+private:
+    struct Staging {
+        fs::path Path;
+        std::vector<std::string> Names; // what may be left inside, relative to Path
+        bool HasAside = false;
+    };
+    struct Step {
+        fs::path From, To;
+        bool Swapped;
+    };
+
+    // The staging folder inside a target folder, made on first use; null when it cannot be.
+    Staging* Find(const fs::path& folder) {
         const std::string key = folder.string();
         const auto found = stagings_.find(key);
         if (found != stagings_.end()) {
             return &found->second;
         }
         const fs::path staging = folder / StagingName();
-        std::error_code error;
-        if (!fs::create_directory(staging, error) || error) {
+        if (::mkdir(staging.c_str(), 0755) != 0) {
             return nullptr;
         }
-        return &stagings_.emplace(key, staging).first->second;
+        return &stagings_.emplace(key, Staging{staging, {}, false}).first->second;
     }
 
     bool Move(const fs::path& from, const fs::path& to) {
-        std::error_code error;
-        fs::rename(from, to, error);
-        if (error) {
+        if (::rename(from.c_str(), to.c_str()) != 0) {
             return false;
         }
-        done_.emplace_back(from, to);
+        done_.push_back({from, to, false});
         return true;
     }
 
-    // Undoes every move, the last first: the new files go back out, the old ones back in.
-    void Undo() {
-        for (auto it = done_.rbegin(); it != done_.rend(); ++it) {
-            std::error_code error;
-            fs::rename(it->second, it->first, error);
-        }
-        done_.clear();
-    }
-
-private:
-    std::unordered_map<std::string, fs::path> stagings_;
-    std::vector<std::pair<fs::path, fs::path>> done_;
+    std::unordered_map<std::string, Staging> stagings_;
+    std::vector<Step> done_;
 };
-
-constexpr const char* AsideName = "aside";
 
 } // namespace
 
@@ -149,65 +245,49 @@ Outcome FileBatch::Commit() const {
     // folder fails here, before anything in place has been touched.
     Transaction run;
     for (const Entry& file : files_) {
-        const fs::path* staging = run.StagingIn(file.Target.parent_path());
-        if (staging == nullptr ||
-            WriteFileInPlace(*staging, file.Target.filename().string(), file.Text).HasFailed()) {
+        if (!run.Stage(file.Target, file.Text)) {
             return failed(file.Shown);
         }
     }
 
-    // The stale files and the files about to be replaced, moved aside so a failure can bring
-    // them back.
-    std::vector<std::pair<fs::path, std::string>> aside; // path, how a failure names it
-    std::unordered_map<std::string, bool> seen;
+    // Each folder listed once, for the stale files and for the targets that replace a file.
+    std::unordered_map<std::string, std::unordered_map<std::string, bool>> listed;
+    const auto listing = [&](const fs::path& folder) -> std::unordered_map<std::string, bool>& {
+        const auto found = listed.find(folder.string());
+        return found != listed.end()
+                   ? found->second
+                   : listed.emplace(folder.string(), ListFiles(folder)).first->second;
+    };
+    // The stale files (never a link: what it points to is not the run's) moved aside, so a
+    // failure can bring them back.
     for (const Pattern& pattern : stale_) {
         if (pattern.Wildcard.empty() || pattern.Wildcard.find('/') != std::string::npos) {
             continue; // only names inside the folder itself
         }
-        std::error_code error;
-        fs::directory_iterator it(pattern.Folder.empty() ? fs::path(".") : pattern.Folder, error);
-        for (; !error && it != fs::directory_iterator(); it.increment(error)) {
-            std::error_code entryError;
-            if (!it->is_regular_file(entryError) || it->is_symlink(entryError)) {
-                continue;
+        auto& files = listing(pattern.Folder);
+        for (auto it = files.begin(); it != files.end();) {
+            if (!it->second && WildcardMatch(pattern.Wildcard, it->first)) {
+                if (!run.MoveAside(pattern.Folder / it->first)) {
+                    run.Undo();
+                    return failed(it->first);
+                }
+                it = files.erase(it);
+            } else {
+                ++it;
             }
-            const std::string name = it->path().filename().string();
-            const fs::path path = it->path().lexically_normal();
-            if (WildcardMatch(pattern.Wildcard, name) && !seen[path.string()]) {
-                seen[path.string()] = true;
-                aside.emplace_back(path, name);
-            }
-        }
-    }
-    for (const Entry& file : files_) {
-        if (Present(file.Target) && !seen[file.Target.string()]) {
-            seen[file.Target.string()] = true;
-            aside.emplace_back(file.Target, file.Shown);
-        }
-    }
-    for (const auto& [path, shown] : aside) {
-        const fs::path* staging = run.StagingIn(path.parent_path());
-        if (staging == nullptr) {
-            run.Undo();
-            return failed(shown);
-        }
-        std::error_code error;
-        fs::create_directory(*staging / AsideName, error);
-        if (error || !run.Move(path, *staging / AsideName / path.filename())) {
-            run.Undo();
-            return failed(shown);
         }
     }
 
     // The new files into place; a name held by a folder fails here and undoes the lot.
     for (const Entry& file : files_) {
-        const fs::path* staging = run.StagingIn(file.Target.parent_path());
-        if (staging == nullptr || !run.Move(*staging / file.Target.filename(), file.Target)) {
+        const bool replaces =
+            listing(file.Target.parent_path()).count(file.Target.filename().string()) != 0;
+        if (!run.PutInPlace(file.Target, replaces)) {
             run.Undo();
             return failed(file.Shown);
         }
     }
-    return {}; // the staging folders, with the stale files aside, go with the transaction
+    return {};
 }
 
 } // namespace merrowin
