@@ -1,4 +1,5 @@
-// Tests of the HPGL export: plotter units and pen selection.
+// Tests of the HPGL export: plotter units and pen selection. The files of a run are the export
+// pieces the DXF export tests pin; real plotter files are rendered by cli/patterns_readers.
 #include <gtest/gtest.h>
 
 #include "PatternTestSupport.h"

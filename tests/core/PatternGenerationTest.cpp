@@ -86,7 +86,8 @@ TEST(Triangulation, PanelFilesForTheChosenPieces) {
     }
 }
 
-// Every outline plot a small hull gives, with and without labels, half frames and the spar.
+// Every outline plot a small hull gives, with and without labels, half frames and the spar; the
+// transom and stem unrolled up their raked faces.
 TEST(OutlinePlots, BulkheadFrameTransomStemAndSheet) {
     HullDocument hull = SmallHull();
     hull.FramePositions[0] = 25;
@@ -133,29 +134,16 @@ TEST(FrameStations, ClampedInsideEveryChine) {
     for (int f = 0; f < 8; ++f) {
         SetFrameText(hull, options, f, typed[static_cast<std::size_t>(f)]);
     }
+    SetFrameText(hull, options, 8, "12"); // there are eight boxes
+    SetFrameText(hull, options, -1, "12");
     ClampFrameStations(hull, options);
+    EXPECT_EQ(hull.FramePositions[8], 0);
     const std::array<std::string, 8> shown{"120", "5", "0", "-24", "120", "abc", "60", "120"};
     const std::array<double, 8> stations{120, 5, 0, 24, 120, 0, 60, 120};
     for (std::size_t f = 0; f < 8; ++f) {
         EXPECT_EQ(options.FrameText[f], shown[f]) << f;
         EXPECT_EQ(hull.FramePositions[f], stations[f]) << f;
     }
-}
-
-TEST(RakedBulkheads, TransomUnrolledAlongItsFace) {
-    // Chines at (2, 1), (5, 5), (6, 9) across and up, each 3 inches further aft.
-    HullDocument hull;
-    hull.ChineCount = 3;
-    const double x[] = {0, 2, 5, 6}, y[] = {0, 1, 5, 9};
-    for (int c = 1; c <= 3; ++c) {
-        hull.OffsetX[4][c] = x[c];
-        hull.OffsetY[4][c] = y[c];
-        hull.OffsetZ[4][c] = 100 + 3 * (c - 1);
-    }
-    const auto t = UnrolledBulkhead(hull, 4);
-    EXPECT_EQ(t[1], (std::array<double, 2>{2, 0})); // chine 1 at y = 0 whatever its height
-    EXPECT_DOUBLE_EQ(t[2][1], 5);                   // sqrt(34 - 9)
-    EXPECT_DOUBLE_EQ(t[3][1], 10);                  // 5 + sqrt(26 - 1)
 }
 
 TEST(RakedBulkheads, FlatFaceNeverTakesTheRootOfANegative) {
