@@ -50,10 +50,13 @@ TEST(PatternRun, DeletesOnlyOldPatternFilesOfTheWorkingFolder) {
     test::WriteRaw(outside / "kept.uc", "x\r\n");
     test::WriteRaw(outside / "chine1.tri", "x\r\n");
     run.App.Work.Patterns.Dxf = true;
+    run.App.Work.HullFileName = "chines.hul";
     ASSERT_TRUE(run.Go().Ok());
     for (const char* name : {"chine9.tri", "CHINE8.TRI", "old.uc", "temp.uc", "chine7.dxf"}) {
         EXPECT_FALSE(run.Has(name)) << name;
     }
+    // The run's own hull drawing is no stale panel drawing, whatever the hull is called.
+    EXPECT_TRUE(run.Has("chines.DXF"));
     // Not pattern files of the run's patterns: the keel file of an earlier run stays.
     EXPECT_TRUE(run.Has("keel.tri"));
     EXPECT_TRUE(run.Has("notes.txt"));
