@@ -128,14 +128,17 @@ public:
             return false;
         }
         const fs::path staged = staging->Path / target.filename();
-        if (replaces &&
-            ::renameat2(AT_FDCWD, staged.c_str(), AT_FDCWD, target.c_str(), RENAME_EXCHANGE) == 0) {
-            done_.push_back({staged, target, true});
-            return true;
-        }
-        // A file system without the swap: the old file goes aside first.
-        if (replaces && !MoveAside(target)) {
-            return false;
+        if (replaces) {
+            if (::renameat2(AT_FDCWD, staged.c_str(), AT_FDCWD, target.c_str(), RENAME_EXCHANGE) ==
+                0) {
+                done_.push_back({staged, target, true});
+                return true;
+            }
+            // Gone since the folder was listed: nothing to keep. A file system without the
+            // swap: the old file goes aside first.
+            if (errno != ENOENT && !MoveAside(target)) {
+                return false;
+            }
         }
         return Move(staged, target);
     }
@@ -224,7 +227,8 @@ std::string* FileBatch::Find(const fs::path& folder, std::string_view name) {
 }
 
 void FileBatch::RemoveMatching(const fs::path& folder, std::string pattern) {
-    stale_.push_back({folder, std::move(pattern)});
+    // Spelled as the targets' folders are, so that each folder is listed once.
+    stale_.push_back({TargetOf(folder, ".").parent_path(), std::move(pattern)});
 }
 
 void FileBatch::Require(const fs::path& folder, std::string_view name) {
