@@ -254,17 +254,15 @@ TEST(Expansion, ExpandPanelsDevelopsTheRunsPanelsEachAtItsOwnScale) {
 
     EXPECT_EQ(status.Panel(1), "Done...");
     EXPECT_EQ(files.Size(), 6u);
-    // A factor of 2 halves the scales of its own panel only.
-    for (const auto& [name, header] :
-         {std::pair{"deck.UC", "/* Hull Xscale: 500 Yscale: 500 01-02-2027 */"},
-          {"chine1.UC", "/* Hull Xscale: 250 Yscale: 250 01-02-2027 */"},
-          {"chine3.UC", "/* Hull Xscale: 500 Yscale: 500 01-02-2027 */"}}) {
+    // The triangulation pattern generation writes holds the strip as the panel lays it out, and
+    // a factor of 2 halves the scales of its own panel only.
+    const DevelopedStrip strip = DevelopStrip(StripOf(p, q));
+    for (const auto& [name, scale] :
+         {std::pair{"deck.UC", 500}, {"chine1.UC", 250}, {"chine3.UC", 500}}) {
         const std::string* plot = files.Find(run.Folder, name);
         ASSERT_NE(plot, nullptr) << name;
-        EXPECT_EQ(SplitLines(*plot).at(1), header);
+        EXPECT_EQ(*plot, ExpandedPanelPlot(strip, scale, scale, run.Date, run.Font, status));
     }
-    EXPECT_EQ(SplitLines(*files.Find(run.Folder, "chine1.uc")).at(4),
-              "0 " + IntText(IntFloor(Distance(p[0], q[0]) * 250)) + " acut");
 
     // Each developed panel drawn: cleared, fitted with y upward, three sides per triangle.
     EXPECT_EQ(canvas.Count(CanvasOp::Line), 3u * 3 * 24);
