@@ -112,11 +112,9 @@ int RunPatterns(const std::vector<std::string>& args) {
     SetExportText(app.Work.Patterns, exportPath != nullptr ? *exportPath : folder.string());
 
     MemoryStatusBar status;
-    CreatePatterns(folder, app.Hull, app.Work, status, nullptr);
-    // A run that could not write a file or save the hull ends with that in its status text.
-    const std::string outcome = status.Panel(1);
-    if (outcome.rfind("Could not ", 0) == 0) {
-        std::cerr << "merrowin-cli: " << outcome << "\n";
+    const Outcome outcome = CreatePatterns(folder, app.Hull, app.Work, status, nullptr);
+    if (outcome.HasFailed()) {
+        std::cerr << "merrowin-cli: " << outcome.Text() << "\n";
         return 1;
     }
     return 0;

@@ -44,8 +44,9 @@ bool ParseArguments(const std::vector<std::string>& args,
                     const std::vector<std::string>& valueOptions,
                     const std::vector<std::string>& switches, Arguments& parsed);
 
-// The start of every subcommand that reads a hull: the start-up state, the hull file read over
-// it and the plotter scale. On failure says so on stderr and returns false.
+// The start of every subcommand that reads a hull: the start-up state, the hull file opened over
+// it as the window opens one, and the plotter scale. On failure says so on stderr and returns
+// false.
 bool LoadHull(AppState& app, const std::filesystem::path& folder, const std::string& file);
 
 // Writes a command's standard output in one go; 0, or 1 when it cannot be written.

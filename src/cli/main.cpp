@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "Commands.h"
+#include "app/OpenHullFile.h"
 #include "io/PlotFile.h"
-#include "model/HullFile.h"
 
 namespace merrowin::cli {
 
@@ -77,7 +77,8 @@ bool ParseArguments(const std::vector<std::string>& args,
 
 bool LoadHull(AppState& app, const std::filesystem::path& folder, const std::string& file) {
     ResetToStartup(app);
-    if (!ReadHullFile(folder, file, app.Hull, app.Work)) {
+    const OpenedHull opened = OpenHullFile(folder, file, app);
+    if (opened.Result.HasFailed()) {
         std::cerr << "merrowin-cli: cannot read " << file << "\n";
         return false;
     }

@@ -25,6 +25,7 @@
 
 #include "Form3.h"
 #include "Logo.h"
+#include "app/OpenHullFile.h"
 #include "hydro/HydroCommands.h"
 #include "io/Files.h"
 #include "io/PlotFile.h"
@@ -407,14 +408,9 @@ void Form1::StartUp() {
 
     app_.Work.HullFileName = AutosaveName;
     if (FileExists(folder_, AutosaveName)) {
-        ReadHullFile(folder_, AutosaveName, app_.Hull, app_.Work);
-        const int count = ChineCountInRange(app_.Hull);
-        if (vScroll1_->value() != count) {
-            vScroll1_->setValue(count); // writes the chine-count box
-        } else {
-            VScroll1Change(count);
-        }
-        status_->SetPanel(1, "Working on..." + app_.Work.HullFileName);
+        // The chine-count box and its scroll bar follow the model at the repaint below.
+        const OpenedHull opened = OpenHullFile(folder_, AutosaveName, app_);
+        status_->SetPanel(1, opened.Result.Ok() ? opened.StatusText : opened.Result.Text());
     }
     ReadPlotterScale(folder_, app_.Work.PlotXScale, app_.Work.PlotYScale);
     RepaintWindow();

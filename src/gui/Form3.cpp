@@ -258,7 +258,9 @@ void Form3::Command1Click() {
             UnloadNestingWindow();
         }
     }
-    CreatePatterns(folder_, app_.Hull, app_.Work, ui_.Status, &ui_.Hub.MainPicture());
+    const Outcome outcome =
+        CreatePatterns(folder_, app_.Hull, app_.Work, ui_.Status, &ui_.Hub.MainPicture());
+    ui_.Status.SetPanel(1, PatternRunStatusText(outcome, app_.Work.HullFileName));
     // The run may have pulled frame boxes inside the hull and cleared "Soles".
     for (int f = 0; f < 8; ++f) {
         const QString text = ToQt(app_.Work.Patterns.FrameText[static_cast<std::size_t>(f)]);
@@ -333,8 +335,12 @@ void Form3::showEvent(QShowEvent* event) {
 void Form3::hideEvent(QHideEvent* event) {
     QDialog::hideEvent(event);
     if (!event->spontaneous()) {
-        // Unload: settings that cannot be written keep their last file.
-        static_cast<void>(WritePatternSettings(folder_, app_.Work.Patterns));
+        // Unload: settings that cannot be written keep their last file, and the status line
+        // says so (a pattern run started by Save replaces the text with its own outcome).
+        const Outcome saved = WritePatternSettings(folder_, app_.Work.Patterns);
+        if (saved.HasFailed()) {
+            ui_.Status.SetPanel(1, saved.Text());
+        }
     }
 }
 

@@ -1,6 +1,7 @@
 # Golden tests of merrowin-cli patterns: a full run on a fixture hull compared file by file (the
-# header date masked), frame boxes clamped and saved, a run without expansions, and the usage
-# errors (exit status 2).
+# header date masked), frame boxes clamped and saved, a run without expansions, the usage errors
+# (exit status 2), and runs that cannot finish (exit status 1) leaving the earlier files as they
+# were.
 # Run as: cmake -DCLI=<merrowin-cli> -DDATA=<tests/data> -DWORK=<scratch folder> -P patterns.cmake
 include("${CMAKE_CURRENT_LIST_DIR}/lib/CliTestCommon.cmake")
 set(GOLDEN "${DATA}/patterns_cli")
@@ -55,12 +56,6 @@ file(READ "${run1}/default.hul" copied)
 if(NOT saved STREQUAL copied)
     message(FATAL_ERROR "default.hul is not a copy of the saved hull")
 endif()
-file(READ "${run1}/skiff6.DXF" drawing)
-string(REGEX MATCHALL "POLYLINE" polylines "${drawing}")
-list(LENGTH polylines count)
-if(NOT count EQUAL 33) # three copies of 5 bulkheads and 6 chines
-    message(FATAL_ERROR "skiff6.DXF holds ${count} polylines, expected 33")
-endif()
 
 # 2. Frames from the command line: 0 makes none, -24 a frame at 24, 500 is pulled back to the
 #    shortest chine's end (140) and saved so; half frames without labels.
@@ -110,3 +105,46 @@ file(GLOB written "${run4}/*.uc" "${run4}/*.tri" "${run4}/default.hul")
 if(written)
     message(FATAL_ERROR "a refused command wrote ${written}")
 endif()
+
+# 5. A run that cannot write a file exits 1, says which, and leaves every file of the run before
+#    it as it was, with no staging folder: a folder where a plot file, a triangulation file or
+#    "default.hul" goes.
+function(snapshot folder out_var)
+    file(GLOB_RECURSE entries LIST_DIRECTORIES true RELATIVE "${folder}" "${folder}/*" "${folder}/.*")
+    list(SORT entries)
+    set(listing "")
+    foreach(entry ${entries})
+        if(IS_DIRECTORY "${folder}/${entry}")
+            string(APPEND listing "${entry}/\n")
+        else()
+            file(SHA256 "${folder}/${entry}" hash)
+            string(APPEND listing "${entry} ${hash}\n")
+        endif()
+    endforeach()
+    set(${out_var} "${listing}" PARENT_SCOPE)
+endfunction()
+
+set(base "${WORK}/before_failure")
+fresh_folder("${base}")
+run_cli_in("${base}" 0 out patterns skiff6.hul --dxf --hpgl)
+foreach(blocked bhead1.uc chine1.tri default.hul)
+    set(options "")
+    if(blocked STREQUAL "bhead1.uc")
+        set(options --dxf --hpgl)
+    endif()
+    set(folder "${WORK}/failure_${blocked}")
+    file(REMOVE_RECURSE "${folder}")
+    file(COPY "${base}/" DESTINATION "${folder}")
+    file(REMOVE "${folder}/${blocked}")
+    file(MAKE_DIRECTORY "${folder}/${blocked}")
+    snapshot("${folder}" before)
+    execute_process(COMMAND "${CLI}" patterns skiff6.hul ${options} WORKING_DIRECTORY "${folder}"
+                    RESULT_VARIABLE status ERROR_VARIABLE err)
+    if(NOT status EQUAL 1 OR NOT err STREQUAL "merrowin-cli: Could not write ${blocked}\n")
+        message(FATAL_ERROR "a folder named ${blocked}: exit ${status}, '${err}'")
+    endif()
+    snapshot("${folder}" after)
+    if(NOT after STREQUAL before)
+        message(FATAL_ERROR "a failed run changed ${folder}:\n${before}\nbecame\n${after}")
+    endif()
+endforeach()

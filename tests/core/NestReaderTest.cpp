@@ -23,7 +23,7 @@ TEST(NestReader, ReadsTheListingOfAPatternRunOfTheDefaultHull) {
     UpdateHullGeometry(app.Hull, app.Work);
     SetExportText(app.Work.Patterns, folder.Path().string());
     MemoryStatusBar status;
-    CreatePatterns(folder.Path(), app.Hull, app.Work, status, nullptr);
+    ASSERT_TRUE(CreatePatterns(folder.Path(), app.Hull, app.Work, status, nullptr).Ok());
 
     const HandPlotPieces read = ReadHandPlot(folder.Path());
     ASSERT_TRUE(read.Found);

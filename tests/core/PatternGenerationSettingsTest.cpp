@@ -8,23 +8,14 @@
 namespace merrowin {
 namespace {
 
-TEST(PatternSettings, TenBoxesThenTheExportFolder) {
-    PatternOptions options;
-    options.Hpgl = true;
-    options.Keel = true;
-    options.ExportText = "/srv/cut, files";
-    EXPECT_EQ(PatternSettingsText(options), " 1 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n"
-                                            " 0 \r\n 0 \r\n 1 \r\n/srv/cut, files\r\n");
-}
-
-TEST(PatternSettings, ReadBackAsWritten) {
+TEST(PatternSettings, TenBoxesThenTheExportFolderReadBackAsWritten) {
     test::TempFolder folder;
     PatternOptions written;
-    written.Expansions = false;
-    written.Text = false;
-    written.Dxf = written.HalfFrames = written.Spar = written.Stem = true;
-    written.Soles = written.Deck = true;
+    written.Expansions = written.Text = false;
+    written.Hpgl = written.Keel = true;
     SetExportText(written, "/srv/cut, files");
+    EXPECT_EQ(PatternSettingsText(written), " 0 \r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n"
+                                            " 0 \r\n 0 \r\n 1 \r\n/srv/cut, files\r\n");
     ASSERT_TRUE(WritePatternSettings(folder.Path(), written).Ok());
 
     PatternOptions read;
@@ -63,22 +54,13 @@ TEST(PatternSettings, FileNameBoxAlwaysEndsInHul) {
     EXPECT_EQ(HullFileNameRule("/home/u.v/longername"), "/home/u.v/longerna.hul");
 }
 
-TEST(PatternSettings, ExportFolderAndFrameBoxes) {
+// Frame boxes are pinned by the frame clamping tests (FrameStations).
+TEST(PatternSettings, ExportFolderBox) {
     PatternOptions options;
     SetExportText(options, "/srv/cut");
     EXPECT_EQ(options.ExportPath, "/srv/cut/");
     SetExportText(options, ""); // the working folder, not the root
     EXPECT_EQ(options.ExportPath, "");
-
-    HullDocument hull;
-    SetFrameText(hull, options, 3, "-24");
-    EXPECT_EQ(options.FrameText[3], "-24");
-    EXPECT_EQ(hull.FramePositions[3], 24);
-    SetFrameText(hull, options, 3, "abc");
-    EXPECT_EQ(hull.FramePositions[3], 0);
-    SetFrameText(hull, options, 8, "12"); // there are eight boxes
-    SetFrameText(hull, options, -1, "12");
-    EXPECT_EQ(hull.FramePositions[8], 0);
 }
 
 } // namespace

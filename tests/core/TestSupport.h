@@ -13,8 +13,8 @@
 #include <gtest/gtest.h>
 
 #include "TempFolder.h"
-#include "io/Files.h"
 #include "app/AppState.h"
+#include "io/Files.h"
 #include "views/HeadlessWindow.h"
 
 namespace merrowin::test {

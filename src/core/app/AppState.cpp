@@ -47,7 +47,7 @@ std::string ApplyChineCountText(HullDocument& hull, WorkingValues& work, const s
 
 bool ReadHullFile(const fs::path& folder, std::string_view name, HullDocument& hull,
                   WorkingValues& work) {
-    if (!ReadHullFile(folder, name, hull, work.StationText)) {
+    if (ReadHullFile(folder, name, hull, work.StationText).HasFailed()) {
         return false;
     }
     work.ChineCountText = IntText(hull.ChineCount);

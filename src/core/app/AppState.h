@@ -25,7 +25,8 @@ void UpdateHullGeometry(HullDocument& hull, WorkingValues& work);
 // The chine-count box's change: the model's rule, and the text the box then shows.
 std::string ApplyChineCountText(HullDocument& hull, WorkingValues& work, const std::string& text);
 
-// Reads a hull file into the document, the station boxes and the chine-count box.
+// Reads a hull file into the document, the station boxes and the chine-count box; false when it
+// cannot be read. Opening a file as the program does is OpenHullFile (app/OpenHullFile.h).
 bool ReadHullFile(const fs::path& folder, std::string_view name, HullDocument& hull,
                   WorkingValues& work);
 

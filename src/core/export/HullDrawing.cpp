@@ -10,7 +10,7 @@ namespace merrowin {
 
 namespace {
 
-void Vertex(TextOut& out, double x, double y, double z) {
+void Vertex(std::ostream& out, double x, double y, double z) {
     DxfVertex(out, PrintNumber(x), PrintNumber(y), PrintNumber(z));
 }
 
@@ -29,9 +29,8 @@ std::string HullDrawingName(std::string_view hullFileName) {
     return result + "DXF";
 }
 
-std::string HullDrawingText(const HullDocument& hull) {
+void WriteHullDrawing(std::ostream& out, const HullDocument& hull) {
     const int n = ChinesInUse(hull);
-    TextOut out;
     DxfBeginEntities(out);
     double w = 0; // largest half-width, found while the first copy's chines are written
     // Three copies of the wireframe: as it stands, then beside it seen from the side and from
@@ -73,7 +72,6 @@ std::string HullDrawingText(const HullDocument& hull) {
         }
     }
     DxfEndEntities(out);
-    return out.Content();
 }
 
 } // namespace merrowin

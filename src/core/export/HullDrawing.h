@@ -1,6 +1,7 @@
 // The hull drawing: the three-dimensional wireframe of the hull as DXF, in inches.
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -11,8 +12,8 @@ namespace merrowin {
 // The name of the hull drawing: the hull file's name up to its first "." followed by "DXF",
 // beside the hull file.
 std::string HullDrawingName(std::string_view hullFileName);
-// The three-dimensional wireframe of the hull as DXF text, in inches: three copies, as it stands,
-// then beside it seen from the side and from above.
-std::string HullDrawingText(const HullDocument& hull);
+// Writes the three-dimensional wireframe of the hull as DXF, in inches, lines ended by CR LF:
+// three copies, as it stands, then beside it seen from the side and from above.
+void WriteHullDrawing(std::ostream& out, const HullDocument& hull);
 
 } // namespace merrowin

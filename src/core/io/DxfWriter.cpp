@@ -3,21 +3,25 @@
 
 namespace merrowin {
 
-void DxfGroup(TextOut& out, std::string_view code, std::string_view value) {
-    out.Line(code).Line(value);
+void DxfGroup(std::ostream& out, std::string_view code, std::string_view value) {
+    // Unformatted writes: a drawing has tens of thousands of these lines.
+    out.write(code.data(), static_cast<std::streamsize>(code.size()));
+    out.write("\r\n", 2);
+    out.write(value.data(), static_cast<std::streamsize>(value.size()));
+    out.write("\r\n", 2);
 }
 
-void DxfBeginEntities(TextOut& out) {
+void DxfBeginEntities(std::ostream& out) {
     DxfGroup(out, "  0", "SECTION");
     DxfGroup(out, "  2", "ENTITIES");
 }
 
-void DxfEndEntities(TextOut& out) {
+void DxfEndEntities(std::ostream& out) {
     DxfGroup(out, "  0", "ENDSEC");
     DxfGroup(out, "  0", "EOF");
 }
 
-void DxfLine(TextOut& out, std::string_view x1, std::string_view y1, std::string_view x2,
+void DxfLine(std::ostream& out, std::string_view x1, std::string_view y1, std::string_view x2,
              std::string_view y2) {
     DxfGroup(out, "  0", "LINE");
     DxfGroup(out, "  8", "0");
@@ -27,7 +31,7 @@ void DxfLine(TextOut& out, std::string_view x1, std::string_view y1, std::string
     DxfGroup(out, " 21", y2);
 }
 
-void DxfBeginPolyline(TextOut& out, bool threeDimensional) {
+void DxfBeginPolyline(std::ostream& out, bool threeDimensional) {
     DxfGroup(out, "  0", "POLYLINE");
     DxfGroup(out, "  8", "0");
     DxfGroup(out, " 66", "     1");
@@ -38,7 +42,7 @@ void DxfBeginPolyline(TextOut& out, bool threeDimensional) {
     }
 }
 
-void DxfVertex(TextOut& out, std::string_view x, std::string_view y,
+void DxfVertex(std::ostream& out, std::string_view x, std::string_view y,
                std::optional<std::string_view> z) {
     DxfGroup(out, "  0", "VERTEX");
     DxfGroup(out, "  8", "0");
@@ -49,7 +53,7 @@ void DxfVertex(TextOut& out, std::string_view x, std::string_view y,
     }
 }
 
-void DxfEndPolyline(TextOut& out) {
+void DxfEndPolyline(std::ostream& out) {
     DxfGroup(out, "  0", "SEQEND");
 }
 

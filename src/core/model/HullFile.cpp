@@ -163,30 +163,25 @@ Outcome WriteHullFile(const fs::path& folder, std::string_view name, const HullD
     return {};
 }
 
-bool ReadHullFile(const fs::path& folder, std::string_view name, HullDocument& hull,
-                  StationTexts& stationText) {
-    const auto file = FindFile(folder, name);
-    if (!file) {
-        return false;
-    }
-    auto bytes = ReadFileBytes(file->parent_path(), file->filename().string());
-    if (!bytes) {
-        return false;
-    }
-    LineCursor in(RepairCommas(*file, std::move(*bytes)));
+namespace {
 
-    // Record 1. The file's count lays out the records that follow, whatever it is: every loop over
-    // it ends with the file, and chines above 30 are read and dropped. The model's count is
-    // clamped to 2..30, as the chine-count box does after the read.
+// Record 1: the chine count the records that follow are laid out for, whatever it is (every
+// loop over it ends with the file, and chines above 30 are read and dropped); the model's count
+// is clamped to 2..30, as the chine-count box does after the read. Nothing for an empty file.
+std::optional<std::int64_t> ReadChineCount(LineCursor& in, HullDocument& hull) {
     double countValue = 0;
     if (!in.Number(countValue)) {
-        hull.AutoSpline = true; // an empty file ends before record 3, like an older one
-        return true;
+        return std::nullopt;
     }
     const std::int64_t count = RoundHalfEven(countValue);
     hull.ChineCount = static_cast<int>(std::clamp<std::int64_t>(count, 2, MaxChines));
+    return count;
+}
 
-    // Record 2, bulkhead by bulkhead; the station boxes show chine 1's station.
+// Record 2, bulkhead by bulkhead; the station boxes show chine 1's station. False once the file
+// has ended.
+bool ReadOffsets(LineCursor& in, std::int64_t count, HullDocument& hull,
+                 StationTexts& stationText) {
     bool more = true;
     for (int b = 0; b < BulkheadCount && more; ++b) {
         more = ReadTriples(in, count, [&](int c, const double* v, int got) {
@@ -204,17 +199,12 @@ bool ReadHullFile(const fs::path& folder, std::string_view name, HullDocument& h
             }
         });
     }
+    return more;
+}
 
-    // Record 3. A file that ends here (or earlier) is of the older layout: the offsets are the
-    // master and the spline points come from them at the next repaint.
-    double flag = 0;
-    if (!more || !in.Number(flag) || in.AtEnd()) {
-        hull.AutoSpline = true;
-        return true;
-    }
-    hull.AutoSpline = flag != 0;
-
-    // Record 4: spline points, point by point.
+// Record 4: spline points, point by point. False once the file has ended.
+bool ReadSplinePoints(LineCursor& in, std::int64_t count, HullDocument& hull) {
+    bool more = true;
     for (int p = 1; p <= PointsPerChine && more; ++p) {
         more = ReadTriples(in, count, [&](int c, const double* v, int got) {
             for (int k = 0; k < got; ++k) {
@@ -222,11 +212,12 @@ bool ReadHullFile(const fs::path& folder, std::string_view name, HullDocument& h
             }
         });
     }
-    if (!more) {
-        return true;
-    }
+    return more;
+}
 
-    // Records 5 to 10. Past the end of the file each read leaves its value as it was.
+// Records 5 to 7: frame positions, the rig boxes (each the text form of its number) and the two
+// step options. Past the end of the file each read leaves its value as it was.
+void ReadFramesAndRig(LineCursor& in, HullDocument& hull) {
     for (int f = 0; f <= 7; ++f) {
         in.Number(hull.FramePositions[f]);
     }
@@ -240,6 +231,10 @@ bool ReadHullFile(const fs::path& folder, std::string_view name, HullDocument& h
             *option = EqualNoCase(*line, "True") || Val(*line) != 0;
         }
     }
+}
+
+// Records 8 to 10: the information lines and the nesting option as whole lines, then ballast.
+void ReadInfoAndBallast(LineCursor& in, HullDocument& hull) {
     for (auto& text : hull.InfoLines) {
         in.Text(text);
     }
@@ -248,7 +243,35 @@ bool ReadHullFile(const fs::path& folder, std::string_view name, HullDocument& h
     in.Number(hull.BallastHeight);
     in.Number(hull.BallastStation);
     in.Number(hull.ReservedValue);
-    return true;
+}
+
+} // namespace
+
+Outcome ReadHullFile(const fs::path& folder, std::string_view name, HullDocument& hull,
+                     StationTexts& stationText) {
+    const auto file = FindFile(folder, name);
+    auto bytes =
+        file ? ReadFileBytes(file->parent_path(), file->filename().string()) : std::nullopt;
+    if (!bytes) {
+        return Outcome::Failed(Failure::Kind::Read, std::string(name));
+    }
+    LineCursor in(RepairCommas(*file, std::move(*bytes)));
+
+    const std::optional<std::int64_t> count = ReadChineCount(in, hull);
+    const bool more = count && ReadOffsets(in, *count, hull, stationText);
+    // Record 3. A file that ends here (or earlier) is of the older layout: the offsets are the
+    // master and the spline points come from them at the next repaint.
+    double flag = 0;
+    if (!more || !in.Number(flag) || in.AtEnd()) {
+        hull.AutoSpline = true;
+        return {};
+    }
+    hull.AutoSpline = flag != 0;
+    if (ReadSplinePoints(in, *count, hull)) {
+        ReadFramesAndRig(in, hull);
+        ReadInfoAndBallast(in, hull);
+    }
+    return {};
 }
 
 } // namespace merrowin

@@ -10,6 +10,9 @@
 
 namespace merrowin {
 
+// The hull file the autosave writes and start-up reads, and the pattern run copies the hull to.
+inline constexpr const char* AutosaveFileName = "default.hul";
+
 // The hull file text for the current document (54 N + 28 lines for N chines).
 std::string HullFileText(const HullDocument& hull);
 
@@ -20,10 +23,11 @@ Outcome WriteHullFile(const fs::path& folder, std::string_view name, const HullD
 // The texts of the main window's station boxes Text1(0..4), one per bulkhead.
 using StationTexts = std::array<std::string, BulkheadCount>;
 
-// Reads a hull file into the document and the station boxes. Does nothing and returns false
-// when the file does not exist. Commas in the file are turned into points, in the file on disk
-// too. Whatever a damaged file cannot supply keeps its previous value.
-bool ReadHullFile(const fs::path& folder, std::string_view name, HullDocument& hull,
-                  StationTexts& stationText);
+// Reads a hull file into the document and the station boxes. Does nothing and fails (a read
+// failure naming the file) when the file does not exist or cannot be read. Commas in the file are
+// turned into points, in the file on disk too. Whatever a damaged file cannot supply keeps its
+// previous value: a damaged file is no failure.
+Outcome ReadHullFile(const fs::path& folder, std::string_view name, HullDocument& hull,
+                     StationTexts& stationText);
 
 } // namespace merrowin

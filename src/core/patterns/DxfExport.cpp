@@ -1,6 +1,7 @@
 // DXF export: plot files translated into two-dimensional DXF drawings in inches.
 #include "patterns/DxfExport.h"
 
+#include <sstream>
 #include <utility>
 #include <vector>
 
@@ -27,7 +28,7 @@ Position ReadPosition(std::string_view line, double plotXScale, double plotYScal
 } // namespace
 
 std::string PlotToDxf(std::string_view plotText, double plotXScale, double plotYScale) {
-    TextOut out;
+    std::ostringstream out;
     DxfBeginEntities(out);
     if (plotXScale != 0 && plotYScale != 0) {
         const std::vector<std::string> lines = SplitLines(plotText);
@@ -64,12 +65,12 @@ std::string PlotToDxf(std::string_view plotText, double plotXScale, double plotY
         }
     }
     DxfEndEntities(out);
-    return out.Content();
+    return std::move(out).str();
 }
 
-void ExportDxf(const fs::path& folder, const HullDocument& hull, WorkingValues& work,
-               StatusBar& status) {
-    ExportPieces(folder, hull, work, status, ".dxf", "DXF", PlotToDxf);
+Outcome ExportDxf(const PatternRun& run, const HullDocument& hull, FileBatch& files,
+                  StatusBar& status) {
+    return ExportPieces(run, hull, files, status, ".dxf", "DXF", PlotToDxf);
 }
 
 } // namespace merrowin

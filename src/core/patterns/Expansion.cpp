@@ -435,36 +435,29 @@ std::string ExpandedPanelName(std::string_view triangulationName) {
     return std::string(stem) + "UC";
 }
 
-void ExpandPanels(const fs::path& folder, const HullDocument& hull, WorkingValues& work,
+void ExpandPanels(const PatternRun& run, const HullDocument& hull, FileBatch& files,
                   StatusBar& status, Canvas* canvas) {
-    // The scale file cannot change during the run: read it once rather than once per panel.
-    ReadPlotterScale(folder, work.PlotXScale, work.PlotYScale);
-    const StrokeFont font = LoadStrokeFont(folder);
-    const std::string date = DateText(LocalNow());
-    const PatternFolder files(folder);
-    for (const std::string& panel : PanelNames(hull, work.Patterns)) {
+    for (const std::string& panel : PanelNames(hull, run.Options)) {
         const std::string triName = panel + ".tri";
         status.SetPanel(1, "Expanding..." + triName + "angulation");
-        const std::optional<std::string> text = files.Read(triName);
-        if (!text) {
-            continue; // no triangulation file: the panel is skipped
+        const std::string* text = files.Find(run.Folder, triName);
+        if (text == nullptr) {
+            continue; // no triangulation: the panel is skipped
         }
         const Triangulation tri = ParseTriangulation(*text);
         const DevelopedStrip strip = DevelopStrip(tri);
         if (canvas != nullptr) {
             DrawStrip(*canvas, strip);
         }
-        // The panel's scales are the plotter scales divided by its factor; the working scales
-        // are left as read, so one panel's factor never carries into the next panel or routine.
-        double xScale = work.PlotXScale, yScale = work.PlotYScale;
+        // The panel's scales are the run's divided by its factor; the run's are left as read,
+        // so one panel's factor never carries into the next panel or stage.
+        double xScale = run.PlotXScale, yScale = run.PlotYScale;
         if (tri.Factor != 0) {
             xScale /= tri.Factor;
             yScale /= tri.Factor;
         }
-        const std::string plot = ExpandedPanelPlot(strip, xScale, yScale, date, font, status);
-        // An existing file spelled in other letter case is replaced rather than doubled.
-        const std::string name = ExpandedPanelName(triName);
-        static_cast<void>(WriteFileInPlace(folder, files.NameOf(name).value_or(name), plot));
+        files.Put(run.Folder, ExpandedPanelName(triName),
+                  ExpandedPanelPlot(strip, xScale, yScale, run.Date, run.Font, status));
     }
     status.SetPanel(1, "Done...");
 }

@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "io/Files.h"
+#include "io/FileBatch.h"
 #include "model/Hull.h"
-#include "app/Working.h"
+#include "patterns/PatternRun.h"
 #include "patterns/StrokeFont.h"
 #include "ui/Canvas.h"
 #include "ui/Services.h"
@@ -74,9 +74,9 @@ std::string ExpandedPanelPlot(const DevelopedStrip& strip, double plotXScale, do
 std::string ExpandedPanelName(std::string_view triangulationName);
 
 // Develops every panel of the run (deck, keel, soles as chosen, then the chine panels) from its
-// ".tri" file in the folder into its plot file; a missing triangulation file skips that panel.
-// Each panel is drawn on the canvas when one is given.
-void ExpandPanels(const fs::path& folder, const HullDocument& hull, WorkingValues& work,
+// triangulation text among the run's files into its plot text, added to them; a panel without
+// a triangulation is skipped. Each panel is drawn on the canvas when one is given.
+void ExpandPanels(const PatternRun& run, const HullDocument& hull, FileBatch& files,
                   StatusBar& status, Canvas* canvas = nullptr);
 
 } // namespace merrowin

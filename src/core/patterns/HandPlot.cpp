@@ -1,6 +1,8 @@
 // The hand plotting listing: marked plot points in inches, eighths and millimetres.
 #include "patterns/HandPlot.h"
 
+#include <utility>
+
 #include "io/PlotFile.h"
 #include "patterns/PatternFiles.h"
 #include "text/NumberText.h"
@@ -73,23 +75,21 @@ std::string HandPlotHead(std::string_view hullFileName, const std::tm& when) {
     return out.Content();
 }
 
-void WriteHandPlot(const fs::path& folder, const HullDocument& hull, WorkingValues& work,
+void WriteHandPlot(const PatternRun& run, const HullDocument& hull, FileBatch& files,
                    StatusBar& status) {
-    ReadPlotterScale(folder, work.PlotXScale, work.PlotYScale);
-    std::string listing = HandPlotHead(work.HullFileName, LocalNow());
-    const PatternFolder files(folder);
-    for (const std::string& piece : PieceNames(hull, work.Patterns, false)) {
+    std::string listing = HandPlotHead(run.HullFileName, run.When);
+    for (const std::string& piece : PieceNames(hull, run.Options, false)) {
         const std::string name = piece + ".uc";
         status.SetPanel(1, "Adding " + name + " to HANDPLOT.TXT...");
-        const std::optional<std::string> text = files.Read(name);
-        if (!text) {
+        const std::string* text = files.Find(run.Folder, name);
+        if (text == nullptr) {
             // A piece whose plot file was never written is left out of the listing rather than
             // listed without points, so the nesting window only sees pieces it can draw.
             continue;
         }
-        listing += HandPlotPiece(name, *text, work.PlotXScale, work.PlotYScale);
+        listing += HandPlotPiece(name, *text, run.PlotXScale, run.PlotYScale);
     }
-    static_cast<void>(WriteFileInPlace(folder, HandPlotFileName, listing));
+    files.Put(run.Folder, HandPlotFileName, std::move(listing));
     status.SetPanel(1, "Done...");
 }
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "io/Files.h"
+#include "io/FileBatch.h"
 #include "model/Hull.h"
-#include "app/Working.h"
+#include "patterns/PatternRun.h"
 #include "ui/Services.h"
 
 namespace merrowin {
@@ -24,8 +24,8 @@ std::string HandPlotPiece(std::string_view pieceName, std::string_view plotText,
 // The title and column heads for the hull file name at the given local time.
 std::string HandPlotHead(std::string_view hullFileName, const std::tm& when);
 
-// Writes "handplot.txt" in the folder from the run's plot files.
-void WriteHandPlot(const fs::path& folder, const HullDocument& hull, WorkingValues& work,
+// Adds "handplot.txt" of the working folder to the run's files, listing the run's plot texts.
+void WriteHandPlot(const PatternRun& run, const HullDocument& hull, FileBatch& files,
                    StatusBar& status);
 
 } // namespace merrowin

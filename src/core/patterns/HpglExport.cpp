@@ -76,9 +76,9 @@ std::string PlotToHpgl(std::string_view plotText, double plotXScale, double plot
     return out.Content();
 }
 
-void ExportHpgl(const fs::path& folder, const HullDocument& hull, WorkingValues& work,
-                StatusBar& status) {
-    ExportPieces(folder, hull, work, status, ".plt", "HPGL", PlotToHpgl);
+Outcome ExportHpgl(const PatternRun& run, const HullDocument& hull, FileBatch& files,
+                   StatusBar& status) {
+    return ExportPieces(run, hull, files, status, ".plt", "HPGL", PlotToHpgl);
 }
 
 } // namespace merrowin

@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
-#include "io/Files.h"
+#include "io/FileBatch.h"
 #include "model/Hull.h"
-#include "app/Working.h"
+#include "patterns/PatternRun.h"
 #include "ui/Services.h"
 
 namespace merrowin {
@@ -14,9 +14,10 @@ namespace merrowin {
 // The HPGL text of one plot file's text at the given scales.
 std::string PlotToHpgl(std::string_view plotText, double plotXScale, double plotYScale);
 
-// Writes "<piece>.plt" into the export folder for every plot file of the run; stale
-// "chine*.plt" files of the working folder are deleted first.
-void ExportHpgl(const fs::path& folder, const HullDocument& hull, WorkingValues& work,
-                StatusBar& status);
+// Adds "<piece>.plt" in the export folder to the run's files for every plot text of the run;
+// stale "chine*.plt" files of the working folder go when the files are put in place. Fails
+// when a piece's plot text is missing.
+Outcome ExportHpgl(const PatternRun& run, const HullDocument& hull, FileBatch& files,
+                   StatusBar& status);
 
 } // namespace merrowin

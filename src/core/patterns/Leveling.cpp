@@ -95,24 +95,18 @@ std::string TurnPlot(std::string_view plotText, double angle, double plotXScale,
     return Turn(Parse(plotText), angle, plotXScale, plotYScale);
 }
 
-void LevelPatterns(const fs::path& folder, const HullDocument& hull, WorkingValues& work,
+void LevelPatterns(const PatternRun& run, const HullDocument& hull, FileBatch& files,
                    StatusBar& status) {
-    ReadPlotterScale(folder, work.PlotXScale, work.PlotYScale);
-    const PatternFolder files(folder);
-    for (const std::string& panel : PanelNames(hull, work.Patterns)) {
+    for (const std::string& panel : PanelNames(hull, run.Options)) {
         const std::string name = panel + ".uc";
         status.SetPanel(1, "Leveling..." + name);
-        const std::optional<std::string> onDisk = files.NameOf(name);
-        const std::optional<std::string> text = onDisk ? files.Read(*onDisk) : std::nullopt;
-        if (!text) {
+        std::string* text = files.Find(run.Folder, name);
+        if (text == nullptr) {
             continue;
         }
         const ParsedPlot plot = Parse(*text);
-        const double angle = FitAngle(plot, work.PlotXScale, work.PlotYScale);
-        // The turned panel is written straight over the panel file; no "temp" file is left in
-        // the working folder.
-        static_cast<void>(
-            WriteFileInPlace(folder, *onDisk, Turn(plot, angle, work.PlotXScale, work.PlotYScale)));
+        const double angle = FitAngle(plot, run.PlotXScale, run.PlotYScale);
+        *text = Turn(plot, angle, run.PlotXScale, run.PlotYScale);
     }
     status.SetPanel(1, "Done...");
 }

@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
-#include "io/Files.h"
+#include "io/FileBatch.h"
 #include "model/Hull.h"
-#include "app/Working.h"
+#include "patterns/PatternRun.h"
 #include "ui/Services.h"
 
 namespace merrowin {
@@ -19,9 +19,9 @@ double LevelingAngle(std::string_view plotText, double plotXScale, double plotYS
 // stay as they are.
 std::string TurnPlot(std::string_view plotText, double angle, double plotXScale, double plotYScale);
 
-// Levels the developed panels of the run in the folder, each written straight over its own
-// plot file (no working file is left in the folder).
-void LevelPatterns(const fs::path& folder, const HullDocument& hull, WorkingValues& work,
+// Levels the developed panels among the run's files, each text replaced by its turned form (no
+// working file is ever written). A panel the run did not develop is skipped.
+void LevelPatterns(const PatternRun& run, const HullDocument& hull, FileBatch& files,
                    StatusBar& status);
 
 } // namespace merrowin

@@ -4,8 +4,6 @@
 #include <algorithm>
 #include <system_error>
 
-#include "io/PlotFile.h"
-
 namespace merrowin {
 
 namespace {
@@ -73,65 +71,27 @@ std::vector<std::string> PieceNames(const HullDocument& hull, const PatternOptio
     return names;
 }
 
-PatternFolder::PatternFolder(const fs::path& folder) : folder_(folder) {
-    std::error_code error;
-    fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, error);
-    for (; !error && it != fs::directory_iterator(); it.increment(error)) {
-        std::error_code typeError;
-        if (!it->is_regular_file(typeError)) {
-            continue;
-        }
-        std::string name = it->path().filename().string();
-        byLowerName_.emplace(LowerAscii(name), name);
-        names_.insert(std::move(name));
-    }
-}
-
-std::optional<std::string> PatternFolder::NameOf(std::string_view name) const {
-    std::string wanted(name);
-    if (names_.count(wanted) != 0) {
-        return wanted;
-    }
-    const auto found = byLowerName_.find(LowerAscii(name));
-    if (found == byLowerName_.end()) {
-        return std::nullopt;
-    }
-    return found->second;
-}
-
-std::optional<std::string> PatternFolder::Read(std::string_view name) const {
-    const std::optional<std::string> onDisk = NameOf(name);
-    if (!onDisk) {
-        return std::nullopt;
-    }
-    return ReadFileBytes(folder_, *onDisk);
-}
-
-void ExportPieces(const fs::path& folder, const HullDocument& hull, WorkingValues& work,
-                  StatusBar& status, std::string_view extension, std::string_view what,
-                  PlotTranslation translate) {
-    DeleteMatching(folder, "chine*" + std::string(extension));
-    ReadPlotterScale(folder, work.PlotXScale, work.PlotYScale);
-    const fs::path exportFolder =
-        work.Patterns.ExportPath.empty() ? folder : InFolder(folder, work.Patterns.ExportPath);
-    const PatternFolder files(folder);
-    std::optional<fs::path> unwritten; // the first export file that could not be written
-    for (const std::string& piece : PieceNames(hull, work.Patterns, true)) {
+Outcome ExportPieces(const PatternRun& run, const HullDocument& hull, FileBatch& files,
+                     StatusBar& status, std::string_view extension, std::string_view what,
+                     PlotTranslation translate) {
+    files.RemoveMatching(run.Folder, "chine*" + std::string(extension));
+    Outcome outcome;
+    for (const std::string& piece : PieceNames(hull, run.Options, true)) {
         const std::string name = piece + std::string(extension);
         status.SetPanel(1, "Exporting to " + std::string(what) + "..." + name);
-        const std::optional<std::string> plot = files.Read(piece + ".uc");
-        if (!plot) {
+        const std::string plotName = piece + ".uc";
+        const std::string* plot = files.Find(run.Folder, plotName);
+        if (plot == nullptr) {
+            // A piece the run did not plot would be missing from the cutting files unnoticed.
+            outcome.Keep(Outcome::Failed(Failure::Kind::Read, plotName));
             continue;
         }
-        if (WriteFileInPlace(exportFolder, name, translate(*plot, work.PlotXScale, work.PlotYScale))
-                .HasFailed() &&
-            !unwritten) {
-            unwritten = FullPath(InFolder(exportFolder, name));
-        }
+        // Named by its full path: the export folder is not where the builder is working.
+        files.Put(run.ExportFolder, name, translate(*plot, run.PlotXScale, run.PlotYScale),
+                  FullPath(InFolder(run.ExportFolder, name)).string());
     }
-    // The builder must not take a missing export for a done one (an export folder that is
-    // missing or read-only, as the program's own folder is on an installed system).
-    status.SetPanel(1, unwritten ? "Could not write " + unwritten->string() : "Done...");
+    status.SetPanel(1, "Done...");
+    return outcome;
 }
 
 } // namespace merrowin

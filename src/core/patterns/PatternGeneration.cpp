@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <sstream>
 #include <utility>
 #include <vector>
 
@@ -59,19 +60,15 @@ struct Outline {
     double MeanHeight = 0;
 };
 
-std::string OutlinePlot(const Outline& outline, const PatternOptions& options,
-                        const PlotContext& context) {
-    MemoryStatusBar quiet;
-    StatusBar& status = context.Status ? *context.Status : quiet;
-    PlotWriter plot(context.PlotXScale, context.PlotYScale);
-    plot.Begin(TarvoHeader(context.Date, context.PlotXScale, context.PlotYScale));
+std::string OutlinePlot(const Outline& outline, const PatternRun& run, StatusBar& status) {
+    PlotWriter plot(run.PlotXScale, run.PlotYScale);
+    plot.Begin(TarvoHeader(run.Date, run.PlotXScale, run.PlotYScale));
     if (outline.PenUpBeforeLabel) {
         plot.Pen(0, false);
     }
-    if (options.Text) {
-        const StrokeFont missing;
-        DrawLabel(plot, context.Font ? *context.Font : missing, status, outline.Label,
-                  outline.LabelAt[0], outline.LabelAt[1], LabelSize, 0);
+    if (run.Options.Text) {
+        DrawLabel(plot, run.Font, status, outline.Label, outline.LabelAt[0], outline.LabelAt[1],
+                  LabelSize, 0);
     }
     plot.Statement("/* hand plot all points */");
     if (!outline.PenUpBeforeLabel) {
@@ -120,11 +117,6 @@ std::vector<Point2> SectionOutline(const std::vector<Point2>& side, bool half) {
     return points;
 }
 
-void Write(const fs::path& folder, const std::string& name, const std::string& content) {
-    // A file that cannot be written is skipped.
-    static_cast<void>(WriteFileInPlace(folder, name, content));
-}
-
 } // namespace
 
 std::string TriangulationText(const EdgePoints& lower, const EdgePoints& upper) {
@@ -152,18 +144,19 @@ std::string TriangulationText(const EdgePoints& lower, const EdgePoints& upper) 
     return out.Content();
 }
 
-void WriteTriangulationFiles(const fs::path& folder, const HullDocument& hull,
-                             const PatternOptions& options) {
+void WriteTriangulationFiles(const PatternRun& run, const HullDocument& hull, FileBatch& files) {
     const int n = ChinesInUse(hull);
     for (int c = 1; c <= n - 1; ++c) {
-        Write(folder, Numbered("chine", c, ".tri"),
-              TriangulationText(ChineEdge(hull, c, false), ChineEdge(hull, c + 1, false)));
+        files.Put(run.Folder, Numbered("chine", c, ".tri"),
+                  TriangulationText(ChineEdge(hull, c, false), ChineEdge(hull, c + 1, false)));
     }
     // Keel, deck and soles span from a chine to its own reflection.
+    const PatternOptions& options = run.Options;
     auto acrossCentre = [&](int chine, const char* name) {
         if (chine >= 1 && chine <= n) {
-            Write(folder, name,
-                  TriangulationText(ChineEdge(hull, chine, false), ChineEdge(hull, chine, true)));
+            files.Put(
+                run.Folder, name,
+                TriangulationText(ChineEdge(hull, chine, false), ChineEdge(hull, chine, true)));
         }
     };
     if (options.Keel) {
@@ -261,16 +254,16 @@ namespace {
 // A bulkhead or frame cut through the chines at `side`: labelled a quarter inch right of the
 // centre line and above `labelY`, with the spar cut-out when it is chosen.
 std::string SectionPlot(const std::vector<Point2>& side, std::string label, double labelY,
-                        bool penUpBeforeLabel, const PatternOptions& options,
-                        const PlotContext& context, double meanHeight) {
+                        bool penUpBeforeLabel, const PatternRun& run, StatusBar& status,
+                        double meanHeight) {
     Outline outline;
     outline.Label = std::move(label);
     outline.LabelAt = {0.25, labelY + 0.25};
     outline.PenUpBeforeLabel = penUpBeforeLabel;
-    outline.Points = SectionOutline(side, options.HalfFrames);
-    outline.Spar = options.Spar;
+    outline.Points = SectionOutline(side, run.Options.HalfFrames);
+    outline.Spar = run.Options.Spar;
     outline.MeanHeight = meanHeight;
-    return OutlinePlot(outline, options, context);
+    return OutlinePlot(outline, run, status);
 }
 
 // The transom or the stem: the crossings of the chines in use unrolled up its face, and the
@@ -288,19 +281,19 @@ Outline FaceOutline(const HullDocument& hull, int bulkhead, const char* label) {
 
 } // namespace
 
-std::string BulkheadPlot(const HullDocument& hull, const PatternOptions& options,
-                         const PlotContext& context, int bulkhead, double meanHeight) {
+std::string BulkheadPlot(const HullDocument& hull, const PatternRun& run, StatusBar& status,
+                         int bulkhead, double meanHeight) {
     const int b = std::clamp(bulkhead, 1, 3);
     std::vector<Point2> side;
     for (int c = 1; c <= ChinesInUse(hull); ++c) {
         side.push_back({hull.OffsetX[b][c], hull.OffsetY[b][c]});
     }
-    return SectionPlot(side, Numbered("BH", b, ""), hull.OffsetY[b][1], false, options, context,
+    return SectionPlot(side, Numbered("BH", b, ""), hull.OffsetY[b][1], false, run, status,
                        meanHeight);
 }
 
-std::string FramePlot(const HullDocument& hull, const PatternOptions& options,
-                      const PlotContext& context, int frame, double meanHeight) {
+std::string FramePlot(const HullDocument& hull, const PatternRun& run, StatusBar& status, int frame,
+                      double meanHeight) {
     const int f = std::clamp(frame, 0, 7);
     const double z = hull.FramePositions[static_cast<std::size_t>(f)];
     std::vector<Point2> side;
@@ -308,19 +301,16 @@ std::string FramePlot(const HullDocument& hull, const PatternOptions& options,
         side.push_back(FrameCrossing(hull, c, z));
     }
     const double labelY = side.empty() ? 0.0 : side.front()[1];
-    return SectionPlot(side, Numbered("FRM", f + 1, ""), labelY, true, options, context,
-                       meanHeight);
+    return SectionPlot(side, Numbered("FRM", f + 1, ""), labelY, true, run, status, meanHeight);
 }
 
-std::string TransomPlot(const HullDocument& hull, const PatternOptions& options,
-                        const PlotContext& context) {
+std::string TransomPlot(const HullDocument& hull, const PatternRun& run, StatusBar& status) {
     Outline outline = FaceOutline(hull, 4, "trnsm");
-    outline.Points = SectionOutline(UnrolledSide(hull, 4), options.HalfFrames);
-    return OutlinePlot(outline, options, context);
+    outline.Points = SectionOutline(UnrolledSide(hull, 4), run.Options.HalfFrames);
+    return OutlinePlot(outline, run, status);
 }
 
-std::string StemPlot(const HullDocument& hull, const PatternOptions& options,
-                     const PlotContext& context) {
+std::string StemPlot(const HullDocument& hull, const PatternRun& run, StatusBar& status) {
     Outline outline = FaceOutline(hull, 0, "stem");
     // Always both halves and no centre-line points.
     const std::vector<Point2> side = UnrolledSide(hull, 0);
@@ -331,18 +321,14 @@ std::string StemPlot(const HullDocument& hull, const PatternOptions& options,
     if (!side.empty()) {
         outline.Points.push_back(side.front());
     }
-    return OutlinePlot(outline, options, context);
+    return OutlinePlot(outline, run, status);
 }
 
-std::string SheetPlot(const PatternOptions& options, const PlotContext& context) {
-    MemoryStatusBar quiet;
-    StatusBar& status = context.Status ? *context.Status : quiet;
-    PlotWriter plot(context.PlotXScale, context.PlotYScale);
-    plot.Begin(TarvoHeader(context.Date, context.PlotXScale, context.PlotYScale));
-    if (options.Text) {
-        const StrokeFont missing;
-        DrawLabel(plot, context.Font ? *context.Font : missing, status, "4x8", 0.25, 0.25,
-                  LabelSize, 0);
+std::string SheetPlot(const PatternRun& run, StatusBar& status) {
+    PlotWriter plot(run.PlotXScale, run.PlotYScale);
+    plot.Begin(TarvoHeader(run.Date, run.PlotXScale, run.PlotYScale));
+    if (run.Options.Text) {
+        DrawLabel(plot, run.Font, status, "4x8", 0.25, 0.25, LabelSize, 0);
     }
     // The 4 x 8 ft sheet, in inches, with the auxiliary pen.
     plot.Pen(1, false);
@@ -357,81 +343,88 @@ std::string SheetPlot(const PatternOptions& options, const PlotContext& context)
     return plot.Content();
 }
 
-void CreatePatterns(const fs::path& folder, HullDocument& hull, WorkingValues& work,
-                    StatusBar& status, Canvas* canvas) {
+namespace {
+
+// Every pattern file of the run, made in memory in the order the run has always written them.
+void MakePatternFiles(const PatternRun& run, const HullDocument& hull, FileBatch& files,
+                      StatusBar& status, Canvas* canvas) {
+    status.SetPanel(1, "Setting up solutions...");
+    WriteTriangulationFiles(run, hull, files);
+    const double meanHeight = MeanBulkheadHeight(hull);
+    for (int b = 1; b <= 3; ++b) {
+        files.Put(run.Folder, Numbered("bhead", b, ".uc"),
+                  BulkheadPlot(hull, run, status, b, meanHeight));
+    }
+    for (int f = 0; f < 8; ++f) {
+        if (hull.FramePositions[static_cast<std::size_t>(f)] > 0) {
+            files.Put(run.Folder, Numbered("frame", f + 1, ".uc"),
+                      FramePlot(hull, run, status, f, meanHeight));
+        }
+    }
+    files.Put(run.Folder, "transom.uc", TransomPlot(hull, run, status));
+    if (run.Options.Stem) {
+        files.Put(run.Folder, "Stem.uc", StemPlot(hull, run, status));
+    }
+    files.Put(run.Folder, "4x8.uc", SheetPlot(run, status));
+
+    const std::string drawing = HullDrawingName(run.HullFileName);
+    status.SetPanel(1, "Saving hull drawing " + drawing + "...");
+    std::ostringstream drawingText;
+    WriteHullDrawing(drawingText, hull);
+    files.Put(run.Folder, drawing, std::move(drawingText).str());
+
+    ExpandPanels(run, hull, files, status, canvas);
+    LevelPatterns(run, hull, files, status);
+    WriteHandPlot(run, hull, files, status);
+}
+
+} // namespace
+
+Outcome CreatePatterns(const fs::path& folder, HullDocument& hull, WorkingValues& work,
+                       StatusBar& status, Canvas* canvas) {
     PatternOptions& options = work.Patterns;
-    std::string failure; // the first export failure, kept to the end of the run
+    const std::string& hullFile = work.HullFileName;
+    Outcome outcome;
     if (options.Expansions) {
         if (hull.ChineCount < 3) {
             options.Soles = false; // the soles lie on chines 2 and 3
         }
-        // Only the pattern files of an earlier run, and only in the working folder.
-        DeleteMatching(folder, "chine*.tri");
-        DeleteMatching(folder, "*.uc");
-        DeleteMatching(folder, "handplot.txt");
-        status.SetPanel(1, "Setting up solutions...");
-
-        WriteTriangulationFiles(folder, hull, options);
-        const double meanHeight = MeanBulkheadHeight(hull);
-
-        const StrokeFont font = options.Text ? LoadStrokeFont(folder) : StrokeFont{};
-        PlotContext context;
-        context.PlotXScale = work.PlotXScale;
-        context.PlotYScale = work.PlotYScale;
-        context.Date = DateText(LocalNow());
-        context.Font = &font;
-        context.Status = &status;
-
-        for (int b = 1; b <= 3; ++b) {
-            Write(folder, Numbered("bhead", b, ".uc"),
-                  BulkheadPlot(hull, options, context, b, meanHeight));
-        }
-        DeleteMatching(folder, "temp.uc");
-
         ClampFrameStations(hull, options);
-        for (int f = 0; f < 8; ++f) {
-            if (hull.FramePositions[static_cast<std::size_t>(f)] > 0) {
-                Write(folder, Numbered("frame", f + 1, ".uc"),
-                      FramePlot(hull, options, context, f, meanHeight));
-            }
-        }
+        const PatternRun run =
+            StartPatternRun(folder, options, hullFile, work.PlotXScale, work.PlotYScale);
+        work.PlotXScale = run.PlotXScale;
+        work.PlotYScale = run.PlotYScale;
 
-        Write(folder, "transom.uc", TransomPlot(hull, options, context));
-        if (options.Stem) {
-            Write(folder, "Stem.uc", StemPlot(hull, options, context));
-        }
-        Write(folder, "4x8.uc", SheetPlot(options, context));
-
-        const std::string drawing = HullDrawingName(work.HullFileName);
-        status.SetPanel(1, "Saving hull drawing " + drawing + "...");
-        Write(folder, drawing, HullDrawingText(hull));
-
-        ExpandPanels(folder, hull, work, status, canvas);
-        LevelPatterns(folder, hull, work, status);
-        WriteHandPlot(folder, hull, work, status);
-        // An export that could not write its files says so in its last status text; the run
-        // keeps that text to the end, so the failure is not covered by "Working on...".
-        const auto keepFailure = [&] {
-            const std::string text = status.Panel(1);
-            if (failure.empty() && text.rfind("Could not write ", 0) == 0) {
-                failure = text;
-            }
-        };
+        FileBatch files;
+        MakePatternFiles(run, hull, files, status, canvas);
         if (options.Hpgl) {
-            ExportHpgl(folder, hull, work, status);
-            keepFailure();
+            outcome.Keep(ExportHpgl(run, hull, files, status));
         }
         if (options.Dxf) {
-            ExportDxf(folder, hull, work, status);
-            keepFailure();
+            outcome.Keep(ExportDxf(run, hull, files, status));
+        }
+        // The pattern files of an earlier run, and only in the working folder, go when the new
+        // ones come in; the hull file and its copy, written next, must be writable first, so
+        // that a run that cannot finish leaves every earlier file as it was.
+        for (const char* stale : {"chine*.tri", "*.uc", "handplot.txt"}) {
+            files.RemoveMatching(folder, stale);
+        }
+        files.Require(folder, hullFile);
+        files.Require(folder, AutosaveFileName);
+        if (outcome.Ok()) {
+            outcome = files.Commit();
         }
     }
-    if (WriteHullFile(folder, work.HullFileName, hull).HasFailed()) {
-        status.SetPanel(1, "Could not save " + work.HullFileName);
-        return;
+    const Outcome saved = WriteHullFile(folder, hullFile, hull);
+    outcome.Keep(saved);
+    if (saved.Ok()) {
+        outcome.Keep(CopyFileAtomic(folder, hullFile, AutosaveFileName));
     }
-    static_cast<void>(CopyFileAtomic(folder, work.HullFileName, "default.hul"));
-    status.SetPanel(1, failure.empty() ? "Working on..." + work.HullFileName : failure);
+    return outcome;
+}
+
+std::string PatternRunStatusText(const Outcome& outcome, const std::string& hullFileName) {
+    return outcome.Ok() ? "Working on..." + hullFileName : outcome.Text();
 }
 
 } // namespace merrowin
