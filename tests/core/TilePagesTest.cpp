@@ -190,9 +190,9 @@ TEST(TilePages, TheMapShowsEveryPieceItsTilesAndThePageCountAboveTheSquare) {
                              "small: page 10", "127 x 76 mm"}) {
         EXPECT_TRUE(Has(map.Texts, text)) << text;
     }
-    // A box for each printed tile, a grey box for the one left out.
+    // A box for each printed tile, a grey crossed box for the one left out.
     EXPECT_EQ(CountColour(map.Furniture, PrintedTileColour), 9 * 4);
-    EXPECT_EQ(CountColour(map.Furniture, MissingTileColour), 4);
+    EXPECT_EQ(CountColour(map.Furniture, MissingTileColour), 4 + 2);
     EXPECT_EQ(map.Pattern.size(), 8u);
     // Everything of the pieces lies inside the margins, under the title, above the square.
     const double margin = document.Paper.Margin;

@@ -171,6 +171,12 @@ void AddMapPiece(PrintedPage& page, const TileDocument& document, const TiledPie
             const ClipRect cell{mapX(cellLeft(tile.Column)), mapY(cellTop(tile.Row)),
                                 mapX(cellRight(tile.Column)), mapY(cellBottom(tile.Row))};
             AddBox(page.Furniture, cell, printed ? PrintedTileColour : MissingTileColour);
+            if (!printed) { // crossed out, as its edges may all be those of printed neighbours
+                page.Furniture.push_back(
+                    {cell.XMin, cell.YMin, cell.XMax, cell.YMax, MissingTileColour});
+                page.Furniture.push_back(
+                    {cell.XMin, cell.YMax, cell.XMax, cell.YMin, MissingTileColour});
+            }
             const std::string label = TileLabel(tile.Row, tile.Column);
             if (printed &&
                 cell.XMax - cell.XMin >= CharWidth * (static_cast<double>(label.size()) + 1) &&
@@ -219,8 +225,8 @@ PrintedPage MapPage(const TileDocument& document) {
     for (const char* note :
          {"Rows A, B, ... run down each piece,", "columns 1, 2, ... across it.", "",
           "Pages overlap by 0.5 in: lay each page", "on its neighbour, cross on cross.", "",
-          "Green boxes: the printed pages.", "Grey boxes: pages left out, having",
-          "nothing to print.", "", "Check the calibration square of every",
+          "Green boxes: the printed pages.", "Grey crossed boxes: pages left out,",
+          "having nothing to print.", "", "Check the calibration square of every",
           "page with a ruler before cutting."}) {
         if (*note != '\0') {
             page.Texts.push_back({notesLeft, y, note});
