@@ -95,7 +95,8 @@ namespace {
 
 const char* const MainUsage =
     "merrowin-cli new|geometry|hydro|displacement|heel|transform|patterns|vrml FILE [options]\n"
-    "       merrowin-cli nest HANDPLOT LAYOUT [options]";
+    "       merrowin-cli nest HANDPLOT LAYOUT [options]\n"
+    "       merrowin-cli tiles FILE -o OUT.pdf [options]";
 
 } // namespace
 
@@ -107,7 +108,7 @@ int main(int argc, char** argv) {
         {"hydro", RunHydro},       {"displacement", RunDisplacement},
         {"heel", RunHeel},         {"transform", RunTransform},
         {"patterns", RunPatterns}, {"vrml", RunVrml},
-        {"nest", RunNest}};
+        {"nest", RunNest},         {"tiles", RunTiles}};
     if (argc >= 2) {
         const std::vector<std::string> args(argv + 2, argv + argc);
         for (const auto& [name, run] : Commands) {
