@@ -1,114 +1,47 @@
-"""Measures a printed page rendered without anti-aliasing (pdftoppm -aa no -aaVector no):
-the calibration square, drawn in dark grey (128, 128, 128), and the box round the long black
-lines of a pattern piece, both in inches between the middles of their edge lines.
-
-usage: measure_page.py PAGE.ppm DPI [--square SIDE] [--box WIDTH HEIGHT]
-Prints what it measured; exits 1 when a size differs from the one given by more than 0.01 in.
-"""
+"""Measures a page rendered without anti-aliasing (pdftoppm -aa no -aaVector no) at DPI: the
+box of the straight lines at least an inch long in one colour, between the middles of its edge
+lines. usage: measure_page.py PAGE.ppm DPI R,G,B WIDTH HEIGHT [R,G,B WIDTH HEIGHT ...]
+Exits 1 when a box differs from the inches given by more than 0.01 in."""
 import sys
 
-TOLERANCE = 0.01  # inches
 
-
-def read_ppm(path):
-    with open(path, "rb") as f:
-        data = f.read()
-    fields = []
-    pos = 0
-    while len(fields) < 4:  # magic, width, height, maximum value
-        while data[pos:pos + 1].isspace():
-            pos += 1
-        if data[pos:pos + 1] == b"#":
-            pos = data.index(b"\n", pos) + 1
-            continue
-        end = pos
-        while not data[end:end + 1].isspace():
-            end += 1
-        fields.append(data[pos:end])
-        pos = end
-    if fields[0] != b"P6" or fields[3] != b"255":
-        sys.exit(path + ": not an 8-bit PPM")
-    width, height = int(fields[1]), int(fields[2])
-    return width, height, data[pos + 1:pos + 1 + 3 * width * height]
-
-
-def edge_lines(width, height, pixels, colour, least):
-    """The middles of the runs of columns and of rows that hold an unbroken line of at least
-    `least` pixels of the colour (text never does), as two lists (x then y), each middle
-    weighted by the length of the lines in its columns or rows."""
-    by_column, by_row = {}, {}
-    wanted = bytes(colour)
-    start = 0
-    while True:
-        i = pixels.find(wanted, start)
-        if i < 0:
-            break
-        if i % 3 == 0:
-            x, y = (i // 3) % width, (i // 3) // width
-            by_column.setdefault(x, []).append(y)
-            by_row.setdefault(y, []).append(x)
-            start = i + 3
-        else:
-            start = i + 1
-
-    def longest_run(positions):
-        best = run = 1
+def middles(lines, least):
+    """The weighted middles of runs of neighbouring rows (or columns) holding a line >= least."""
+    found, run = [], []
+    for index in range(max(lines, default=0) + 2):
+        positions = sorted(lines.get(index, []))
+        longest = length = 1
         for a, b in zip(positions, positions[1:]):
-            run = run + 1 if b == a + 1 else 1
-            best = max(best, run)
-        return best
-
-    def middles(lines, size):
-        counts = [0] * (size + 1)
-        for index, positions in lines.items():
-            run = longest_run(sorted(positions))
-            counts[index] = run if run >= least else 0
-        found, run = [], []
-        for index, count in enumerate(counts):
-            if count:
-                run.append((index, count))
-            elif run:
-                total = sum(c for _, c in run)
-                found.append(sum(i * c for i, c in run) / total)
-                run = []
-        return found
-
-    return middles(by_column, width), middles(by_row, height)
+            length = length + 1 if b == a + 1 else 1
+            longest = max(longest, length)
+        if positions and longest >= least:
+            run.append((index, longest))
+        elif run:
+            found.append(sum(i * n for i, n in run) / sum(n for _, n in run))
+            run = []
+    return found
 
 
-def size_of(name, width, height, pixels, colour, dpi):
-    xs, ys = edge_lines(width, height, pixels, colour, dpi)  # edges an inch long at least
-    if len(xs) != 2 or len(ys) != 2:
-        sys.exit("%s: expected two edges each way, found %d across and %d down"
-                 % (name, len(xs), len(ys)))
-    return (xs[1] - xs[0]) / dpi, (ys[1] - ys[0]) / dpi
-
-
-def main():
-    args = sys.argv[1:]
-    if len(args) < 2:
-        sys.exit(__doc__)
-    path, dpi = args[0], float(args[1])
-    width, height, pixels = read_ppm(path)
-    checks = []
-    rest = args[2:]
-    while rest:
-        if rest[0] == "--square" and len(rest) >= 2:
-            checks.append(("square", (128, 128, 128), float(rest[1]), float(rest[1])))
-            rest = rest[2:]
-        elif rest[0] == "--box" and len(rest) >= 3:
-            checks.append(("box", (0, 0, 0), float(rest[1]), float(rest[2])))
-            rest = rest[3:]
-        else:
-            sys.exit(__doc__)
-    failed = False
-    for name, colour, want_w, want_h in checks:
-        got_w, got_h = size_of(name, width, height, pixels, colour, dpi)
-        ok = abs(got_w - want_w) <= TOLERANCE and abs(got_h - want_h) <= TOLERANCE
-        failed = failed or not ok
-        print("%s %.4f x %.4f in (expected %.4f x %.4f)%s"
-              % (name, got_w, got_h, want_w, want_h, "" if ok else " WRONG"))
-    sys.exit(1 if failed else 0)
-
-
-main()
+args = sys.argv[1:]
+with open(args[0], "rb") as f:
+    data = f.read()
+width, height = (int(n) for n in data.split(maxsplit=3)[1:3])  # P6, width, height, 255
+pixels, dpi, failed = data[-3 * width * height:], float(args[1]), False
+for colour, want_w, want_h in zip(args[2::3], args[3::3], args[4::3]):
+    columns, rows, start = {}, {}, 0
+    wanted = bytes(int(c) for c in colour.split(","))
+    while (i := pixels.find(wanted, start)) >= 0:
+        if i % 3:
+            start = i + 1
+            continue
+        columns.setdefault(i // 3 % width, []).append(i // 3 // width)
+        rows.setdefault(i // 3 // width, []).append(i // 3 % width)
+        start = i + 3
+    xs, ys = middles(columns, dpi), middles(rows, dpi)
+    got = ((xs[-1] - xs[0]) / dpi, (ys[-1] - ys[0]) / dpi) if len(xs) == len(ys) == 2 else None
+    ok = got is not None and all(abs(g - float(w)) <= 0.01 for g, w in zip(got, (want_w, want_h)))
+    failed = failed or not ok
+    print("%s: %s, expected %s x %s in%s" % (colour, "%.4f x %.4f in" % got if got else
+                                             "%d x %d edges" % (len(xs), len(ys)),
+                                             want_w, want_h, "" if ok else " WRONG"))
+sys.exit(1 if failed else 0)
