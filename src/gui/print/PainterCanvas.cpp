@@ -3,6 +3,7 @@
 #include "print/PainterCanvas.h"
 
 #include <QFont>
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPen>
@@ -39,7 +40,8 @@ PainterCanvas::PainterCanvas(QPainter& painter, const QRectF& area, PainterStyle
     const double dpi = device != nullptr ? device->logicalDpiX() : PointsPerInch;
     pixelsPerPoint_ = dpi > 0 ? dpi / PointsPerInch : 1;
     painter_.setRenderHint(QPainter::Antialiasing, true);
-    QFont font = painter_.font();
+    QFont font =
+        style_.FixedPitch ? QFontDatabase::systemFont(QFontDatabase::FixedFont) : painter_.font();
     font.setPointSizeF(std::clamp(style_.FontPoints, 1.0, 200.0));
     painter_.setFont(font);
 }

@@ -11,10 +11,12 @@
 namespace merrowin {
 
 // Sizes that do not depend on the device: a canvas pen width of n draws n x PenPoints points
-// (1/72 inch), texts are FontPoints high.
+// (1/72 inch), texts are FontPoints high, in the system's fixed-pitch font when FixedPitch is
+// set (listings laid out in print zones, such as the offsets table's printout).
 struct PainterStyle {
     double PenPoints = 0.5;
     double FontPoints = 9;
+    bool FixedPitch = false;
 };
 
 // User coordinates map onto `area` (device pixels of the painter's device) by the last Scale;

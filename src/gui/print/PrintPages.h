@@ -7,7 +7,7 @@
 //
 //     QPrinter printer(QPrinter::HighResolution);
 //     printer.setFullPage(true); // the painter's origin at the paper's corner: 1:1 stays 1:1
-//     printer.setPageSize(ToPageSize(PrintPaper::Letter()));
+//     printer.setPageSize(ToPageSize(FullSizePaper(document))); // print/Printouts.h
 //     QPrintDialog dialog(&printer, this);
 //     if (dialog.exec() == QDialog::Accepted) {
 //         PaintPages(printer, document.PageCount(), FullSizeDrawer(document));
