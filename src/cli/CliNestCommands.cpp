@@ -1,5 +1,5 @@
 // merrowin-cli nest: the pieces of a hand plot file laid out as a layout file says, written as
-// the nested hand plotting listing.
+// the nested hand plotting listing, and with --pdf printed one page a sheet as a PDF file.
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -7,11 +7,13 @@
 #include <vector>
 
 #include "Commands.h"
+#include "PdfOutput.h"
 #include "io/Files.h"
 #include "nesting/HandPlotReader.h"
 #include "nesting/NestCommands.h"
 #include "nesting/NestLayoutFile.h"
 #include "nesting/NestListing.h"
+#include "nesting/NestPages.h"
 #include "text/NumberText.h"
 
 namespace merrowin::cli {
@@ -19,7 +21,8 @@ namespace merrowin::cli {
 namespace {
 
 const char* const NestUsage =
-    "merrowin-cli nest HANDPLOT LAYOUT [-o OUT] [--sheets 3|4|5] [--width W] [--length L]";
+    "merrowin-cli nest HANDPLOT LAYOUT [-o OUT] [--sheets 3|4|5] [--width W] [--length L] "
+    "[--pdf FILE]";
 
 // A sheet size: a number of inches above 0 and within the nesting's bounds.
 bool ParseSheetSize(const std::string* text, double& value) {
@@ -36,7 +39,7 @@ int RunNest(const std::vector<std::string>& args) {
     const std::string handPlotName = args[0];
     Arguments parsed;
     if (!ParseArguments(std::vector<std::string>(args.begin() + 1, args.end()),
-                        {"-o", "--sheets", "--width", "--length"}, {}, parsed)) {
+                        {"-o", "--sheets", "--width", "--length", "--pdf"}, {}, parsed)) {
         return Usage(NestUsage);
     }
     NestState state;
@@ -55,6 +58,14 @@ int RunNest(const std::vector<std::string>& args) {
     const std::string outName = outText != nullptr ? *outText : NestListingName;
     if (outName.empty()) {
         return Usage(NestUsage);
+    }
+    const std::string* pdfName = parsed.Find("--pdf");
+    if (pdfName != nullptr && pdfName->empty()) {
+        return Usage(NestUsage);
+    }
+    if (pdfName != nullptr && !PdfSupported()) {
+        std::cerr << NoPdfSupport << "\n";
+        return 2;
     }
 
     const std::filesystem::path folder = std::filesystem::current_path();
@@ -100,7 +111,15 @@ int RunNest(const std::vector<std::string>& args) {
         std::cerr << "merrowin-cli: " << written.Text() << "\n";
         return 1;
     }
-    return WriteOut(outName + "\n");
+    if (pdfName == nullptr) {
+        return WriteOut(outName + "\n");
+    }
+    if (const Outcome printed = WriteNestPdfFile(InFolder(folder, *pdfName), NestPages(state));
+        printed.HasFailed()) {
+        std::cerr << "merrowin-cli: " << printed.Text() << "\n";
+        return 1;
+    }
+    return WriteOut(outName + "\n" + *pdfName + "\n");
 }
 
 } // namespace merrowin::cli

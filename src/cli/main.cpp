@@ -98,7 +98,8 @@ namespace {
 const char* const MainUsage =
     "merrowin-cli new|geometry|hydro|displacement|heel|transform|patterns|vrml|mesh FILE "
     "[options]\n"
-    "       merrowin-cli nest HANDPLOT LAYOUT [options]";
+    "       merrowin-cli nest HANDPLOT LAYOUT [options]\n"
+    "       merrowin-cli tiles FILE -o OUT.pdf [options]";
 
 const char* const HelpText =
     "usage: merrowin-cli COMMAND FILE [options]\n"
@@ -122,8 +123,10 @@ const char* const HelpText =
     "  vrml FILE                      the hull as a VRML 1.0 world\n"
     "  mesh FILE -o OUT.stl|OUT.obj [--closed] [--units in|mm|m] [--ascii]\n"
     "                                 the hull as a triangle mesh\n"
-    "  nest HANDPLOT LAYOUT [-o OUT] [--sheets 3|4|5] [--width W] [--length L]\n"
+    "  nest HANDPLOT LAYOUT [-o OUT] [--sheets 3|4|5] [--width W] [--length L] [--pdf FILE]\n"
     "                                 the nested hand plotting listing of a layout\n"
+    "  tiles FILE -o OUT.pdf [--paper letter|a4] [--units in|mm] [--pieces NAME,...] | --list\n"
+    "                                 a pattern run's pieces full size on printer pages\n"
     "\n"
     "Exit status: 0 done, 1 a file could not be written, 2 wrong arguments or an unreadable "
     "hull.\n";
@@ -150,7 +153,8 @@ int main(int argc, char** argv) {
         {"hydro", RunHydro},       {"displacement", RunDisplacement},
         {"heel", RunHeel},         {"transform", RunTransform},
         {"patterns", RunPatterns}, {"vrml", RunVrml},
-        {"nest", RunNest},         {"mesh", RunMesh}};
+        {"nest", RunNest},         {"mesh", RunMesh},
+        {"tiles", RunTiles}};
     if (argc >= 2) {
         if (const std::optional<int> status = AnswerInformationOption(argv[1])) {
             return *status;
