@@ -144,16 +144,6 @@ TEST(AtomicWrite, SavesUnderTheSpellingOfTheFileAlreadyThere) {
         EXPECT_EQ(Names(folder.Path()), one.After);
         EXPECT_EQ(ReadRaw(folder.Path() / one.Written), "new\r\n");
     }
-
-    // The hull read without regard to case is saved back to the file it came from.
-    test::TempFolder folder;
-    AppState app = test::StartupApp();
-    ASSERT_TRUE(WriteHullFile(folder.Path(), "skiff.hul", app.Hull).Ok());
-    ASSERT_TRUE(ReadHullFile(folder.Path(), "SKIFF.HUL", app.Hull, app.Work));
-    app.Hull.InfoLines[0] = "changed";
-    ASSERT_TRUE(WriteHullFile(folder.Path(), "SKIFF.HUL", app.Hull).Ok());
-    EXPECT_EQ(Names(folder.Path()), std::vector<std::string>{"skiff.hul"});
-    EXPECT_EQ(ReadRaw(folder.Path() / "skiff.hul"), HullFileText(app.Hull));
 }
 
 TEST(AtomicWrite, RefusesAFileTheUserMayNotReplace) {

@@ -1,14 +1,10 @@
-// Window tests of the main window's saves keeping what the user had: the start-up clears the
-// temporaries of killed saves, and the autosave leaves a read-only "default.hul" as it was.
+// Window test of the main window's start-up clearing the temporaries of saves that were killed.
 #include <QtTest>
 
 #include <chrono>
 #include <fstream>
 
-#include <sys/stat.h>
-
 #include "MainWindowFixture.h"
-#include "model/HullFile.h"
 
 using namespace merrowin;
 
@@ -17,7 +13,6 @@ class Form1SavesTest : public QObject {
 private slots:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
     void startUpClearsStaleTemporaries();
-    void autosaveLeavesAReadOnlyDefaultHull();
 };
 
 void Form1SavesTest::startUpClearsStaleTemporaries() {
@@ -35,24 +30,6 @@ void Form1SavesTest::startUpClearsStaleTemporaries() {
     Form1 form(app, folder, &dialogs);
     QVERIFY(!std::filesystem::exists(old));
     QVERIFY(std::filesystem::exists(young)); // a save of another program may be writing it
-}
-
-void Form1SavesTest::autosaveLeavesAReadOnlyDefaultHull() {
-    test::MainWindow w;
-    const auto file = w.Folder() / "default.hul";
-    QVERIFY(WriteHullFile(w.Folder(), "default.hul", w.Hull()).Ok());
-    QCOMPARE(::chmod(file.c_str(), 0444), 0);
-    const std::string before = HullFileText(w.Hull());
-    w.Hull().OffsetX[3][2] = 24.5;
-
-    w.form->Timer1Timer();
-    QCOMPARE(w.Status(), std::string("Could not save default.hul"));
-    std::ifstream in(file, std::ios::binary);
-    const std::string after{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    QVERIFY(after == before);
-    struct stat status {};
-    QCOMPARE(::stat(file.c_str(), &status), 0);
-    QCOMPARE(status.st_mode & 07777u, 0444u);
 }
 
 QTEST_MAIN(Form1SavesTest)
