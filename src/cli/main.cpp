@@ -3,15 +3,18 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <utility>
 #include <vector>
 
 #include "Commands.h"
 #include "app/OpenHullFile.h"
+#include "io/AtomicWrite.h"
 #include "io/PlotFile.h"
 
 namespace merrowin::cli {
@@ -162,6 +165,13 @@ int main(int argc, char** argv) {
         const std::vector<std::string> args(argv + 2, argv + argc);
         for (const auto& [name, run] : Commands) {
             if (std::string_view(argv[1]) == name) {
+                // Temporaries left in the working folder by a save that was killed half-way.
+                std::error_code noFolder;
+                const std::filesystem::path folder = std::filesystem::current_path(noFolder);
+                if (!noFolder) {
+                    merrowin::RemoveStaleTemporaries(folder);
+                }
+
                 return run(args);
             }
         }

@@ -27,6 +27,7 @@
 #include "Logo.h"
 #include "app/OpenHullFile.h"
 #include "hydro/HydroCommands.h"
+#include "io/AtomicWrite.h"
 #include "io/Files.h"
 #include "io/PlotFile.h"
 #include "model/HullFile.h"
@@ -401,6 +402,9 @@ void Form1::StartUp() {
         box->Clear();
     }
     DrawLogo(*picture3_);
+
+    // Temporaries left in the working folder by a save that was killed half-way.
+    RemoveStaleTemporaries(folder_);
 
     ResetToStartup(app_); // working defaults and the default hull
     started_ = true;

@@ -248,11 +248,11 @@ TEST_F(HullFileTest, AFailedWriteLeavesTheOldFileIntact) {
     EXPECT_TRUE(WriteHullFile(folder_, "folder.hul", app_.Hull).HasFailed());
     EXPECT_TRUE(fs::is_directory(folder_ / "folder.hul"));
 
-    // A name so long that no temporary file can be made beside it.
-    const std::string longName = std::string(250, 'h') + ".hul";
-    Put(longName, "old");
-    EXPECT_TRUE(WriteHullFile(folder_, longName, app_.Hull).HasFailed());
-    EXPECT_EQ(Get(longName), "old");
+    // A file nobody may write, whoever saves.
+    Put("locked.hul", "old");
+    fs::permissions(folder_ / "locked.hul", fs::perms(0444));
+    EXPECT_TRUE(WriteHullFile(folder_, "locked.hul", app_.Hull).HasFailed());
+    EXPECT_EQ(Get("locked.hul"), "old");
 
     // A read-only folder (the superuser writes there anyway, so the case is skipped then).
     Put("keep.hul", "old");

@@ -1,12 +1,11 @@
 // File access: names inside an explicit working folder, case-insensitive look-up, bounded reads
-// and atomic replacement.
+// and in-place writes (the atomic replacement lives in AtomicWrite.cpp).
 #include "io/Files.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <fstream>
-#include <random>
 #include <system_error>
 
 #include <fcntl.h>
@@ -201,38 +200,6 @@ std::vector<std::string> SplitItems(std::string_view text) {
     return items;
 }
 
-Outcome WriteFileAtomic(const fs::path& folder, std::string_view name, std::string_view content) {
-    const auto failed = [&] { return Outcome::Failed(Failure::Kind::Write, std::string(name)); };
-    if (name.empty()) {
-        return failed();
-    }
-    const fs::path target = InFolder(folder, name);
-    std::error_code error;
-    if (fs::is_directory(target, error)) {
-        return failed();
-    }
-    // The temporary file sits beside the target so that the rename stays on one file system.
-    std::random_device seed;
-    const fs::path temporary = fs::path(target).concat(".tmp" + std::to_string(::getpid()) + "-" +
-                                                       std::to_string(seed() % 1000000u));
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        return failed();
-    }
-    const bool written = WriteAll(fd, content) && ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed) {
-        fs::remove(temporary, error);
-        return failed();
-    }
-    fs::rename(temporary, target, error);
-    if (error) {
-        fs::remove(temporary, error);
-        return failed();
-    }
-    return {};
-}
-
 Outcome WriteFileInPlace(const fs::path& folder, std::string_view name, std::string_view content) {
     const auto failed = [&] { return Outcome::Failed(Failure::Kind::Write, std::string(name)); };
     if (name.empty()) {
@@ -258,24 +225,6 @@ TextOut& TextOut::Line(std::string_view text) {
 
 Outcome TextOut::WriteTo(const fs::path& folder, std::string_view name) const {
     return WriteFileInPlace(folder, name, content_);
-}
-
-Outcome CopyFileAtomic(const fs::path& folder, std::string_view from, std::string_view to) {
-    const auto unreadable = [&] { return Outcome::Failed(Failure::Kind::Read, std::string(from)); };
-    const std::optional<fs::path> source = FindFile(folder, from);
-    if (!source) {
-        return unreadable();
-    }
-    std::error_code error;
-    const auto size = fs::file_size(*source, error);
-    if (error || size > MaxReadBytes) {
-        return unreadable();
-    }
-    const std::optional<std::string> bytes = ReadFileBytes(folder, from);
-    if (!bytes) {
-        return unreadable();
-    }
-    return WriteFileAtomic(folder, to, *bytes);
 }
 
 bool WildcardMatch(std::string_view pattern, std::string_view name) {

@@ -41,9 +41,14 @@ std::optional<std::vector<std::string>> ReadLines(const fs::path& folder, std::s
 // a quoted item keeps its inside.
 std::vector<std::string> SplitItems(std::string_view text);
 
-// Replaces a document (a hull file, the settings) safely: writes a temporary file beside it,
-// flushes it to the disk, then renames it over the target, so neither a crash of the program nor a
-// power cut can leave the target truncated or empty. On failure the target is untouched.
+// Replaces a document (a hull file, the settings, a listing) safely: writes a temporary file
+// beside it, flushes it to the disk, renames it over the target and flushes the folder, so
+// neither a crash of the program nor a power cut can leave the target truncated, empty or old.
+// What the user had is kept: the replaced file keeps its mode (and owner and group where the
+// system permits); a symbolic link stays a link and the file it ends at is replaced; a name that
+// differs only in letter case from a file already there saves to that file. A file that nobody
+// may write (mode 0444), or that the user may not replace in its folder, is refused, whoever runs
+// the program. On failure the target is untouched. Temporaries: see io/AtomicWrite.h.
 Outcome WriteFileAtomic(const fs::path& folder, std::string_view name, std::string_view content);
 
 // Writes a file that the program makes again at will (plot, triangulation, listing and export
