@@ -504,6 +504,7 @@ void Form1::RepaintWindow() {
     const MainPictures pictures{*picture2_, *picture1_[0], *picture1_[1], *picture1_[2]};
     RepaintMainWindow(app_, *status_, pictures);
     RefreshControls();
+    NotifyListeners(); // the other windows that show the model
 }
 
 void Form1::RepaintMainView() {

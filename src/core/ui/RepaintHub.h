@@ -6,14 +6,35 @@
 #include "ui/Canvas.h"
 #include "ui/Services.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 namespace merrowin {
 
+// A window that shows part of the model (the offsets grid, the Open window's labels, the nesting
+// view) and refreshes itself after every repaint of the main window, without the main window
+// knowing it.
+class RepaintListener {
+public:
+    virtual ~RepaintListener() = default;
+    // The model may have changed: show it again. Must not repaint the main window.
+    virtual void ModelChanged() = 0;
+};
+
 class RepaintHub {
 public:
     virtual ~RepaintHub() = default;
+    // A listener stays registered until it removes itself (before it goes away).
+    void AddListener(RepaintListener& listener) {
+        if (std::find(listeners_.begin(), listeners_.end(), &listener) == listeners_.end()) {
+            listeners_.push_back(&listener);
+        }
+    }
+    void RemoveListener(RepaintListener& listener) {
+        listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), &listener),
+                         listeners_.end());
+    }
     // The whole main window: normalise, measure, derive the curves, rebuild the perspective
     // arrays, draw the thumbnails, the status panel and the main view. Runs synchronously.
     virtual void RepaintWindow() = 0;
@@ -23,6 +44,25 @@ public:
     // until the next repaint (waterplane outline, waterline on the thumbnails, heeled hull).
     virtual Canvas& MainPicture() = 0;
     virtual Canvas& Thumbnail(int index) = 0;
+
+protected:
+    // Every implementation calls this at the end of RepaintWindow. A listener that repaints the
+    // window from its refresh is not notified again from inside it.
+    void NotifyListeners() {
+        if (notifying_) {
+            return;
+        }
+        notifying_ = true;
+        const std::vector<RepaintListener*> listeners = listeners_; // one may remove itself
+        for (RepaintListener* listener : listeners) {
+            listener->ModelChanged();
+        }
+        notifying_ = false;
+    }
+
+private:
+    std::vector<RepaintListener*> listeners_;
+    bool notifying_ = false;
 };
 
 // The services every handler reaches the user through.

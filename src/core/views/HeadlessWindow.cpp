@@ -28,6 +28,7 @@ void HeadlessWindow::RepaintWindow() {
     ++windowRepaints_;
     const MainPictures pictures{*pictures_[0], *pictures_[1], *pictures_[2], *pictures_[3]};
     RepaintMainWindow(app_, status_, pictures);
+    NotifyListeners();
 }
 
 void HeadlessWindow::RepaintMainView() {
