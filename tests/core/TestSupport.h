@@ -13,8 +13,8 @@
 #include <gtest/gtest.h>
 
 #include "TempFolder.h"
-#include "io/Files.h"
 #include "app/AppState.h"
+#include "io/Files.h"
 #include "views/HeadlessWindow.h"
 
 namespace merrowin::test {
@@ -35,6 +35,17 @@ inline std::string Lines(const std::vector<std::string>& lines) {
         text += line + "\r\n";
     }
     return text;
+}
+
+// Compares a program output with its golden file under tests/data, naming the first line that
+// differs.
+inline void ExpectGolden(const std::string& actual, const std::string& name) {
+    const fs::path golden = fs::path(MERROWIN_TEST_DATA) / name;
+    const std::string expected = ReadRaw(golden);
+    const auto differ =
+        std::mismatch(actual.begin(), actual.end(), expected.begin(), expected.end());
+    EXPECT_TRUE(actual == expected) << "the output differs from " << golden.string() << " at line "
+                                    << std::count(actual.begin(), differ.first, '\n') + 1;
 }
 
 // How many of the lines are the given one.
