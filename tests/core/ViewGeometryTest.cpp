@@ -1,5 +1,6 @@
 // View geometry: the view choice, the main view's extents and the perspective orientation.
 #include <cmath>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -34,55 +35,42 @@ TEST(ViewGeometry, FittedExtentsOfTheDefaultHull) {
     AppState app = StartedApp();
     const double m = app.Work.View.ViewMargin;
     ASSERT_NEAR(m, app.Work.HullBeam / 25, 1e-6);
-    ViewExtent e;
-
-    app.Work.View.TrueView = false;
-    ASSERT_TRUE(MainViewExtent(app, ViewKind::Profile, 0.5, e));
-    EXPECT_DOUBLE_EQ(e.Left, -m);
-    EXPECT_DOUBLE_EQ(e.Right, app.Work.HullLength + m);
-    EXPECT_DOUBLE_EQ(e.Top, app.Work.HullHeight + m);
-
-    // A box twice as wide as high: 46 / 140 is not above 0.5, so the length is fitted.
-    app.Work.View.TrueView = true;
-    app.Work.HullLength = 140;
-    app.Work.HullHeight = 46;
-    ASSERT_TRUE(MainViewExtent(app, ViewKind::Profile, 0.5, e));
-    EXPECT_DOUBLE_EQ(e.Right, 140 + m);
-    EXPECT_DOUBLE_EQ(e.Top, (140 + m) * 0.5);
-    // A tall hull fits its height instead.
-    app.Work.HullHeight = 100;
-    ASSERT_TRUE(MainViewExtent(app, ViewKind::Profile, 0.5, e));
-    EXPECT_DOUBLE_EQ(e.Top, 100 + m);
-    EXPECT_DOUBLE_EQ(e.Right, 100 / 0.5 + m);
-
-    ASSERT_TRUE(MainViewExtent(app, ViewKind::Sections, 0.5, e));
-    EXPECT_DOUBLE_EQ(e.Right, (100 + m) / 0.5);
-    app.Work.View.TrueView = false;
-    ASSERT_TRUE(MainViewExtent(app, ViewKind::Plan, 0.5, e));
-    EXPECT_DOUBLE_EQ(e.Top, app.Work.HullBeam + m);
-    // The perspective view ignores proportional scaling.
-    ASSERT_TRUE(MainViewExtent(app, ViewKind::Perspective, 0.5, e));
-    EXPECT_DOUBLE_EQ(e.Top, (140 + m) * 0.5);
+    const double L = app.Work.HullLength, B = app.Work.HullBeam;
+    ASSERT_EQ(L, 140);
+    // A box twice as wide as high: in true view a hull of 46 / 140, not above 0.5, fits its
+    // length, one of 100 / 140 its height; the perspective ignores proportional scaling.
+    const std::tuple<bool, ViewKind, double, double, double> cases[] = {
+        {false, ViewKind::Profile, 46, 46 + m, L + m},
+        {true, ViewKind::Profile, 46, (L + m) * 0.5, L + m},
+        {true, ViewKind::Profile, 100, 100 + m, 100 / 0.5 + m},
+        {true, ViewKind::Sections, 100, 100 + m, (100 + m) / 0.5},
+        {false, ViewKind::Sections, 100, 100 + m, B + m},
+        {false, ViewKind::Plan, 46, B + m, L + m},
+        {true, ViewKind::Plan, 46, (L + m) * 0.5, L + m},
+        {false, ViewKind::Perspective, 46, (L + m) * 0.5, L + m}};
+    for (const auto& [trueView, kind, height, top, right] : cases) {
+        app.Work.View.TrueView = trueView;
+        app.Work.HullHeight = height;
+        ViewExtent e;
+        ASSERT_TRUE(MainViewExtent(app, kind, 0.5, e));
+        EXPECT_TRUE(e.Left == -m && e.Bottom == -m);
+        EXPECT_DOUBLE_EQ(e.Top, top) << static_cast<int>(kind) << " " << trueView;
+        EXPECT_DOUBLE_EQ(e.Right, right) << static_cast<int>(kind) << " " << trueView;
+    }
 }
 
 TEST(ViewGeometry, ZoomReplacesTheExtentUnlessItHasNoSize) {
     AppState app = StartedApp();
     ViewState& view = app.Work.View;
-    view.ZoomX1 = 10;
+    view.ZoomX1 = 40; // dragged leftwards: still in order
     view.ZoomY1 = 50;
-    view.ZoomX2 = 40;
+    view.ZoomX2 = 10;
     view.ZoomY2 = 70;
     ViewExtent e;
     ASSERT_TRUE(MainViewExtent(app, ViewKind::Sections, 0.5, e));
-    EXPECT_EQ(e.Left, 10);
-    EXPECT_EQ(e.Top, 70);
-
-    // A right click without a drag leaves a flat rectangle: the fitted extent stays.
-    view.ZoomX2 = 10;
+    EXPECT_TRUE(e.Left == 10 && e.Top == 70);
+    // A right click without a drag leaves a rectangle without height: the fitted extent stays.
     view.ZoomY2 = 50;
-    ASSERT_TRUE(MainViewExtent(app, ViewKind::Sections, 0.5, e));
-    EXPECT_DOUBLE_EQ(e.Left, -view.ViewMargin);
-    view.ZoomX2 = 40;
     ASSERT_TRUE(MainViewExtent(app, ViewKind::Sections, 0.5, e));
     EXPECT_DOUBLE_EQ(e.Left, -view.ViewMargin);
 }
@@ -137,11 +125,9 @@ TEST(ViewGeometry, PerspectiveSkipsPointsInTheEyePlaneAndOriginStartsAt500) {
     HullDocument hull;
     hull.ChineCount = 2;
     ViewState view;
-    for (int c = 1; c <= 2; ++c) {
-        for (int p = 1; p <= 13; ++p) {
-            view.ViewPoints[c][p] = {0, 800, 900, 0};
-            view.MirrorViewPoints[c][p] = {0, 700, 600, 0};
-        }
+    for (int p = 1; p <= 13; ++p) {
+        view.ViewPoints[1][p] = view.ViewPoints[2][p] = {0, 800, 900, 0};
+        view.MirrorViewPoints[1][p] = view.MirrorViewPoints[2][p] = {0, 700, 600, 0};
     }
     view.ViewPoints[2][1] = {0, 1, 1, -5000}; // skipped, not a division by zero
     view.ViewPoints[3][1] = {0, -9, -9, 0};   // chine 3 is not in use
