@@ -39,27 +39,30 @@ protected:
     bool ReadBack(const std::string& name) {
         return ReadHullFile(folder_, name, back_.Hull, back_.Work);
     }
+    // Whatever the bytes, the hull read from them and derived has 2..30 chines and every offset
+    // and spline point in use is a finite number.
+    void ExpectSoundHullFrom(const std::string& bytes) {
+        Put("input.hul", bytes);
+        ResetToStartup(back_);
+        ReadBack("input.hul");
+        UpdateHullGeometry(back_.Hull, back_.Work);
+        const HullDocument& hull = back_.Hull;
+        ASSERT_TRUE(hull.ChineCount >= 2 && hull.ChineCount <= MaxChines);
+        for (int c = 1; c <= hull.ChineCount; ++c) {
+            for (int b = 0; b < BulkheadCount; ++b) {
+                ASSERT_TRUE(
+                    std::isfinite(hull.OffsetX[b][c] + hull.OffsetY[b][c] + hull.OffsetZ[b][c]));
+            }
+            for (const auto& point : hull.SplinePoints[c]) {
+                ASSERT_TRUE(std::isfinite(point[1] + point[2] + point[3]));
+            }
+        }
+    }
 
     test::TempFolder scratch_;
     const fs::path& folder_ = scratch_.Path();
     AppState app_, back_;
 };
-
-// The chine count is in 2..30 and every offset and spline point in use is a finite number.
-void ExpectSoundGeometry(const HullDocument& hull) {
-    ASSERT_GE(hull.ChineCount, 2);
-    ASSERT_LE(hull.ChineCount, MaxChines);
-    for (int c = 1; c <= hull.ChineCount; ++c) {
-        for (int b = 0; b < BulkheadCount; ++b) {
-            ASSERT_TRUE(
-                std::isfinite(hull.OffsetX[b][c] + hull.OffsetY[b][c] + hull.OffsetZ[b][c]));
-        }
-        for (int p = 1; p <= PointsPerChine; ++p) {
-            const auto& point = hull.SplinePoints[c][p];
-            ASSERT_TRUE(std::isfinite(point[1] + point[2] + point[3]));
-        }
-    }
-}
 
 TEST_F(HullFileTest, SixChinesRoundTripThroughTheFixedLayout) {
     HullDocument& hull = app_.Hull;
@@ -186,11 +189,7 @@ TEST_F(HullFileTest, BinaryAndRandomFilesNeverBreakTheModel) {
             ch = random() % 8 == 0 ? static_cast<char>(random() % 256)
                                    : alphabet[random() % (sizeof alphabet - 1)];
         }
-        Put("noise.hul", bytes);
-        ResetToStartup(back_);
-        ReadBack("noise.hul");
-        UpdateHullGeometry(back_.Hull, back_.Work);
-        ExpectSoundGeometry(back_.Hull);
+        ExpectSoundHullFrom(bytes);
     }
 }
 
@@ -227,11 +226,7 @@ TEST_F(HullFileTest, FuzzRegressionInputs) {
             ++seen;
             const std::string bytes = test::ReadRaw(entry.path());
             if (target == "hull_reader") {
-                Put("input.hul", bytes);
-                ResetToStartup(back_);
-                ReadBack("input.hul");
-                UpdateHullGeometry(back_.Hull, back_.Work);
-                ExpectSoundGeometry(back_.Hull);
+                ExpectSoundHullFrom(bytes);
                 continue;
             }
             for (const auto& line : SplitLines(bytes)) {
