@@ -1,5 +1,5 @@
-// The stroke font reader and where a run finds its font (the labels drawn with it are plot
-// texts with golden files).
+// The stroke font: the labels drawn with it against their golden files, damaged and missing
+// fonts, and where a run finds its font.
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
@@ -14,13 +14,18 @@ std::string TinyFont() {
     return test::ReadRaw(fs::path(MERROWIN_TEST_DATA) / "core" / "tiny.fnt");
 }
 
-TEST(StrokeFont, ReadsRecordsInFileOrder) {
-    const StrokeFont font = ParseStrokeFont(TinyFont());
-    ASSERT_EQ(font.Glyphs.size(), 4u);
-    EXPECT_EQ(font.Glyphs[2].Points.at(0)[1], 8.0);
-    // Both "A" and "a" records answer either letter case; a longer name answers nothing.
-    EXPECT_EQ(font.ByCharacter['a'], (std::vector<int>{0, 1}));
-    EXPECT_EQ(font.ByCharacter['B'], (std::vector<int>{2}));
+TEST(StrokeFont, LabelsMatchTheirGoldenFiles) {
+    // "a" draws both "A" records, "?" has no record and leaves a gap, "B" draws the "b" record.
+    MemoryStatusBar status;
+    PlotWriter label(500, 500);
+    DrawLabel(label, ParseStrokeFont(TinyFont()), status, "a?B", 1.0, 2.0, 0.5, 0);
+    test::ExpectGolden(label.Content(), "core/label.uc");
+    // With the program's pi of 3.1415 a quarter turn falls a hair short: the stroke ends at 9999
+    // where the exact pi would give 10000.
+    PlotWriter turned(10000, 10000);
+    DrawLabel(turned, ParseStrokeFont("A\n2\n0,0\n8,0\n"), status, "A", 0, 0, 1.0, 90);
+    test::ExpectGolden(turned.Content(), "core/label_turned.uc");
+    EXPECT_EQ(status.Panel(1), "");
 }
 
 TEST(StrokeFont, DamagedFileNeverReadsPastItsEnd) {
