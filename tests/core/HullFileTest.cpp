@@ -33,9 +33,6 @@ protected:
         EXPECT_TRUE(WriteHullFile(folder_, "w.hul", app_.Hull).Ok());
         return SplitLines(Get("w.hul"));
     }
-    void PutLines(const std::string& name, const std::vector<std::string>& lines) {
-        Put(name, test::Lines(lines));
-    }
     bool ReadBack(const std::string& name) {
         return ReadHullFile(folder_, name, back_.Hull, back_.Work);
     }
@@ -108,36 +105,16 @@ TEST_F(HullFileTest, SixChinesRoundTripThroughTheFixedLayout) {
     EXPECT_EQ(Get("w.hul"), text); // a file without commas is left as it was
 }
 
-// Commas in the offsets, and the older layout that ends after the flag, are the command line's
-// fixtures; these are the texts and later records those fixtures cannot show.
-TEST_F(HullFileTest, DecimalCommasInTextsAreRepairedOnDisk) {
+// Commas in the offsets, the repair on disk and the older layout are the command line's fixtures;
+// these are the texts those fixtures cannot show.
+TEST_F(HullFileTest, DecimalCommasInTextsAreReadAsPoints) {
     auto lines = Written();
     lines[lines.size() - 6] = "Smith, J."; // information line 4
     lines[lines.size() - 18] = "12,5";     // the mast length box
-    PutLines("comma.hul", lines);
+    Put("comma.hul", test::Lines(lines));
     ASSERT_TRUE(ReadBack("comma.hul"));
     EXPECT_EQ(back_.Hull.InfoLines[3], "Smith. J.");
     EXPECT_EQ(back_.Hull.MastLength, 12.5);
-    const auto repaired = SplitLines(Get("comma.hul"));
-    EXPECT_EQ(repaired.size(), lines.size());
-    EXPECT_EQ(repaired[lines.size() - 18], "12.5");
-}
-
-TEST_F(HullFileTest, OlderLayoutLeavesLaterRecordsUntouched) {
-    app_.Hull.AutoSpline = false;
-    auto lines = Written();
-    lines.resize(1 + 15 * 4 + 1);
-    lines.emplace_back(""); // a trailing empty line is still the end of the file
-    PutLines("old.hul", lines);
-    back_.Hull.AutoSpline = false;
-    back_.Hull.SplinePoints[2][5][1] = 42;
-    back_.Hull.InfoLines[0] = "kept";
-    back_.Hull.BallastWeight = 9;
-    ASSERT_TRUE(ReadBack("old.hul"));
-    EXPECT_TRUE(back_.Hull.AutoSpline);
-    EXPECT_EQ(back_.Hull.SplinePoints[2][5][1], 42);
-    EXPECT_EQ(back_.Hull.InfoLines[0], "kept");
-    EXPECT_EQ(back_.Hull.BallastWeight, 9);
 }
 
 TEST_F(HullFileTest, DamagedFilesKeepWhatTheyCannotSupply) {
@@ -158,7 +135,8 @@ TEST_F(HullFileTest, DamagedFilesKeepWhatTheyCannotSupply) {
     EXPECT_EQ(back_.Hull.ChineCount, MaxChines);
     EXPECT_EQ(back_.Hull.OffsetZ[0][1], 3);
 
-    // Chines above 30 are read and dropped: the flag after 32 chines' offsets is still found.
+    // Chines above 30 are read and dropped: the flag after 32 chines' offsets is still found,
+    // and a file that ends there is of the older layout, whose offsets are the master.
     std::string wide = "32\r\n";
     for (int i = 0; i < 15 * 32; ++i) {
         wide += IntText(i) + "\r\n";
