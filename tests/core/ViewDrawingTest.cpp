@@ -175,18 +175,19 @@ TEST_F(ViewDrawing, BadHullsDrawOnlyFiniteCoordinates) {
         for (ViewKind kind :
              {ViewKind::Perspective, ViewKind::Sections, ViewKind::Profile, ViewKind::Plan}) {
             Draw(kind);
-            for (RecordingCanvas* canvas :
-                 {window.RecordedMain(), window.RecordedThumbnail(0), window.RecordedThumbnail(1),
-                  window.RecordedThumbnail(2)}) {
-                for (const CanvasCall& call : canvas->Calls()) {
-                    const bool ignored = call.Op == CanvasOp::Scale && !call.Accepted;
-                    EXPECT_TRUE(ignored ||
-                                std::isfinite(call.X1 + call.Y1 + call.X2 + call.Y2 + call.Radius))
+            for (int picture = -1; picture < 3; ++picture) {
+                const RecordingCanvas& canvas =
+                    picture < 0 ? *window.RecordedMain() : *window.RecordedThumbnail(picture);
+                for (const CanvasCall& call : canvas.Calls()) {
+                    const double sum = call.X1 + call.Y1 + call.X2 + call.Y2 + call.Radius;
+                    EXPECT_TRUE(std::isfinite(sum) ||
+                                (call.Op == CanvasOp::Scale && !call.Accepted))
                         << what;
                 }
             }
         }
     };
+    // Every crossing at one value, or spread over (value, value x bulkhead, value x chine).
     auto setAll = [&](double value, bool spread) {
         for (int b = 0; b < 5; ++b) {
             for (int c = 1; c <= 30; ++c) {
