@@ -25,6 +25,7 @@ TEST(Files, SplitsLinesAtEveryKindOfLineEndAndItemsAtCommasToo) {
     EXPECT_EQ(SplitLines("a\r\nb\nc\rd"), (std::vector<std::string>{"a", "b", "c", "d"}));
     EXPECT_EQ(SplitLines("a\r\n\r\n"), (std::vector<std::string>{"a", ""}));
     EXPECT_EQ(SplitItems(" 500 , -250\r\n"), (std::vector<std::string>{"500", "-250"}));
+    EXPECT_EQ(SplitItems("7"), (std::vector<std::string>{"7"}));
     EXPECT_EQ(SplitItems("1\r\n2\r\n\"C:\\a, b\"\r\n"),
               (std::vector<std::string>{"1", "2", "C:\\a, b"}));
 }

@@ -51,7 +51,9 @@ TEST_F(PointEditing, PickTakesTheFirstOfEquallyNearPointsAndFailsWhenFar) {
     Picture2MouseDown(app, LeftButton, 80, 60);
     EXPECT_EQ(app.Work.SelectedChine, -1);
     const HullDocument before = hull;
+    const int repaints = window.WindowRepaints();
     Picture2MouseMove(app, ui, LeftButton, 28, 1);
+    EXPECT_EQ(window.WindowRepaints(), repaints + 1); // nothing moves, the window repaints
     Picture2MouseUp(app, ui, LeftButton, 28, 1);
     EXPECT_EQ(hull.OffsetY, before.OffsetY);
     app.Work.Hydro.EnterWaterlineChecked = false;
