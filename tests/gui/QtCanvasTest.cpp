@@ -164,27 +164,22 @@ private slots:
         QVERIFY(p.At(0, 25) == Palette(1) && p.At(99, 25) == Palette(1));
     }
 
-    void mouseReportsUserCoordinates() {
+    // The main window's tests press, drag and click through the picture; these are the
+    // buttons they cannot tell apart.
+    void onlyTheLeftButtonClicksOrDoubleClicks() {
         Picture p;
-        p.box.Scale(-10, 100, 90, 0);
         QSignalSpy down(&p.box, &PictureBox::MouseDown);
-        QSignalSpy up(&p.box, &PictureBox::MouseUp);
         QSignalSpy clicked(&p.box, &PictureBox::Clicked);
         QSignalSpy doubleClick(&p.box, &PictureBox::DoubleClick);
-        QTest::mousePress(&p.box, Qt::RightButton, Qt::NoModifier, QPoint(51, 26));
-        QTest::mouseRelease(&p.box, Qt::RightButton, Qt::NoModifier, QPoint(51, 26));
-        QCOMPARE(down[0], (QList<QVariant>{2, 40.0, 50.0}));
-        QCOMPARE(up[0][0].toInt(), 2);
-        QCOMPARE(clicked.count(), 0); // only the left button clicks
-        QTest::mouseClick(&p.box, Qt::LeftButton, Qt::NoModifier, QPoint(11, 11));
-        QCOMPARE(clicked.count(), 1);
-        // A quick second right press arrives as a double click: it still presses, and only the
-        // left button double-clicks.
+        QTest::mouseClick(&p.box, Qt::RightButton, Qt::NoModifier, QPoint(51, 26));
+        QCOMPARE(clicked.count(), 0);
+        // A quick second right press arrives as a double click: it still presses.
         const QPointF at(51, 26);
         QMouseEvent second(QEvent::MouseButtonDblClick, at, p.box.mapToGlobal(at), Qt::RightButton,
                            Qt::RightButton, Qt::NoModifier);
         QApplication::sendEvent(&p.box, &second);
-        QCOMPARE(down.count(), 3);
+        QCOMPARE(down.count(), 2);
+        QCOMPARE(down[1], (QList<QVariant>{2, 50.0, 25.0}));
         QCOMPARE(doubleClick.count(), 0);
     }
 };
