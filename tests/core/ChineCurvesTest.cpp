@@ -45,20 +45,6 @@ TEST(ChineCurvesTest, NaturalSplineValuesMatchAnIndependentSolution) {
     EXPECT_DOUBLE_EQ(points[6][3], 50.2);
 }
 
-TEST(ChineCurvesTest, ChineOnAStraightLineKeepsAllPointsOnIt) {
-    AppState app = StartupApp();
-    app.Hull.ChineCount = 2;
-    SetChine(app.Hull, 2, {2, 7, 12, 17, 22}, {10, 8, 6, 4, 2}, {0, 25, 50, 75, 100});
-    double widest = 0;
-    DeriveSplinePoints(app.Hull, widest);
-    for (int p = 1; p <= PointsPerChine; ++p) {
-        const auto& point = app.Hull.SplinePoints[2][p];
-        EXPECT_NEAR(point[1], 2 + point[3] / 5, 1e-9) << "point " << p;
-        EXPECT_NEAR(point[2], 10 - point[3] / 12.5, 1e-9) << "point " << p;
-    }
-    EXPECT_EQ(widest, 22);
-}
-
 TEST(ChineCurvesTest, AwkwardStationsStillGiveThirteenFinitePointsEndingOnTheTransom) {
     const std::tuple<const char*, Row, Row> cases[] = {
         {"short bays", {0, 0.3, 0.6, 50, 50.5}, {1, 2, 3, 4, 5}},
