@@ -18,13 +18,8 @@
 #include "views/ViewGeometry.h"
 
 using namespace merrowin;
-
-namespace {
-
 using Window = test::MainWindow;
 using test::TypeInto;
-
-} // namespace
 
 class Form1Test : public QObject {
     Q_OBJECT
@@ -38,15 +33,14 @@ private slots:
         // The start-up box was the first and only box, and nothing was written.
         QCOMPARE(w.dialogs.Asked, std::vector<std::string>{"Merrowin"});
         QVERIFY(!w.Exists("default.hul"));
-        QCOMPARE(form.Text3().text(), QStringLiteral("4"));
-        QCOMPARE(form.VScroll1().value(), 4);
+        QVERIFY(form.Text3().text() == "4" && form.VScroll1().value() == 4);
         QCOMPARE(form.Text1(4).text(), QStringLiteral("140"));
         QVERIFY(!form.HScroll1().isVisible() && !form.Combo1().isVisible());
         QVERIFY(form.findChild<QTimer*>("Timer1")->isActive());
-        // The repaint has run: the beam shown, the views drawn.
+        // The repaint has run: the beam shown, the views drawn, and drawn again over the larger
+        // picture of a larger window.
         QVERIFY(QString::fromStdString(form.Status().Panel(2)).startsWith("MBm:"));
         QVERIFY(test::Inked(form.Picture2().Image()) > 400);
-        // A larger window draws the view again over its larger picture.
         const int before = form.Picture2().Image().width();
         form.resize(form.width() + 300, form.height());
         QTRY_VERIFY(form.Picture2().Image().width() > before);
@@ -63,10 +57,9 @@ private slots:
         w.Action("TrueView")->trigger();
         QVERIFY(!w.View().TrueView && !w.Action("TrueView")->isChecked());
         QCOMPARE(w.Status(), std::string("false view"));
-        const std::pair<const char*, ViewKind> views[] = {{"Sections", ViewKind::Sections},
-                                                          {"Plan", ViewKind::Plan},
-                                                          {"Profile", ViewKind::Profile}};
-        for (const auto& [name, kind] : views) {
+        for (const auto& [name, kind] : {std::pair{"Sections", ViewKind::Sections},
+                                         {"Plan", ViewKind::Plan},
+                                         {"Profile", ViewKind::Profile}}) {
             w.Action(name)->trigger();
             QCOMPARE(EditedView(w.View()), kind);
         }
@@ -78,14 +71,11 @@ private slots:
 
     void chineCountBoxAndScrollBarFollowEachOther() {
         Window w;
-        Form1& form = *w.form;
-        form.VScroll1().setValue(6);
-        QCOMPARE(form.Text3().text(), QStringLiteral("6"));
-        QCOMPARE(w.Hull().ChineCount, 6);
+        w.form->VScroll1().setValue(6);
+        QVERIFY(w.form->Text3().text() == "6" && w.Hull().ChineCount == 6);
         // The box shows the corrected count and the scroll bar follows it.
-        TypeInto(form.Text3(), "45");
-        QCOMPARE(form.Text3().text(), QStringLiteral("30"));
-        QCOMPARE(form.VScroll1().value(), 30);
+        TypeInto(w.form->Text3(), "45");
+        QVERIFY(w.form->Text3().text() == "30" && w.form->VScroll1().value() == 30);
     }
 
     void stationBoxesAndArrowKeysReachTheWindow() {
@@ -94,8 +84,7 @@ private slots:
         w.Action("AutoSpline")->trigger();
         // Any key checks Auto-Spline; Enter stores, the keypad's as well.
         TypeInto(form.Text1(2), "60");
-        QVERIFY(w.Action("AutoSpline")->isChecked());
-        QCOMPARE(w.Hull().OffsetZ[2][1], 58.0);
+        QVERIFY(w.Action("AutoSpline")->isChecked() && w.Hull().OffsetZ[2][1] == 58);
         QTest::keyClick(&form.Text1(2), Qt::Key_Return);
         QCOMPARE(w.Hull().OffsetZ[2][4], 60.0);
         TypeInto(form.Text1(3), "90");
@@ -103,12 +92,11 @@ private slots:
         QCOMPARE(w.Hull().OffsetZ[3][4], 90.0);
 
         // An arrow typed in a box is the window's: a spin to the right, the cursor stays where
-        // it was, the focus moves to the hidden box.
+        // it was, the focus moves to the hidden box; a spin button turns the view.
         const double step = std::abs(w.View().SpinStep);
         form.Text1(1).setCursorPosition(1);
         QTest::keyClick(&form.Text1(1), Qt::Key_Right);
-        QCOMPARE(w.View().SpinStep, -step);
-        QCOMPARE(form.Text1(1).cursorPosition(), 1);
+        QVERIFY(w.View().SpinStep == -step && form.Text1(1).cursorPosition() == 1);
         QVERIFY(form.Text1(0).hasFocus());
         QTest::keyClick(&form, Qt::Key_Down);
         QCOMPARE(w.View().SpinStep, step);
@@ -131,8 +119,7 @@ private slots:
         AppState app;
         ScriptedDialogs dialogs;
         Form1 next(app, w.Folder(), &dialogs);
-        QCOMPARE(next.VScroll1().value(), 6);
-        QCOMPARE(next.Text1(2).text(), QStringLiteral("61.5"));
+        QVERIFY(next.VScroll1().value() == 6 && next.Text1(2).text() == "61.5");
         QCOMPARE(next.Status().Panel(1), std::string("Working on...default.hul"));
     }
 
@@ -140,12 +127,10 @@ private slots:
         Window w;
         w.app.Work.HullFileName = "boat.hul";
         w.dialogs.NextMessageAnswer = MessageAnswer::Cancel;
-        QVERIFY(!w.form->close());
-        QVERIFY(w.form->isVisible());
+        QVERIFY(!w.form->close() && w.form->isVisible());
         w.dialogs.NextMessageAnswer = MessageAnswer::No;
         w.Action("dummy6")->trigger(); // "&Exit"
-        QVERIFY(!w.form->isVisible());
-        QVERIFY(!w.Exists("boat.hul"));
+        QVERIFY(!w.form->isVisible() && !w.Exists("boat.hul"));
 
         // Yes with a pitch of 5 degrees applied: the shape is saved as it was before the pitch
         // (which may leave it shifted).
