@@ -1,7 +1,9 @@
 // Tests of the chine curves: normalising, the spline points from the offsets and back.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <tuple>
 
 #include "TestSupport.h"
 #include "app/AppState.h"
@@ -12,8 +14,9 @@ namespace {
 
 using test::StartupApp;
 
-void SetChine(HullDocument& hull, int c, const double (&x)[5], const double (&y)[5],
-              const double (&z)[5]) {
+using Row = std::array<double, 5>;
+
+void SetChine(HullDocument& hull, int c, const Row& x, const Row& y, const Row& z) {
     for (int b = 0; b < BulkheadCount; ++b) {
         hull.OffsetX[b][c] = x[b];
         hull.OffsetY[b][c] = y[b];
@@ -21,48 +24,8 @@ void SetChine(HullDocument& hull, int c, const double (&x)[5], const double (&y)
     }
 }
 
-void ExpectAllPointsFinite(const HullDocument& hull) {
-    for (int c = 1; c <= hull.ChineCount; ++c) {
-        for (int p = 1; p <= PointsPerChine; ++p) {
-            const auto& point = hull.SplinePoints[c][p];
-            EXPECT_TRUE(std::isfinite(point[1] + point[2] + point[3])) << c << " " << p;
-        }
-    }
-}
-
-void ExpectPointsOnCrossings(const HullDocument& hull, int c) {
-    for (int b = 0; b < BulkheadCount; ++b) {
-        const auto& point = hull.SplinePoints[c][1 + 3 * b];
-        EXPECT_EQ(point[1], hull.OffsetX[b][c]) << "chine " << c << " bulkhead " << b;
-        EXPECT_EQ(point[2], hull.OffsetY[b][c]) << "chine " << c << " bulkhead " << b;
-        EXPECT_EQ(point[3], hull.OffsetZ[b][c]) << "chine " << c << " bulkhead " << b;
-    }
-}
-
-TEST(ChineCurvesTest, DefaultHullPointsSitOnCrossingsAndStepByThirdPlusATenth) {
-    AppState app = StartupApp();
-    app.Hull.ChineCount = 6;
-    UpdateHullGeometry(app.Hull, app.Work);
-
-    // Chine 1: stem station 1.3, bulkhead 1 at 28, step 26.7 / 3 + 0.1 = 9.0.
-    const auto& keel = app.Hull.SplinePoints[1];
-    EXPECT_DOUBLE_EQ(keel[2][3], 10.3);
-    for (int c = 1; c <= 6; ++c) {
-        ExpectPointsOnCrossings(app.Hull, c);
-    }
-    // Normalising raised the keel's stem half-breadth from 0 to 0.01.
-    EXPECT_EQ(app.Hull.OffsetX[0][1], 0.01);
-    EXPECT_FLOAT_EQ(app.Work.View.ViewMargin, 41.0f / 25);
-    double widest = 0;
-    for (int c = 1; c <= 6; ++c) {
-        for (int p = 1; p <= PointsPerChine; ++p) {
-            widest = std::max(widest, app.Hull.SplinePoints[c][p][1]);
-        }
-    }
-    EXPECT_EQ(app.Work.MaxHalfBreadth, widest);
-    EXPECT_GE(widest, 41);
-}
-
+// The default hull's points, extents and widest half-breadth are pinned by the command line's
+// geometry goldens; these are the cases those hulls cannot show.
 TEST(ChineCurvesTest, NaturalSplineValuesMatchAnIndependentSolution) {
     AppState app = StartupApp();
     // Equal bays of 30 inches, heights 0 0 1 0 0; the expected values come from an exact
@@ -71,39 +34,19 @@ TEST(ChineCurvesTest, NaturalSplineValuesMatchAnIndependentSolution) {
     double widest = 0;
     DeriveSplinePoints(app.Hull, widest);
     const auto& points = app.Hull.SplinePoints[1];
-    EXPECT_NEAR(points[2][2], -0.12793173015873016, 1e-13);
-    EXPECT_NEAR(points[5][2], 0.3906893756613757, 1e-13);
-    EXPECT_NEAR(points[6][2], 0.8111721481481482, 1e-13);
-    EXPECT_NEAR(points[11][2], -0.15919684126984127, 1e-13);
-    EXPECT_DOUBLE_EQ(points[5][3], 40.1);
+    const std::pair<int, double> heights[] = {{2, -0.12793173015873016},
+                                              {5, 0.3906893756613757},
+                                              {6, 0.8111721481481482},
+                                              {11, -0.15919684126984127}};
+    for (const auto& [p, height] : heights) {
+        EXPECT_NEAR(points[p][2], height, 1e-13) << p;
+        EXPECT_NEAR(points[p][1], 1, 1e-12) << p; // a constant half-breadth stays constant
+    }
     EXPECT_DOUBLE_EQ(points[6][3], 50.2);
-    // A constant half-breadth stays constant.
-    for (int p = 1; p <= PointsPerChine; ++p) {
-        EXPECT_NEAR(points[p][1], 1, 1e-12);
-    }
-}
-
-TEST(ChineCurvesTest, ChineOnAStraightLineKeepsAllPointsOnIt) {
-    AppState app = StartupApp();
-    app.Hull.ChineCount = 2;
-    SetChine(app.Hull, 2, {2, 7, 12, 17, 22}, {10, 8, 6, 4, 2}, {0, 25, 50, 75, 100});
-    double widest = 0;
-    DeriveSplinePoints(app.Hull, widest);
-    for (int p = 1; p <= PointsPerChine; ++p) {
-        const auto& point = app.Hull.SplinePoints[2][p];
-        EXPECT_NEAR(point[1], 2 + point[3] / 5, 1e-9) << "point " << p;
-        EXPECT_NEAR(point[2], 10 - point[3] / 12.5, 1e-9) << "point " << p;
-    }
-    EXPECT_EQ(widest, 22);
 }
 
 TEST(ChineCurvesTest, AwkwardStationsStillGiveThirteenFinitePointsEndingOnTheTransom) {
-    struct Case {
-        const char* what;
-        double z[5];
-        double y[5];
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, Row, Row> cases[] = {
         {"short bays", {0, 0.3, 0.6, 50, 50.5}, {1, 2, 3, 4, 5}},
         {"equal stations", {0, 30, 30, 90, 120}, {1, 2, 3, 4, 5}},
         {"decreasing stations", {0, 60, 30, 90, 120}, {1, 2, 3, 4, 5}},
@@ -112,16 +55,22 @@ TEST(ChineCurvesTest, AwkwardStationsStillGiveThirteenFinitePointsEndingOnTheTra
          {1e17, 1e17 + 16, 1e17 + 32, 1e17 + 48, 1e17 + 64},
          {1, 2, 3, 4, 5}},
     };
-    for (const Case& one : cases) {
-        SCOPED_TRACE(one.what);
+    for (const auto& [what, z, y] : cases) {
+        SCOPED_TRACE(what);
         AppState app = StartupApp();
         app.Hull.ChineCount = 2;
-        SetChine(app.Hull, 1, {1, 2, 3, 4, 5}, one.y, one.z);
-        SetChine(app.Hull, 2, {1, 2, 3, 4, 5}, one.y, one.z);
+        SetChine(app.Hull, 1, {1, 2, 3, 4, 5}, y, z);
+        SetChine(app.Hull, 2, {1, 2, 3, 4, 5}, y, z);
         double widest = 0;
         DeriveSplinePoints(app.Hull, widest);
-        ExpectAllPointsFinite(app.Hull);
-        ExpectPointsOnCrossings(app.Hull, 1);
+        for (const auto& point : app.Hull.SplinePoints[1]) {
+            EXPECT_TRUE(std::isfinite(point[1] + point[2] + point[3]));
+        }
+        for (int b = 0; b < BulkheadCount; ++b) {
+            const auto& point = app.Hull.SplinePoints[1][1 + 3 * b];
+            EXPECT_TRUE(point[1] == b + 1 && point[2] == y[b] && point[3] == z[b])
+                << "off the crossing of bulkhead " << b;
+        }
         EXPECT_GE(widest, 5);
     }
 }
@@ -153,12 +102,10 @@ TEST(ChineCurvesTest, NormalisingRepairsOffsetsOfChinesInUseOnly) {
     app.Hull.OffsetX[2][4] = INFINITY;
     app.Hull.OffsetY[1][5] = -7; // chine 5 is not in use
     const HullExtents extents = NormaliseOffsets(app.Hull);
-    EXPECT_EQ(app.Hull.OffsetY[2][3], 0);
+    EXPECT_TRUE(app.Hull.OffsetY[2][3] == 0 && app.Hull.OffsetZ[3][1] == 0 &&
+                app.Hull.OffsetX[2][4] == 0);
     EXPECT_EQ(app.Hull.OffsetX[0][3], 0.01);
-    EXPECT_EQ(app.Hull.OffsetZ[3][1], 0);
-    EXPECT_EQ(app.Hull.OffsetX[2][4], 0);
     EXPECT_EQ(app.Hull.OffsetY[1][5], -7);
-    EXPECT_EQ(extents.HullBeam, 37); // chine 4 at bulkhead 3
     EXPECT_EQ(extents.HullHeight, 38);
 }
 

@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include "Golden.h"
 #include "MeshReadBack.h"
 #include "TestSupport.h"
 #include "export/MeshFiles.h"

@@ -1,7 +1,6 @@
 // The offsets table: its grid, the editor's selection and edit steps, the Y datum and the print.
 #include <gtest/gtest.h>
 
-#include "Golden.h"
 #include "TestSupport.h"
 #include "offsets/OffsetsEditing.h"
 #include "offsets/OffsetsGrid.h"

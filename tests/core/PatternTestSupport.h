@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include "Golden.h"
 #include "TestSupport.h"
 #include "io/FileBatch.h"
 #include "patterns/PatternRun.h"

@@ -24,20 +24,8 @@ protected:
     }
 };
 
-TEST_F(RescalePitch, OverallLengthScalesEveryOffsetAndTheStationBoxes) {
-    const HullDocument before = app.Hull;
-    Rescale(RescaleItem::Overall, "70");
-    for (int b = 0; b < BulkheadCount; ++b) {
-        for (int c = 2; c <= 4; ++c) { // chine 1's stem half-breadth is normalised to 0.01
-            EXPECT_DOUBLE_EQ(app.Hull.OffsetX[b][c], before.OffsetX[b][c] / 2);
-            EXPECT_DOUBLE_EQ(app.Hull.OffsetY[b][c], before.OffsetY[b][c] / 2);
-            EXPECT_DOUBLE_EQ(app.Hull.OffsetZ[b][c], before.OffsetZ[b][c] / 2);
-        }
-    }
-    EXPECT_EQ(app.Work.StationText[2], "29"); // 58 / 2, as the box shows it
-    EXPECT_EQ(app.Work.HullLength, 70);       // the repaint followed
-}
-
+// The rescaled and pitched hulls themselves are pinned byte for byte by the command line's
+// transform goldens; these are the answers that must change nothing, and the way back.
 TEST_F(RescalePitch, AcceptingTheShownValueOrCancellingChangesNothing) {
     const HullDocument before = app.Hull;
     // The largest half-breadth is 37.351..., shown as 37.351: accepting it keeps the hull.
@@ -45,10 +33,8 @@ TEST_F(RescalePitch, AcceptingTheShownValueOrCancellingChangesNothing) {
     Rescale(RescaleItem::Height, "");
     Rescale(RescaleItem::Length, "0");
     Rescale(RescaleItem::Overall, "abc");
-    EXPECT_EQ(app.Hull.OffsetX, before.OffsetX);
-    EXPECT_EQ(app.Hull.OffsetY, before.OffsetY);
-    EXPECT_EQ(app.Hull.OffsetZ, before.OffsetZ);
-    EXPECT_EQ(app.Work.StationText[4], "140");
+    EXPECT_TRUE(app.Hull.OffsetX == before.OffsetX && app.Hull.OffsetY == before.OffsetY &&
+                app.Hull.OffsetZ == before.OffsetZ);
 
     // A length shown rounded and typed as shown keeps the hull; the box shows what was typed.
     for (int c = 1; c <= 4; ++c) {
@@ -59,22 +45,17 @@ TEST_F(RescalePitch, AcceptingTheShownValueOrCancellingChangesNothing) {
     Rescale(RescaleItem::Length, "140");
     EXPECT_EQ(app.Hull.OffsetZ, measured.OffsetZ);
     EXPECT_EQ(app.Work.StationText[4], "140");
-
     // A negative answer is taken as its size: the height halves.
     Rescale(RescaleItem::Height, "-19");
     EXPECT_DOUBLE_EQ(app.Hull.OffsetY[1][4], measured.OffsetY[1][4] / 2);
-    EXPECT_EQ(app.Hull.OffsetZ, measured.OffsetZ);
-}
 
-TEST_F(RescalePitch, NoCurrentValueNoRescale) {
-    // With Auto-Spline off no largest half-breadth is measured: the beam item has nothing to
-    // divide by.
+    // With Auto-Spline off no largest half-breadth is measured: the beam has nothing to divide by.
     app.Hull.AutoSpline = false;
     window.RepaintWindow();
     ASSERT_EQ(app.Work.MaxHalfBreadth, 0);
-    const HullDocument before = app.Hull;
+    const HullDocument unmeasured = app.Hull;
     Rescale(RescaleItem::Beam, "30");
-    EXPECT_EQ(app.Hull.OffsetX, before.OffsetX);
+    EXPECT_EQ(app.Hull.OffsetX, unmeasured.OffsetX);
 }
 
 double Distance(const HullDocument& hull, int c1, int p1, int c2, int p2) {
@@ -124,12 +105,11 @@ TEST_F(RescalePitch, AbsurdOffsetsLeaveTheHullWholeAndFinite) {
     const HullDocument before = app.Hull;
     app.Work.PitchAngle = 45;
     ApplyPitch(app, window);
-    EXPECT_EQ(app.Hull.OffsetY, before.OffsetY);
-    EXPECT_EQ(app.Hull.OffsetZ, before.OffsetZ);
+    EXPECT_TRUE(app.Hull.OffsetY == before.OffsetY && app.Hull.OffsetZ == before.OffsetZ);
     EXPECT_EQ(app.Work.AppliedPitch, 0);
 }
 
-TEST_F(RescalePitch, PitchRefloatsAtTheRememberedWeight) {
+TEST_F(RescalePitch, PitchRefloatsAtTheRememberedWeightOrStopsAtTheTop) {
     test::SetPrismOffsets(app, {{10, 0}, {10, 20}}, 100);
     window.RepaintWindow();
     window.Boxes().InputAnswers = {"300"};
@@ -139,13 +119,6 @@ TEST_F(RescalePitch, PitchRefloatsAtTheRememberedWeight) {
     // of draft (about 3.6 lb at 72 lb an inch).
     EXPECT_NEAR(app.Work.Hydro.Displacement, 300, 4);
     EXPECT_EQ(app.Work.Hydro.HScroll1.Max, static_cast<int>(std::lround(10 * app.Work.HullHeight)));
-}
-
-TEST_F(RescalePitch, RefloatThatCannotReachTheWeightStopsAtTheTop) {
-    test::SetPrismOffsets(app, {{10, 0}, {10, 20}}, 100);
-    window.RepaintWindow();
-    window.Boxes().InputAnswers = {"100"};
-    DisplacementCommand(app, ui, folder.Path());
     app.Work.Hydro.TargetDisplacement = 1e9;
     Pitch("1");
     EXPECT_EQ(app.Work.Hydro.HScroll1.Value, app.Work.Hydro.HScroll1.Max);

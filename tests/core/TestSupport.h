@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <clocale>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -35,6 +36,23 @@ inline std::string Lines(const std::vector<std::string>& lines) {
         text += line + "\r\n";
     }
     return text;
+}
+
+// Compares an output with its golden file under tests/data byte for byte, naming the first line
+// that differs. MERROWIN_UPDATE_GOLDEN=1 writes the golden file instead (review the difference
+// before committing it).
+inline void ExpectGolden(const std::string& name, const std::string& actual) {
+    const fs::path golden = fs::path(MERROWIN_TEST_DATA) / name;
+    if (const char* update = std::getenv("MERROWIN_UPDATE_GOLDEN"); update && *update == '1') {
+        fs::create_directories(golden.parent_path());
+        WriteRaw(golden, actual);
+    }
+    ASSERT_TRUE(fs::exists(golden)) << "no golden file " << golden;
+    const std::string expected = ReadRaw(golden);
+    const auto differ =
+        std::mismatch(actual.begin(), actual.end(), expected.begin(), expected.end());
+    EXPECT_TRUE(actual == expected) << "the output differs from " << golden.string() << " at line "
+                                    << std::count(actual.begin(), differ.first, '\n') + 1;
 }
 
 // How many of the lines are the given one.

@@ -1,5 +1,6 @@
 // View geometry: the view choice, the main view's extents and the perspective orientation.
 #include <cmath>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -22,10 +23,8 @@ AppState StartedApp() {
 TEST(ViewGeometry, RigForcesTheProfileDrawingButNotTheEditedView) {
     ViewState view;
     EXPECT_EQ(DrawnView(view), ViewKind::Perspective);
-    view.Sections = true;
-    view.Rig = true;
-    EXPECT_EQ(DrawnView(view), ViewKind::Profile);
-    EXPECT_EQ(EditedView(view), ViewKind::Sections);
+    view.Sections = view.Rig = true;
+    EXPECT_TRUE(DrawnView(view) == ViewKind::Profile && EditedView(view) == ViewKind::Sections);
     view.Profile = true; // profile outranks the others
     EXPECT_EQ(EditedView(view), ViewKind::Profile);
 }
@@ -34,55 +33,42 @@ TEST(ViewGeometry, FittedExtentsOfTheDefaultHull) {
     AppState app = StartedApp();
     const double m = app.Work.View.ViewMargin;
     ASSERT_NEAR(m, app.Work.HullBeam / 25, 1e-6);
-    ViewExtent e;
-
-    app.Work.View.TrueView = false;
-    ASSERT_TRUE(MainViewExtent(app, ViewKind::Profile, 0.5, e));
-    EXPECT_DOUBLE_EQ(e.Left, -m);
-    EXPECT_DOUBLE_EQ(e.Right, app.Work.HullLength + m);
-    EXPECT_DOUBLE_EQ(e.Top, app.Work.HullHeight + m);
-
-    // A box twice as wide as high: 46 / 140 is not above 0.5, so the length is fitted.
-    app.Work.View.TrueView = true;
-    app.Work.HullLength = 140;
-    app.Work.HullHeight = 46;
-    ASSERT_TRUE(MainViewExtent(app, ViewKind::Profile, 0.5, e));
-    EXPECT_DOUBLE_EQ(e.Right, 140 + m);
-    EXPECT_DOUBLE_EQ(e.Top, (140 + m) * 0.5);
-    // A tall hull fits its height instead.
-    app.Work.HullHeight = 100;
-    ASSERT_TRUE(MainViewExtent(app, ViewKind::Profile, 0.5, e));
-    EXPECT_DOUBLE_EQ(e.Top, 100 + m);
-    EXPECT_DOUBLE_EQ(e.Right, 100 / 0.5 + m);
-
-    ASSERT_TRUE(MainViewExtent(app, ViewKind::Sections, 0.5, e));
-    EXPECT_DOUBLE_EQ(e.Right, (100 + m) / 0.5);
-    app.Work.View.TrueView = false;
-    ASSERT_TRUE(MainViewExtent(app, ViewKind::Plan, 0.5, e));
-    EXPECT_DOUBLE_EQ(e.Top, app.Work.HullBeam + m);
-    // The perspective view ignores proportional scaling.
-    ASSERT_TRUE(MainViewExtent(app, ViewKind::Perspective, 0.5, e));
-    EXPECT_DOUBLE_EQ(e.Top, (140 + m) * 0.5);
+    const double L = app.Work.HullLength, B = app.Work.HullBeam;
+    ASSERT_EQ(L, 140);
+    // A box twice as wide as high: in true view a hull of 46 / 140, not above 0.5, fits its
+    // length, one of 100 / 140 its height; the perspective ignores proportional scaling.
+    const std::tuple<bool, ViewKind, double, double, double> cases[] = {
+        {false, ViewKind::Profile, 46, 46 + m, L + m},
+        {true, ViewKind::Profile, 46, (L + m) * 0.5, L + m},
+        {true, ViewKind::Profile, 100, 100 + m, 100 / 0.5 + m},
+        {true, ViewKind::Sections, 100, 100 + m, (100 + m) / 0.5},
+        {false, ViewKind::Sections, 100, 100 + m, B + m},
+        {false, ViewKind::Plan, 46, B + m, L + m},
+        {true, ViewKind::Plan, 46, (L + m) * 0.5, L + m},
+        {false, ViewKind::Perspective, 46, (L + m) * 0.5, L + m}};
+    for (const auto& [trueView, kind, height, top, right] : cases) {
+        app.Work.View.TrueView = trueView;
+        app.Work.HullHeight = height;
+        ViewExtent e;
+        ASSERT_TRUE(MainViewExtent(app, kind, 0.5, e));
+        EXPECT_TRUE(e.Left == -m && e.Bottom == -m);
+        EXPECT_DOUBLE_EQ(e.Top, top) << static_cast<int>(kind) << " " << trueView;
+        EXPECT_DOUBLE_EQ(e.Right, right) << static_cast<int>(kind) << " " << trueView;
+    }
 }
 
 TEST(ViewGeometry, ZoomReplacesTheExtentUnlessItHasNoSize) {
     AppState app = StartedApp();
     ViewState& view = app.Work.View;
-    view.ZoomX1 = 10;
+    view.ZoomX1 = 40; // dragged leftwards: still in order
     view.ZoomY1 = 50;
-    view.ZoomX2 = 40;
+    view.ZoomX2 = 10;
     view.ZoomY2 = 70;
     ViewExtent e;
     ASSERT_TRUE(MainViewExtent(app, ViewKind::Sections, 0.5, e));
-    EXPECT_EQ(e.Left, 10);
-    EXPECT_EQ(e.Top, 70);
-
-    // A right click without a drag leaves a flat rectangle: the fitted extent stays.
-    view.ZoomX2 = 10;
+    EXPECT_TRUE(e.Left == 10 && e.Top == 70);
+    // A right click without a drag leaves a rectangle without height: the fitted extent stays.
     view.ZoomY2 = 50;
-    ASSERT_TRUE(MainViewExtent(app, ViewKind::Sections, 0.5, e));
-    EXPECT_DOUBLE_EQ(e.Left, -view.ViewMargin);
-    view.ZoomX2 = 40;
     ASSERT_TRUE(MainViewExtent(app, ViewKind::Sections, 0.5, e));
     EXPECT_DOUBLE_EQ(e.Left, -view.ViewMargin);
 }
@@ -91,12 +77,9 @@ TEST(ViewGeometry, ExtentsThatCannotBeFormedAreRefused) {
     AppState app = StartedApp();
     ViewExtent e{1, 2, 3, 4};
     app.Work.View.ViewMargin = 0;
-    app.Work.HullLength = 0;
-    app.Work.HullHeight = 0;
-    app.Work.HullBeam = 0;
+    app.Work.HullLength = app.Work.HullHeight = app.Work.HullBeam = 0;
     EXPECT_FALSE(MainViewExtent(app, ViewKind::Profile, 0.5, e));
-    app.Work.HullLength = 1e308;
-    app.Work.HullHeight = 1e308;
+    app.Work.HullLength = app.Work.HullHeight = 1e308;
     EXPECT_FALSE(MainViewExtent(app, ViewKind::Profile, 0.0001, e)); // H / A overflows
     EXPECT_FALSE(MainViewExtent(app, ViewKind::Sections, 0, e));
     EXPECT_EQ(e.Left, 1); // untouched
@@ -109,19 +92,17 @@ TEST(ViewGeometry, StartOrientationIsTiltThenTurn) {
     ViewState view;
     const double pi = 3.1415927;
     PreparePerspective(hull, view, pi);
-
-    // Tilt about X by pi/10, then turn about Y by -pi/10, each from the old coordinates.
+    // Tilt about X by pi/10, then turn about Y by -pi/10, each from the old coordinates; the
+    // port side starts from X negated, and chines above the count are never written.
     const double s = pi / 10;
     const double y1 = 20 * std::cos(s) + 30 * std::sin(s);
     const double z1 = 30 * std::cos(s) - 20 * std::sin(s);
-    const double x2 = 10 * std::cos(-s) + z1 * std::sin(-s);
-    const double z2 = z1 * std::cos(-s) - 10 * std::sin(-s);
-    EXPECT_NEAR(view.ViewPoints[1][1][1], x2, 1e-12);
-    EXPECT_NEAR(view.ViewPoints[1][1][2], y1, 1e-12);
-    EXPECT_NEAR(view.ViewPoints[1][1][3], z2, 1e-12);
-    // The port side starts from X negated.
+    const std::array<double, 4> expected = {0, 10 * std::cos(-s) + z1 * std::sin(-s), y1,
+                                            z1 * std::cos(-s) - 10 * std::sin(-s)};
+    for (int k = 1; k <= 3; ++k) {
+        EXPECT_NEAR(view.ViewPoints[1][1][k], expected[k], 1e-12) << k;
+    }
     EXPECT_NEAR(view.MirrorViewPoints[1][1][1], -10 * std::cos(-s) + z1 * std::sin(-s), 1e-12);
-    // Chines above the count are never written.
     EXPECT_EQ(view.ViewPoints[3][1][2], 0);
 }
 
@@ -131,27 +112,24 @@ TEST(ViewGeometry, PerspectiveSkipsPointsInTheEyePlaneAndOriginStartsAt500) {
     EXPECT_FALSE(ProjectPerspective({0, 1, 1, -5000}, origin, u, v));
     EXPECT_EQ(u, 7);
     ASSERT_TRUE(ProjectPerspective({0, 100, 50, 0}, origin, u, v));
-    EXPECT_DOUBLE_EQ(u, 100 - 500);
-    EXPECT_DOUBLE_EQ(v, 50 - 500);
+    EXPECT_TRUE(u == 100 - 500 && v == 50 - 500);
 
     HullDocument hull;
     hull.ChineCount = 2;
     ViewState view;
-    for (int c = 1; c <= 2; ++c) {
-        for (int p = 1; p <= 13; ++p) {
-            view.ViewPoints[c][p] = {0, 800, 900, 0};
-            view.MirrorViewPoints[c][p] = {0, 700, 600, 0};
-        }
+    for (int p = 1; p <= 13; ++p) {
+        view.ViewPoints[1][p] = view.ViewPoints[2][p] = {0, 800, 900, 0};
+        view.MirrorViewPoints[1][p] = view.MirrorViewPoints[2][p] = {0, 700, 600, 0};
     }
     view.ViewPoints[2][1] = {0, 1, 1, -5000}; // skipped, not a division by zero
     view.ViewPoints[3][1] = {0, -9, -9, 0};   // chine 3 is not in use
-    const PerspectiveOrigin found = FindPerspectiveOrigin(hull, view);
-    EXPECT_EQ(found.Umin, 500);
+    EXPECT_EQ(FindPerspectiveOrigin(hull, view).Umin, 500);
     view.MirrorViewPoints[2][13] = {0, -30, 20, 0};
     EXPECT_EQ(FindPerspectiveOrigin(hull, view).Vmin, 20);
 }
 
-TEST(ViewGeometry, MastStepFollowsTheStepChineAndRaisesTheHeight) {
+// The height the rig raises the view to is the view drawing tests' (the mast top).
+TEST(ViewGeometry, MastStepFollowsTheStepChine) {
     HullDocument hull;
     hull.ChineCount = 3;
     for (int p = 1; p <= 13; ++p) {
@@ -169,18 +147,6 @@ TEST(ViewGeometry, MastStepFollowsTheStepChineAndRaisesTheHeight) {
     hull.DeckStep = true;
     UpdateMastStep(hull, view);
     EXPECT_DOUBLE_EQ(view.MastStepY, 40);
-
-    hull.MastLength = 200;
-    hull.BoomHeight = 20;
-    hull.LuffLength = 150;
-    hull.HeadLength = 100;
-    hull.HeadAngle = 90;
-    double height = 46;
-    RaiseHeightForRig(hull, view, height);
-    EXPECT_NEAR(height, 40 + 20 + 150 + 100 * std::sin(90 * 3.1415 / 180), 1e-9);
-    height = 500;
-    RaiseHeightForRig(hull, view, height);
-    EXPECT_EQ(height, 500);
 }
 
 } // namespace

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "Golden.h"
 #include "TestSupport.h"
 #include "export/VrmlExport.h"
 #include "model/ChineCurves.h"

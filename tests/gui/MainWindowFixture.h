@@ -1,5 +1,5 @@
 // What the window tests share: a main window in a fresh working folder with every box answered
-// by script, and typing into a box as the user does.
+// by script, typing into a box as the user does, and counting a picture's pixels.
 #pragma once
 
 #include <QAction>
@@ -42,6 +42,30 @@ inline void TypeInto(QLineEdit& box, const char* text) {
     box.setFocus();
     box.selectAll();
     QTest::keyClicks(&box, QString::fromUtf8(text));
+}
+
+// The pixels of an image whose colour passes a test.
+template <typename Test> int CountPixels(const QImage& image, Test test) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            count += test(image.pixel(x, y)) ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+inline QRgb Palette(int colour) {
+    const Rgb rgb = PaletteColour(colour);
+    return qRgb(rgb.R, rgb.G, rgb.B);
+}
+
+// The pixels in one palette colour, and those that are not white.
+inline int PixelsOf(const QImage& image, int colour) {
+    return CountPixels(image, [wanted = Palette(colour)](QRgb pixel) { return pixel == wanted; });
+}
+inline int Inked(const QImage& image) {
+    return CountPixels(image, [](QRgb pixel) { return pixel != qRgb(255, 255, 255); });
 }
 
 } // namespace merrowin::test
