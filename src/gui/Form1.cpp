@@ -24,6 +24,7 @@
 #include <string_view>
 
 #include "Form3.h"
+#include "Form5.h"
 #include "Logo.h"
 #include "app/OpenHullFile.h"
 #include "hydro/HydroCommands.h"
@@ -704,7 +705,12 @@ void Form1::Dummy6Click() {
     close();
 }
 
-void Form1::Dummy8Click() {}
+void Form1::Dummy8Click() {
+    if (!form5_) {
+        form5_ = std::make_unique<Form5>(*this);
+    }
+    form5_->OpenTable();
+}
 
 void Form1::AutoSplineClick() {
     app_.Hull.AutoSpline = !app_.Hull.AutoSpline;
