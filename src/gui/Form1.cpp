@@ -24,6 +24,7 @@
 #include <string_view>
 
 #include "Form3.h"
+#include "Form4.h"
 #include "Form5.h"
 #include "Logo.h"
 #include "app/OpenHullFile.h"
@@ -675,10 +676,13 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 // ---------------------------------------------------------------- menu items
 
 // "&Open": the calculation state goes back to none (waterline, pitch, the waterline control and
-// the results list). The Open window, with its file list and preview, is shown from here once it
-// exists.
+// the results list) before any file is previewed; then the Open window shows its folder afresh.
 void Form1::Dummy2Click() {
     OpenResetsCalculations(app_, Ui());
+    if (!form4_) {
+        form4_ = std::make_unique<Form4>(*this);
+    }
+    form4_->ShowOpen();
 }
 
 // "&Save, Create": patterns and files are made at zero pitch, from the curves of a fresh repaint;
