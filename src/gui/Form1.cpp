@@ -28,6 +28,7 @@
 #include "Form5.h"
 #include "Logo.h"
 #include "app/OpenHullFile.h"
+#include "export/VrmlExport.h"
 #include "hydro/HydroCommands.h"
 #include "io/AtomicWrite.h"
 #include "io/Files.h"
@@ -793,7 +794,16 @@ void Form1::TrueViewClick() {
 }
 
 void Form1::Dummy15Click() {}
-void Form1::Command2Click() {}
+
+// "VRML": the world is written from the chine points of a fresh repaint; only a failure is told.
+void Form1::Command2Click() {
+    RepaintWindow();
+    const Outcome written =
+        SaveVrmlWorld(folder_, app_.Work.HullFileName, app_.Hull, app_.Work.HullHeight);
+    if (written.HasFailed()) {
+        status_->SetPanel(1, written.Text());
+    }
+}
 
 // A move of HScroll1 by the user: the waterline there, computed and drawn on the views.
 void Form1::HScroll1Change(int value) {

@@ -1,5 +1,5 @@
 // Window tests of the Open window: every click previews a hull file, "Done", the refused close
-// box, the rig, ballast and figure frames.
+// box, the rig, ballast and figure frames, and the "VRML" button of the main window.
 #include <QApplication>
 #include <QCheckBox>
 #include <QFrame>
@@ -83,6 +83,7 @@ private slots:
     void doneKeepsTheHullAndTheCloseBoxIsRefused();
     void figureIsChosenMovedFlippedAndDropped();
     void rigAndBallastBoxesSetTheHullAndComeBackFromItsFile();
+    void vrmlButtonWritesTheWorldOrSaysWhyNot();
 };
 
 void Form4Test::openResetsCalculationsAndEveryClickPreviews() {
@@ -272,6 +273,27 @@ void Form4Test::rigAndBallastBoxesSetTheHullAndComeBackFromItsFile() {
     QCOMPARE(open.BallastText(0).text(), QStringLiteral("250"));
     QCOMPARE(open.BallastText(1).text(), QStringLiteral("3.5"));
     QCOMPARE(w.Hull().BallastWeight, 250.0);
+}
+
+void Form4Test::vrmlButtonWritesTheWorldOrSaysWhyNot() {
+    Window w;
+    std::filesystem::create_directory(w.Folder() / "boats");
+    QVERIFY(WriteHullFile(w.Folder() / "boats", "pram.hul", w.Hull()).Ok());
+    Form4& open = OpenWindow(w);
+    QVERIFY(open.Browser().SetFolder(QString::fromStdString((w.Folder() / "boats").string())));
+    QVERIFY(ClickFile(open, "pram.hul"));
+    open.Command1Click();
+    auto* vrml = w.form->findChild<QPushButton*>("Command2");
+    QTest::mouseClick(vrml, Qt::LeftButton);
+    // Beside the hull, and the copy in the working folder.
+    QVERIFY(std::filesystem::is_regular_file(w.Folder() / "boats" / "pram.wrl"));
+    QVERIFY(std::filesystem::is_regular_file(w.Folder() / "default.wrl"));
+    QCOMPARE(w.Status(), "Working on..." + (w.Folder() / "boats" / "pram.hul").string());
+
+    std::filesystem::remove(w.Folder() / "default.wrl");
+    std::filesystem::create_directory(w.Folder() / "default.wrl");
+    QTest::mouseClick(vrml, Qt::LeftButton);
+    QVERIFY2(w.Status().rfind("Could not write", 0) == 0, w.Status().c_str());
 }
 
 QTEST_MAIN(Form4Test)
