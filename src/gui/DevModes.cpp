@@ -3,16 +3,24 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QThread>
+
+#include <utility>
 
 #include "Form1.h"
+#include "Form4.h"
+#include "Form5.h"
+#include "model/HullFile.h"
 #include "views/ViewCommands.h"
 
 namespace merrowin {
@@ -46,6 +54,64 @@ void SendMouse(QWidget& widget, QEvent::Type type, QPointF position, Qt::MouseBu
 
 bool Save(Form1& form, const QDir& out, const char* name) {
     return form.grab().save(out.filePath(QString::fromUtf8(name)), "PNG");
+}
+
+// ---------------------------------------------------------------- the Open window and the table
+
+// open.png: the Open window with a gaff rig typed in and the standing figure chosen; rig.png: the
+// main window's profile with that rig and the figure standing in the boat; offsets.png: the
+// offsets table with a cell in the editor.
+bool SaveOpenAndOffsetsShots(Form1& form, const QDir& out) {
+    // A hull file with a gaff rig on a deck-stepped mast, beside the working hull.
+    HullDocument sharpie = form.App().Hull;
+    sharpie.InfoLines = {"R. Builder of Tern Cove", "Sharpie 12 with a gaff sail", "", ""};
+    const std::pair<RigBox, const char*> rig[] = {{MastLengthBox, "150"},  {BoomHeightBox, "10"},
+                                                  {StepPositionBox, "38"}, {LuffLengthBox, "96"},
+                                                  {HeadLengthBox, "66"},   {HeadAngleBox, "55"},
+                                                  {FootLengthBox, "84"}};
+    for (const auto& [box, text] : rig) {
+        SetRigText(sharpie, box, text);
+    }
+    sharpie.DeckStep = true;
+    for (const char* name : {"sharpie.hul", "pram.hul"}) {
+        if (WriteHullFile(form.Folder(), name, sharpie).HasFailed()) {
+            return false;
+        }
+    }
+
+    ChooseMenuView(form, "Profile");
+    ChooseMenuView(form, "dummy2");
+    Form4* open = form.OpenWindow();
+    if (open == nullptr) {
+        return false;
+    }
+    // The list fills in the background.
+    for (int wait = 0; wait < 200 && !open->Browser().FileNames().contains("sharpie.hul"); ++wait) {
+        QThread::msleep(10);
+        Settle();
+    }
+    open->Browser().ClickFile(QStringLiteral("sharpie.hul"));
+    open->Rig().click();
+    open->Picture2Click(0);
+    ViewState& view = form.App().Work.View;
+    view.FigureZ = 96; // amidships aft of the mast, feet on the bottom
+    view.FigureY = 40;
+    form.RepaintMainView();
+    Settle();
+    bool saved = open->grab().save(out.filePath(QStringLiteral("open.png")), "PNG");
+    saved = Save(form, out, "rig.png") && saved;
+    open->Command1Click();
+
+    ChooseMenuView(form, "dummy8");
+    Form5* table = form.OffsetsWindow();
+    if (table == nullptr) {
+        return false;
+    }
+    table->SelectCell(2 * form.App().Hull.ChineCount + 3, XColumn);
+    Settle();
+    saved = table->grab().save(out.filePath(QStringLiteral("offsets.png")), "PNG") && saved;
+    table->Command1Click();
+    return saved;
 }
 
 } // namespace
@@ -118,6 +184,8 @@ int WriteScreenshots(const std::filesystem::path& outFolder) {
     QApplication::sendEvent(&form.Combo1(), &key);
     Settle();
     saved = Save(form, out, "waterline.png") && saved;
+
+    saved = SaveOpenAndOffsetsShots(form, out) && saved;
     return saved ? 0 : 1;
 }
 

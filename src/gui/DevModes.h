@@ -11,7 +11,9 @@ int RepaintAndQuit(const std::filesystem::path& folder);
 
 // Writes PNG images of the main window with the default hull at six chines into `outFolder`:
 // perspective.png, sections.png, profile.png, plan.png, zoomed.png and waterline.png (the plan at
-// a waterline set with the slider, results list shown). Returns 0 when all were written.
+// a waterline set with the slider, results list shown); then open.png (the Open window with a
+// rig and a figure), rig.png (the main window showing them) and offsets.png (the offsets table).
+// Returns 0 when all were written.
 int WriteScreenshots(const std::filesystem::path& outFolder);
 
 } // namespace merrowin

@@ -24,8 +24,11 @@
 #include <string_view>
 
 #include "Form3.h"
+#include "Form4.h"
+#include "Form5.h"
 #include "Logo.h"
 #include "app/OpenHullFile.h"
+#include "export/VrmlExport.h"
 #include "hydro/HydroCommands.h"
 #include "io/AtomicWrite.h"
 #include "io/Files.h"
@@ -674,10 +677,13 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 // ---------------------------------------------------------------- menu items
 
 // "&Open": the calculation state goes back to none (waterline, pitch, the waterline control and
-// the results list). The Open window, with its file list and preview, is shown from here once it
-// exists.
+// the results list) before any file is previewed; then the Open window shows its folder afresh.
 void Form1::Dummy2Click() {
     OpenResetsCalculations(app_, Ui());
+    if (!form4_) {
+        form4_ = std::make_unique<Form4>(*this);
+    }
+    form4_->ShowOpen();
 }
 
 // "&Save, Create": patterns and files are made at zero pitch, from the curves of a fresh repaint;
@@ -704,7 +710,12 @@ void Form1::Dummy6Click() {
     close();
 }
 
-void Form1::Dummy8Click() {}
+void Form1::Dummy8Click() {
+    if (!form5_) {
+        form5_ = std::make_unique<Form5>(*this);
+    }
+    form5_->OpenTable();
+}
 
 void Form1::AutoSplineClick() {
     app_.Hull.AutoSpline = !app_.Hull.AutoSpline;
@@ -783,7 +794,16 @@ void Form1::TrueViewClick() {
 }
 
 void Form1::Dummy15Click() {}
-void Form1::Command2Click() {}
+
+// "VRML": the world is written from the chine points of a fresh repaint; only a failure is told.
+void Form1::Command2Click() {
+    RepaintWindow();
+    const Outcome written =
+        SaveVrmlWorld(folder_, app_.Work.HullFileName, app_.Hull, app_.Work.HullHeight);
+    if (written.HasFailed()) {
+        status_->SetPanel(1, written.Text());
+    }
+}
 
 // A move of HScroll1 by the user: the waterline there, computed and drawn on the views.
 void Form1::HScroll1Change(int value) {

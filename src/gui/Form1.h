@@ -24,6 +24,8 @@ class QTimer;
 namespace merrowin {
 
 class Form3;
+class Form4;
+class Form5;
 
 class Form1 : public QMainWindow, public RepaintHub {
     Q_OBJECT
@@ -60,6 +62,15 @@ public:
     // The Save and Create Patterns window, once "&Save, Create" has opened it (else nullptr).
     Form3* PatternsWindow() const { return form3_; }
 
+    // The Open window and the offsets table, once "&Open" or "&Offsets Table" has opened them
+    // (else nullptr).
+    Form4* OpenWindow() const { return form4_.get(); }
+    Form5* OffsetsWindow() const { return form5_.get(); }
+
+    // Centres the window on the screen, as at start-up and when the Open window or the offsets
+    // table is left.
+    void CentreOnScreen();
+
     // Shows the model's state in the controls: station boxes, chine count, menu check marks and
     // enabled states, the waterline slider and the results list. Never repaints a picture, so
     // what a command drew over the views (contours, the heeled hull) stays.
@@ -84,7 +95,6 @@ private:
     void CreateChineCountBox();
     void CreateCalculationControls();
     void StartUp();
-    void CentreOnScreen();
     void ApplyLayout();
     void FocusFirstStationBox();
     void ResetPitch();
@@ -148,6 +158,10 @@ private:
     QComboBox* combo1_ = nullptr;
     QTimer* timer1_ = nullptr;
     Form3* form3_ = nullptr; // created on first use, kept for the run
+    // Created on first use and kept for the run. Owned here, so they leave the repaint hub's
+    // listeners before the hub itself goes.
+    std::unique_ptr<Form4> form4_;
+    std::unique_ptr<Form5> form5_;
 
     QAction* autoSpline_ = nullptr;
     QAction* lockBulkheads_ = nullptr;

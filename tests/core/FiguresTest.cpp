@@ -167,6 +167,15 @@ TEST(OpenDialog, FileClickJoinsTheNameAndReadsTheHull) {
     EXPECT_EQ(app.Hull.ChineCount, 5);
     EXPECT_EQ(app.Work.View.FigureIndex, -1);
     EXPECT_EQ(status.Panel(1), "Working on..." + folder + "/skiff.hul");
+
+    // A file gone from the list by the time it is clicked: the hull and its name stay, and the
+    // status line says what failed instead of claiming the file is being worked on.
+    app.Hull.OffsetX[2][3] = 17.25;
+    EXPECT_FALSE(File1Click(app, frame, "/nonexistent", folder, "gone.hul", status));
+    EXPECT_EQ(app.Work.HullFileName, folder + "/skiff.hul");
+    EXPECT_EQ(app.Hull.OffsetX[2][3], 17.25);
+    EXPECT_EQ(status.Panel(1), "Could not read " + folder + "/gone.hul");
+    EXPECT_FALSE(File1Click(app, frame, "/nonexistent", folder, "", status));
 }
 
 } // namespace

@@ -3,8 +3,11 @@
 #pragma once
 
 #include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QtTest/qtestspontaneevent.h>
 #include <QtTest>
 
 #include <filesystem>
@@ -37,6 +40,15 @@ struct MainWindow {
     // The first panel of the status bar.
     std::string Status() const { return form->Status().Panel(1); }
 };
+
+// A click on the window's close box in its title bar: a close event from the window system, which
+// the window may refuse. True when the window accepts it.
+inline bool ClickCloseBox(QWidget& window) {
+    QCloseEvent event;
+    QSpontaneKeyEvent::setSpontaneous(&event); // as the window system sends it
+    QApplication::instance()->notify(&window, &event);
+    return event.isAccepted();
+}
 
 inline void TypeInto(QLineEdit& box, const char* text) {
     box.setFocus();

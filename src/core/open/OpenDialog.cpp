@@ -1,7 +1,7 @@
 // The Open window's file handlers over the model.
 #include "open/OpenDialog.h"
 
-#include "model/HullFile.h"
+#include "app/OpenHullFile.h"
 
 namespace merrowin {
 
@@ -19,11 +19,12 @@ bool File1Click(AppState& app, FigureFrame& frame, const fs::path& workingFolder
     if (fileName.empty()) {
         return false;
     }
-    app.Work.HullFileName = JoinHullFileName(folderPath, fileName);
     ClearFigureChoice(app.Work.View, frame);
-    const bool read = ReadHullFile(workingFolder, app.Work.HullFileName, app.Hull, app.Work);
-    status.SetPanel(1, "Working on..." + app.Work.HullFileName);
-    return read;
+    // The one way a hull file is opened: read, named HullFileName and its chine count applied.
+    const OpenedHull opened =
+        OpenHullFile(workingFolder, JoinHullFileName(folderPath, fileName), app);
+    status.SetPanel(1, opened.Result.Ok() ? opened.StatusText : opened.Result.Text());
+    return opened.Result.Ok();
 }
 
 void OpenDone(const AppState& app, StatusBar& status, RepaintHub& hub) {

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "io/Files.h"
 #include "app/AppState.h"
+#include "io/Files.h"
 #include "open/Figures.h"
 #include "ui/RepaintHub.h"
 #include "ui/Services.h"
@@ -17,12 +17,13 @@ namespace merrowin {
 // root); an empty path leaves the name as it is (the working folder).
 std::string JoinHullFileName(std::string_view folderPath, std::string_view fileName);
 
-// File1 click on `fileName` listed in `folderPath`: HullFileName becomes the joined name, the
-// figure choice is cleared, the hull file is read into the model (its comma repair included) and
-// panel 1 reads "Working on..." and the name. False when no file is selected (an empty name) or
-// the file could not be read; the model then keeps what it had or what was read. The window then
-// shows the name, the information lines and the ballast boxes, sets its chine-count scroll bar
-// from ChineCount and repaints.
+// File1 click on `fileName` listed in `folderPath`: the figure choice is cleared and the joined
+// name is opened as every hull file is (OpenHullFile: read with its comma repair, made
+// HullFileName, its chine count applied); panel 1 reads "Working on..." and the name. A damaged
+// file is read as far as it goes and counts as read. False when no file is selected (an empty
+// name) or the file cannot be read at all: the model and HullFileName then stay as they were and
+// panel 1 names the failure. The window then shows the name, the information lines and the rig
+// and ballast boxes, and repaints.
 bool File1Click(AppState& app, FigureFrame& frame, const fs::path& workingFolder,
                 std::string_view folderPath, std::string_view fileName, StatusBar& status);
 
