@@ -24,6 +24,7 @@
 
 #include "Form3.h"
 #include "Logo.h"
+#include "app/Rebuild.h"
 #include "hydro/HydroCommands.h"
 #include "io/Files.h"
 #include "io/PlotFile.h"
@@ -452,8 +453,11 @@ void Form1::RepaintWindow() {
     if (!started_) {
         return;
     }
+    // The model steps first, then the painting, which only reads the model.
+    RebuildGeometry(app_);
+    PrepareMainView(app_, *picture2_);
     const MainPictures pictures{*picture2_, *picture1_[0], *picture1_[1], *picture1_[2]};
-    RepaintMainWindow(app_, *status_, pictures);
+    PaintMainWindow(app_, *status_, pictures);
     RefreshControls();
 }
 
@@ -462,6 +466,7 @@ void Form1::RepaintMainView() {
         return;
     }
     // The plan view's waterplane outline goes onto the plan thumbnail too.
+    PrepareMainView(app_, *picture2_);
     PaintMainView(app_, *picture2_, picture1_[2]);
     RefreshControls();
 }

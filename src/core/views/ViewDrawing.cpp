@@ -294,38 +294,49 @@ void DrawRig(ViewPen& pen, const HullDocument& hull, const ViewState& view) {
 
 } // namespace
 
-void PaintMainView(AppState& app, Canvas& picture2) {
-    PaintMainView(app, picture2, nullptr);
-}
-
-void PaintMainView(AppState& app, Canvas& picture2, Canvas* planThumbnail) {
+void PrepareMainView(AppState& app, const Canvas& picture2) {
     ViewState& view = app.Work.View;
-    picture2.Clear();
-    const double aspect = picture2.Height() / picture2.Width();
-    // The rig raises only the height the view covers: HullHeight stays the measured hull's, as
-    // the rescale, the pitch and the waterline range read it.
-    double coveredHeight = app.Work.HullHeight;
     if (view.Rig) {
         UpdateMastStep(app.Hull, view);
-        RaiseHeightForRig(app.Hull, view, coveredHeight);
     }
-    const ViewKind kind = DrawnView(view);
     ViewExtent extent;
-    if (MainViewExtent(app, kind, aspect, coveredHeight, extent)) {
-        picture2.Scale(extent.Left, extent.Top, extent.Right, extent.Bottom);
+    if (MainViewScale(app, picture2.Height() / picture2.Width(), extent)) {
         view.ScaleLeft = extent.Left;
         view.ScaleTop = extent.Top;
         view.ScaleRight = extent.Right;
         view.ScaleBottom = extent.Bottom;
         view.HasScale = true;
-    } else if (view.HasScale) {
-        // No extent can be formed: the view keeps the user coordinates of its last repaint, set
-        // again because other drawing (the heeled hull) may have scaled the picture since.
-        picture2.Scale(view.ScaleLeft, view.ScaleTop, view.ScaleRight, view.ScaleBottom);
     }
-    // The visible width for the waterline: the scale in force, new or kept.
-    const ViewExtent visible{view.ScaleLeft, view.ScaleTop, view.ScaleRight, view.ScaleBottom};
+}
 
+bool MainViewScale(const AppState& app, double aspect, ViewExtent& extent) {
+    const ViewState& view = app.Work.View;
+    // The rig raises only the height the view covers: HullHeight stays the measured hull's, as
+    // the rescale, the pitch and the waterline range read it.
+    double coveredHeight = app.Work.HullHeight;
+    if (view.Rig) {
+        RaiseHeightForRig(app.Hull, view, coveredHeight);
+    }
+    if (MainViewExtent(app, DrawnView(view), aspect, coveredHeight, extent)) {
+        return true;
+    }
+    // No extent can be formed: the view keeps the user coordinates of its last repaint, set
+    // again because other drawing (the heeled hull) may have scaled the picture since.
+    if (view.HasScale) {
+        extent = {view.ScaleLeft, view.ScaleTop, view.ScaleRight, view.ScaleBottom};
+        return true;
+    }
+    return false;
+}
+
+void PaintMainView(const AppState& app, Canvas& picture2, Canvas* planThumbnail) {
+    const ViewState& view = app.Work.View;
+    picture2.Clear();
+    ViewExtent visible{view.ScaleLeft, view.ScaleTop, view.ScaleRight, view.ScaleBottom};
+    if (MainViewScale(app, picture2.Height() / picture2.Width(), visible)) {
+        picture2.Scale(visible.Left, visible.Top, visible.Right, visible.Bottom);
+    }
+    const ViewKind kind = DrawnView(view);
     ViewPen pen(picture2);
     if (kind == ViewKind::Perspective) {
         DrawPerspective(pen, app);
