@@ -453,12 +453,14 @@ void Form1::RepaintWindow() {
     if (!started_) {
         return;
     }
-    // The model steps first, then the painting, which only reads the model.
+    // The model steps first, then the painting, which only reads the model; then the windows
+    // that show the model refresh themselves.
     RebuildGeometry(app_);
     PrepareMainView(app_, *picture2_);
     const MainPictures pictures{*picture2_, *picture1_[0], *picture1_[1], *picture1_[2]};
     PaintMainWindow(app_, *status_, pictures);
     RefreshControls();
+    NotifyListeners();
 }
 
 void Form1::RepaintMainView() {

@@ -1,6 +1,7 @@
-// The main window's view commands: view menu, thumbnails, logo, spin and arrow keys, station
-// boxes and the chine-count box.
+// The main window's view commands (view menu, thumbnails, logo, spin and arrow keys, station
+// boxes), the model steps of its repaint, and the windows that listen to it.
 #include <cmath>
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -98,6 +99,33 @@ TEST_F(ViewCommands, StationBoxStoresOnEnterOnly) {
 
     StationBoxKey(app, 7, "1", 13, window); // no such box
     EXPECT_EQ(window.WindowRepaints(), 2);
+}
+
+// A window that shows the model: it counts the repaints it is told of, and may act on them.
+struct ShowingWindow : RepaintListener {
+    int Told = 0;
+    std::function<void()> WhenTold = [] {};
+    void ModelRepainted() override {
+        ++Told;
+        WhenTold();
+    }
+};
+
+TEST_F(ViewCommands, ListenersAreToldOnceAfterEachRepaintOfTheWindow) {
+    ShowingWindow grid, nesting;
+    window.AddListener(grid);
+    window.AddListener(grid); // registered once
+    window.AddListener(nesting);
+    ChooseView(app, ViewKind::Plan, window); // the main view alone tells nobody
+    // A repaint asked for by a listener tells nobody again; a listener removed meanwhile is not
+    // told.
+    grid.WhenTold = [&] {
+        window.RepaintWindow();
+        window.RemoveListener(nesting);
+    };
+    ClickLogo(app, window);
+    EXPECT_EQ(grid.Told, 1);
+    EXPECT_EQ(nesting.Told, 0);
 }
 
 } // namespace

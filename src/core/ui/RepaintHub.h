@@ -1,6 +1,6 @@
 // The repaint hub: every change of the model ends with a repaint of the main window, which the
 // engine asks for through this interface; the desktop program, tests and the command line
-// implement it.
+// implement it. The other windows that show the model register with it as listeners.
 #pragma once
 
 #include "ui/Canvas.h"
@@ -11,11 +11,24 @@
 
 namespace merrowin {
 
+// A window that shows the model (the offsets grid, the Open window's labels, the nesting view):
+// told after every repaint of the main window, it refreshes what it shows from the model. It
+// reads the model there and never asks for another repaint.
+class RepaintListener {
+public:
+    virtual ~RepaintListener() = default;
+    virtual void ModelRepainted() = 0;
+};
+
 class RepaintHub {
 public:
+    RepaintHub() = default;
+    RepaintHub(const RepaintHub&) = delete;
+    RepaintHub& operator=(const RepaintHub&) = delete;
     virtual ~RepaintHub() = default;
-    // The whole main window: normalise, measure, derive the curves, rebuild the perspective
-    // arrays, draw the thumbnails, the status panel and the main view. Runs synchronously.
+    // The whole main window: the model steps (normalise, measure, derive the curves, rebuild the
+    // perspective arrays), then the thumbnails, the status panel and the main view are painted,
+    // then the listeners are told. Runs synchronously.
     virtual void RepaintWindow() = 0;
     // The main view alone (the perspective orientation survives it).
     virtual void RepaintMainView() = 0;
@@ -23,6 +36,19 @@ public:
     // until the next repaint (waterplane outline, waterline on the thumbnails, heeled hull).
     virtual Canvas& MainPicture() = 0;
     virtual Canvas& Thumbnail(int index) = 0;
+
+    // A window registers once (again: nothing changes) and removes itself before it goes.
+    void AddListener(RepaintListener& listener);
+    void RemoveListener(RepaintListener& listener);
+
+protected:
+    // Tells the listeners, in the order they registered, at the end of a repaint of the window. A
+    // listener removed meanwhile is not told; a repaint asked for from a listener tells nobody.
+    void NotifyListeners();
+
+private:
+    std::vector<RepaintListener*> listeners_;
+    bool notifying_ = false;
 };
 
 // The services every handler reaches the user through.

@@ -31,6 +31,7 @@ void HeadlessWindow::RepaintWindow() {
     PrepareMainView(app_, *pictures_[0]);
     const MainPictures pictures{*pictures_[0], *pictures_[1], *pictures_[2], *pictures_[3]};
     PaintMainWindow(app_, status_, pictures);
+    NotifyListeners();
 }
 
 void HeadlessWindow::RepaintMainView() {

@@ -24,7 +24,8 @@ public:
     explicit HeadlessWindow(AppState& app, Drawing drawing = Drawing::Record,
                             double mainWidth = 1600, double mainHeight = 1000);
 
-    // RebuildGeometry, then the main window painted over the four pictures and the status bar.
+    // RebuildGeometry, then the main window painted over the four pictures and the status bar;
+    // then the listeners are told.
     void RepaintWindow() override;
     // The main view painted over Picture2, with the plan thumbnail for the waterplane outline.
     void RepaintMainView() override;
