@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/AppState.h"
+#include "model/Constants.h"
 
 namespace merrowin::test {
 
@@ -46,8 +47,8 @@ inline void SetPrismOffsets(AppState& app, const std::vector<SectionPoint>& sect
 }
 
 // Pounds of water a volume in cubic inches displaces.
-inline double PoundsOf(double cubicInches, double density = 8.3305) {
-    return cubicInches * density / 231;
+inline double PoundsOf(double cubicInches, double density = FreshWaterDensity) {
+    return cubicInches * density / CubicInchesPerGallon;
 }
 
 } // namespace merrowin::test

@@ -13,7 +13,6 @@ namespace merrowin {
 
 namespace {
 
-constexpr double WeightTolerance = 15; // pounds
 constexpr char InchMark = '"';
 
 // The heel's degree conversion uses the short pi, not Pi.
@@ -28,7 +27,7 @@ double LowestY(const HullDocument& hull) {
     double lowest = 1000;
     for (int c = 1; c <= n; ++c) {
         for (int p = 1; p <= PointsPerChine; ++p) {
-            lowest = std::min(lowest, hull.SplinePoints[c][p][2]);
+            lowest = std::min(lowest, hull.SplinePoints[c][p][AxisY]);
         }
     }
     return lowest;
@@ -82,7 +81,8 @@ void Report(AppState& app, const HydroContext& context, double total, double low
     lines.push_back("Corrected heeled draft: " +
                     FormatNumber(h.WaterlineHeight - lowest, "0.0 in."));
     lines.push_back("Displacement: " + FormatNumber(total, "0 lbs"));
-    lines.push_back("Displaced volume: " + FormatNumber(h.DisplacedVolume / 1728, "0.00 ft3"));
+    lines.push_back("Displaced volume: " +
+                    FormatNumber(h.DisplacedVolume / CubicInchesPerCubicFoot, "0.00 ft3"));
     lines.push_back("Center of buoyancy, X: " + FormatNumber(h.CenterBuoyancyX, "0.0 in.") + inch);
     lines.push_back("  Center of buoyancy, Y: " + FormatNumber(h.CenterBuoyancyY, "0.0 in.") +
                     inch);
@@ -105,9 +105,9 @@ void RotateSections(HullDocument& hull, double angle) {
     for (int c = 1; c <= n; ++c) {
         for (int p = 1; p <= PointsPerChine; ++p) {
             auto& point = hull.SplinePoints[c][p];
-            const double x = point[1], y = point[2];
-            point[1] = x * cosine - y * sine;
-            point[2] = x * sine + y * cosine;
+            const double x = point[AxisX], y = point[AxisY];
+            point[AxisX] = x * cosine - y * sine;
+            point[AxisY] = x * sine + y * cosine;
         }
     }
 }
@@ -172,20 +172,20 @@ void ComputeHeel(AppState& app, const HydroContext& context) {
         const double target = h.TargetDisplacement;
         // A heeled sheer under water cannot be measured: its half keeps the weight of an earlier
         // run, and the search would chase it without end.
-        if (a.Sunk || b.Sunk || total < WeightTolerance) {
+        if (a.Sunk || b.Sunk || total < HeelWeightTolerance) {
             break;
         }
         double factor = 1;
-        if (target - total > WeightTolerance) {
+        if (target - total > HeelWeightTolerance) {
             if (h.HeelLowered == 1) {
                 break; // rising again after a descent: the search swings to and fro
             }
             context.Ui.Hub.RepaintWindow();
-            factor = 1 + 0.333 * (target - total) / total;
-        } else if (total - target > WeightTolerance) {
+            factor = 1 + HeelRiseGain * (target - total) / total;
+        } else if (total - target > HeelWeightTolerance) {
             h.HeelLowered = 1;
             context.Ui.Hub.RepaintWindow();
-            factor = 1 + 0.1 * (target - total) / total;
+            factor = 1 + HeelSinkGain * (target - total) / total;
         } else {
             Report(app, context, total, lowest, lineFore, lineAft);
             return;

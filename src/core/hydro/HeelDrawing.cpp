@@ -24,11 +24,11 @@ struct Projected {
 Projected Project(const std::array<double, 4>& point, ViewKind view) {
     switch (view) {
     case ViewKind::Profile:
-        return {point[3], point[2]};
+        return {point[AxisZ], point[AxisY]};
     case ViewKind::Plan:
-        return {point[3], point[1]};
+        return {point[AxisZ], point[AxisX]};
     default:
-        return {point[1], point[2]};
+        return {point[AxisX], point[AxisY]};
     }
 }
 

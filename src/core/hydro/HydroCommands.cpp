@@ -111,9 +111,7 @@ void WaterlineCommand(AppState& app, UiServices& ui, const fs::path& folder) {
     const HydroContext context{ui, &folder};
     HydroState& h = app.Work.Hydro;
     if (h.EnterWaterlineChecked) {
-        h.EnterWaterlineChecked = false;
-        h.HScroll1Visible = false;
-        h.EnterHeelEnabled = false;
+        LeaveWaterlineMode(h);
         return;
     }
     SwitchWaterlineOn(app, context, 10);
@@ -258,9 +256,7 @@ void OpenResetsCalculations(AppState& app, UiServices& ui) {
     h.CenterGravityZ = 0;
     app.Work.PitchAngle = 0;
     ApplyPitch(app, ui.Hub);
-    h.EnterWaterlineChecked = false;
-    h.HScroll1Visible = false;
-    h.EnterHeelEnabled = false; // usable only while the waterline control is on
+    LeaveWaterlineMode(h);
     ClearResults(h);
 }
 

@@ -31,7 +31,7 @@ void LimitRangeToSheer(AppState& app, const HydroContext& context) {
     for (int r = 1; r <= PointsPerChine; ++r) {
         // WaterlineHeight is read afresh: a run started by the last new maximum may have lowered
         // it.
-        const double sheerY = hull.SplinePoints[n][r][2];
+        const double sheerY = hull.SplinePoints[n][r][AxisY];
         if (hydro.WaterlineHeight > sheerY && sheerY < hydro.HScroll1.Max / 10.0) {
             SetWaterlineMaximum(app, context,
                                 RoundHalfEven(10 * sheerY - hydro.HScroll1.SmallChange));

@@ -29,8 +29,8 @@ void DrawThumbnailHull(Canvas& canvas, const HullDocument& hull, ViewKind kind) 
             const auto& a = hull.SplinePoints[c][p];
             const auto& b = hull.SplinePoints[c][p + 1];
             double u1 = 0, v1 = 0, u2 = 0, v2 = 0;
-            ProjectFlat(kind, a[1], a[2], a[3], u1, v1);
-            ProjectFlat(kind, b[1], b[2], b[3], u2, v2);
+            ProjectFlat(kind, a[AxisX], a[AxisY], a[AxisZ], u1, v1);
+            ProjectFlat(kind, b[AxisX], b[AxisY], b[AxisZ], u2, v2);
             pen.Line(u1, v1, u2, v2, LightGrey);
         }
     }

@@ -29,7 +29,7 @@ struct FlatView {
     Uv Point(int c, int p) const {
         const auto& point = App.Hull.SplinePoints[c][p];
         Uv uv;
-        ProjectFlat(Kind, point[1], point[2], point[3], uv.U, uv.V);
+        ProjectFlat(Kind, point[AxisX], point[AxisY], point[AxisZ], uv.U, uv.V);
         return uv;
     }
     Uv Crossing(int b, int c) const {
@@ -128,35 +128,35 @@ void DrawSectionsWaterline(ViewPen& pen, const AppState& app, const ViewExtent& 
 void WaterplanePoint(const HullDocument& hull, int chines, int p, double w, double& t, double& xw,
                      double& zw) {
     const auto& points = hull.SplinePoints;
-    xw = points[1][p][1];
-    zw = points[1][p][3];
+    xw = points[1][p][AxisX];
+    zw = points[1][p][AxisZ];
     // The scan stays on the chines in use. A section wholly below the waterline crosses it
     // nowhere; its outline point is then the sheer point.
     int c = 1;
     for (; c < chines; ++c) {
-        if (!(points[c + 1][p][2] < w)) {
+        if (!(points[c + 1][p][AxisY] < w)) {
             break;
         }
-        xw = points[c + 1][p][1];
-        zw = points[c + 1][p][3];
+        xw = points[c + 1][p][AxisX];
+        zw = points[c + 1][p][AxisZ];
     }
     if (c >= chines) {
         return;
     }
     const auto& lower = points[c][p];
     const auto& upper = points[c + 1][p];
-    const double rise = upper[2] - lower[2];
-    if (rise != 0 && std::isfinite((w - lower[2]) / rise)) {
-        t = (w - lower[2]) / rise;
+    const double rise = upper[AxisY] - lower[AxisY];
+    if (rise != 0 && std::isfinite((w - lower[AxisY]) / rise)) {
+        t = (w - lower[AxisY]) / rise;
     }
-    if (upper[1] != lower[1]) {
-        xw = lower[1] + t * (upper[1] - lower[1]);
-        zw = lower[3] + t * (upper[3] - lower[3]);
-    } else if (upper[3] != lower[3]) {
-        xw = lower[1];
-        zw = lower[3] + t * (upper[3] - lower[3]);
+    if (upper[AxisX] != lower[AxisX]) {
+        xw = lower[AxisX] + t * (upper[AxisX] - lower[AxisX]);
+        zw = lower[AxisZ] + t * (upper[AxisZ] - lower[AxisZ]);
+    } else if (upper[AxisZ] != lower[AxisZ]) {
+        xw = lower[AxisX];
+        zw = lower[AxisZ] + t * (upper[AxisZ] - lower[AxisZ]);
     } else {
-        xw = upper[1];
+        xw = upper[AxisX];
     }
 }
 
