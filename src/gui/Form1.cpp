@@ -81,6 +81,14 @@ QString ToQt(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+// A waterplane file the run could not write is said after the run's own status text, so that it
+// does not pass for written.
+void ShowFailure(StatusBar& status, const Outcome& written) {
+    if (written.HasFailed()) {
+        status.SetPanel(1, written.Text());
+    }
+}
+
 int WindowKeyCode(int key) {
     switch (key) {
     case Qt::Key_Left:
@@ -672,31 +680,31 @@ void Form1::LockBulkheadsClick() {
 // The Calculations menu. Each handler leaves the pictures as the command drew them: the menu's
 // refresh that follows only updates the controls.
 void Form1::DisplacementClick() {
-    DisplacementCommand(app_, Ui(), folder_);
+    ShowFailure(*status_, DisplacementCommand(app_, Ui(), folder_));
 }
 
 void Form1::EnterWaterlineClick() {
-    WaterlineCommand(app_, Ui(), folder_);
+    ShowFailure(*status_, WaterlineCommand(app_, Ui(), folder_));
 }
 
 void Form1::ContoursClick() {
-    ContoursCommand(app_, Ui(), folder_);
+    ShowFailure(*status_, ContoursCommand(app_, Ui(), folder_));
 }
 
 void Form1::EnterPitchClick() {
-    PitchCommand(app_, Ui(), folder_);
+    ShowFailure(*status_, PitchCommand(app_, Ui(), folder_));
 }
 
 void Form1::EnterHeelClick() {
-    HeelCommand(app_, Ui(), folder_);
+    ShowFailure(*status_, HeelCommand(app_, Ui(), folder_));
 }
 
 void Form1::FreshwaterClick() {
-    WaterChoice(app_, Ui(), folder_, false);
+    ShowFailure(*status_, WaterChoice(app_, Ui(), folder_, false));
 }
 
 void Form1::SeawaterClick() {
-    WaterChoice(app_, Ui(), folder_, true);
+    ShowFailure(*status_, WaterChoice(app_, Ui(), folder_, true));
 }
 
 void Form1::Dummy12Click() {
@@ -720,7 +728,7 @@ void Form1::Command2Click() {}
 
 // A move of HScroll1 by the user: the waterline there, computed and drawn on the views.
 void Form1::HScroll1Change(int value) {
-    WaterlineScrolled(app_, Ui(), folder_, value);
+    ShowFailure(*status_, WaterlineScrolled(app_, Ui(), folder_, value));
     RefreshControls();
 }
 

@@ -1,5 +1,6 @@
 # Golden tests of merrowin-cli hydro, displacement, heel and transform on the default hull, the
-# waterplane plot file they write, and the usage and missing-file errors (exit status 2).
+# waterplane plot file they write, a waterplane file that cannot be written (exit status 1), and
+# the usage and missing-file errors (exit status 2).
 # Run as: cmake -DCLI=<merrowin-cli> -DDATA=<tests/data> -DWORK=<scratch folder> -P hydro.cmake
 
 include("${CMAKE_CURRENT_LIST_DIR}/lib/CliTestCommon.cmake")
@@ -90,6 +91,20 @@ expect_same_file("${WORK}/beam30.hul" "${GOLDEN}/beam30.hul")
 # No transformation: the hull as read.
 run_cli(0 out transform default.hul -o same.hul)
 expect_same_file("${WORK}/same.hul" "${GOLDEN}/default.hul")
+
+# A waterplane file that cannot be written fails each command that runs the waterline, after its
+# report.
+file(MAKE_DIRECTORY "${WORK}/unwritable/watrplne.uc")
+file(COPY "${GOLDEN}/default.hul" DESTINATION "${WORK}/unwritable")
+foreach(command "hydro;--waterline;6" "displacement;--target;300" "heel;--waterline;6;--angle;20")
+    list(POP_FRONT command name)
+    execute_process(COMMAND "${CLI}" ${name} default.hul ${command}
+                    WORKING_DIRECTORY "${WORK}/unwritable" RESULT_VARIABLE status
+                    OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    if(NOT status EQUAL 1 OR NOT err MATCHES "Could not write watrplne.uc" OR out STREQUAL "")
+        message(FATAL_ERROR "${name} with watrplne.uc unwritable: exit ${status}, said: ${err}")
+    endif()
+endforeach()
 
 # Errors: a missing file, and arguments that are not exactly what the command takes.
 run_cli(2 out hydro missing.hul --waterline 8)
