@@ -48,27 +48,20 @@ TEST_F(ViewCommands, MenuThumbnailAndLogoChooseTheView) {
 TEST_F(ViewCommands, ArrowKeysSetTheSpinSignForLaterClicks) {
     const double step = std::abs(app.Work.View.SpinStep);
     const auto start = Bow();
-    // Left then the Y button: two turns the same way, X' = X cos s + Z sin s with s > 0.
+    // Left turns about Y by +s (X' = X cos s + Z sin s), and the Y button then turns the same way.
     EXPECT_TRUE(ArrowKey(app, 37, window));
     Spin(app, SpinAxis::Y, window);
-    EXPECT_EQ(app.Work.View.SpinStep, step);
     const double twice = 2 * step;
-    EXPECT_NEAR(Bow()[1], start[1] * std::cos(twice) + start[3] * std::sin(twice), 1e-9);
-    EXPECT_NEAR(Bow()[2], start[2], 1e-12);
-
-    // Right then the Y button turns back twice: the start orientation returns.
+    EXPECT_NEAR(Bow()[AxisX], start[AxisX] * std::cos(twice) + start[AxisZ] * std::sin(twice),
+                1e-9);
+    // Right turns back, as far again with the button; Up turns about X by -s, Down by +s.
     EXPECT_TRUE(ArrowKey(app, 39, window));
     Spin(app, SpinAxis::Y, window);
-    EXPECT_EQ(app.Work.View.SpinStep, -step);
-    EXPECT_NEAR(Bow()[1], start[1], 1e-9);
-
-    // Up is negative about the Z button's plane, Down positive.
+    EXPECT_NEAR(Bow()[AxisX], start[AxisX], 1e-9);
     EXPECT_TRUE(ArrowKey(app, 38, window));
-    EXPECT_EQ(app.Work.View.SpinStep, -step);
-    EXPECT_NEAR(Bow()[2], start[2] * std::cos(step) - start[3] * std::sin(step), 1e-9);
+    EXPECT_NEAR(Bow()[AxisY], start[AxisY] * std::cos(step) - start[AxisZ] * std::sin(step), 1e-9);
     EXPECT_TRUE(ArrowKey(app, 40, window));
     EXPECT_EQ(app.Work.View.SpinStep, step);
-    EXPECT_NEAR(Bow()[2], start[2], 1e-9);
 
     EXPECT_FALSE(ArrowKey(app, 65, window));
     EXPECT_EQ(window.WindowRepaints(), 1); // spinning repaints the main view only
