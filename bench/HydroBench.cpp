@@ -8,9 +8,9 @@
 #include <memory>
 #include <string>
 
+#include "app/AppState.h"
 #include "hydro/HydroCommands.h"
 #include "hydro/WaterlineControl.h"
-#include "app/AppState.h"
 #include "model/ChineCount.h"
 #include "text/NumberText.h"
 #include "views/HeadlessWindow.h"
@@ -45,7 +45,8 @@ void RunWaterline(benchmark::State& state, bool writeFile) {
     const HydroContext context{ui, writeFile ? &hull.folder : nullptr};
     hull.app->Work.Hydro.WaterlineHeight = 20;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(ComputeWaterline(*hull.app, context));
+        const Outcome written = ComputeWaterline(*hull.app, context);
+        benchmark::DoNotOptimize(written.Ok());
     }
     if (hull.app->Work.Hydro.Displacement <= 0) {
         state.SkipWithError("nothing displaced");
@@ -60,7 +61,7 @@ void BM_ComputeWaterline30WithFile(benchmark::State& state) {
 }
 
 // "&Displacement" answered 2000 lb, from the start-up state each time (about 14 one-inch steps
-// and the interpolation, each a waterline run with its file and a repaint).
+// and the interpolation, each a waterline run; the file and the repaint once at the end).
 void BM_DisplacementSearch30(benchmark::State& state) {
     ThirtyChines hull;
     UiServices ui = hull.window->Services();
@@ -68,7 +69,8 @@ void BM_DisplacementSearch30(benchmark::State& state) {
     for (auto _ : state) {
         *hull.app = start;
         hull.window->Boxes().InputAnswers = {"2000"};
-        DisplacementCommand(*hull.app, ui, hull.folder);
+        const Outcome written = DisplacementCommand(*hull.app, ui, hull.folder);
+        benchmark::DoNotOptimize(written.Ok());
     }
     const double found = hull.app->Work.Hydro.Displacement;
     if (found < 1900 || found > 2100) {
@@ -80,13 +82,17 @@ void BM_DisplacementSearch30(benchmark::State& state) {
 void BM_Heel30Degrees30(benchmark::State& state) {
     ThirtyChines hull;
     UiServices ui = hull.window->Services();
-    WaterlineCommand(*hull.app, ui, hull.folder);
-    WaterlineScrolled(*hull.app, ui, hull.folder, 200);
+    if (WaterlineCommand(*hull.app, ui, hull.folder).HasFailed() ||
+        WaterlineScrolled(*hull.app, ui, hull.folder, 200).HasFailed()) {
+        state.SkipWithError("the waterline file could not be written");
+        return;
+    }
     const AppState start = *hull.app;
     for (auto _ : state) {
         *hull.app = start;
         hull.window->Boxes().InputAnswers = {"30"};
-        HeelCommand(*hull.app, ui, hull.folder);
+        const Outcome written = HeelCommand(*hull.app, ui, hull.folder);
+        benchmark::DoNotOptimize(written.Ok());
     }
     if (hull.app->Work.Hydro.ResultsLines.size() != 15) {
         state.SkipWithError(hull.window->Status().Panel(1).c_str());

@@ -1,10 +1,12 @@
 // The engine's share of a repaint of the main window at 30 chines, drawn into canvases that
-// draw nothing: normalise and derive, perspective arrays, thumbnails and the main view.
+// draw nothing: the model steps (normalise and derive, perspective arrays), then the painting of
+// the thumbnails and the main view.
 #include <cmath>
 
 #include <benchmark/benchmark.h>
 
 #include "app/AppState.h"
+#include "app/Rebuild.h"
 #include "model/ChineCurves.h"
 #include "ui/RepaintHub.h"
 #include "views/Repaint.h"
@@ -45,7 +47,9 @@ void BM_CoreRepaint(benchmark::State& state) {
     MemoryStatusBar status;
     const MainPictures pictures{picture2, sections, profile, plan};
     for (auto _ : state) {
-        RepaintMainWindow(app, status, pictures);
+        RebuildGeometry(app);
+        PrepareMainView(app, picture2);
+        PaintMainWindow(app, status, pictures);
         benchmark::DoNotOptimize(app.Work.View.ViewPoints[MaxChines][13][3]);
     }
     state.SetLabel(ViewNames[state.range(0)]);
@@ -88,6 +92,7 @@ void BM_PaintMainView(benchmark::State& state) {
     PreparePerspective(app.Hull, app.Work.View, app.Work.Pi);
     CheckView(app.Work.View, Views[state.range(0)]);
     NullCanvas picture2(1600, 1000), plan(181, 91);
+    PrepareMainView(app, picture2);
     for (auto _ : state) {
         PaintMainView(app, picture2, &plan);
         benchmark::DoNotOptimize(app.Work.View.ScaleRight);

@@ -77,7 +77,10 @@ nlohmann::ordered_json Values(const HydroState& h) {
     return values;
 }
 
-int Print(HeadlessWindow& window, const HydroState& h, bool json, bool heel) {
+// Prints the run's report; a waterplane file that could not be written is then said on stderr and
+// makes the exit status 1.
+int Print(HeadlessWindow& window, const HydroState& h, bool json, bool heel,
+          const Outcome& written) {
     const std::string status = window.Status().Panel(1);
     std::string out;
     if (json) {
@@ -100,7 +103,12 @@ int Print(HeadlessWindow& window, const HydroState& h, bool json, bool heel) {
             out += line + "\n";
         }
     }
-    return WriteOut(out);
+    const int exitStatus = WriteOut(out);
+    if (written.HasFailed()) {
+        std::cerr << "merrowin-cli: " << written.Text() << "\n";
+        return 1;
+    }
+    return exitStatus;
 }
 
 // Reads the hull, repaints once as the window does, chooses the water, then runs `command` with
@@ -136,8 +144,8 @@ int RunHydro(const std::vector<std::string>& args) {
         h.HScroll1.Value =
             std::clamp(ScrollUnits(TenthsOf(waterline)), h.HScroll1.Min, h.HScroll1.Max);
         h.WaterlineHeight = waterline;
-        ComputeWaterline(app, HydroContext{ui, &folder});
-        return Print(window, h, parsed.Has("--json"), false);
+        const Outcome written = ComputeWaterline(app, HydroContext{ui, &folder});
+        return Print(window, h, parsed.Has("--json"), false, written);
     });
 }
 
@@ -149,8 +157,8 @@ int RunDisplacement(const std::vector<std::string>& args) {
     return OnHull(parsed, [&](AppState& app, HeadlessWindow& window, UiServices& ui,
                               const std::filesystem::path& folder) {
         window.Boxes().InputAnswers = {*parsed.Find("--target")};
-        DisplacementCommand(app, ui, folder);
-        return Print(window, app.Work.Hydro, parsed.Has("--json"), false);
+        const Outcome written = DisplacementCommand(app, ui, folder);
+        return Print(window, app.Work.Hydro, parsed.Has("--json"), false, written);
     });
 }
 
@@ -162,16 +170,17 @@ int RunHeel(const std::vector<std::string>& args) {
     }
     return OnHull(parsed, [&](AppState& app, HeadlessWindow& window, UiServices& ui,
                               const std::filesystem::path& folder) {
-        WaterlineCommand(app, ui, folder);
+        Outcome written = WaterlineCommand(app, ui, folder);
         // Into the range first, as the slider can be dragged no further: a waterline above the
         // hull starts the heel from the top, not from wherever the refused position left it.
         const HydroState& h = app.Work.Hydro;
-        WaterlineScrolled(app, ui, folder,
-                          std::clamp(ScrollUnits(TenthsOf(NumberOf(*parsed.Find("--waterline")))),
-                                     h.HScroll1.Min, h.HScroll1.Max));
+        written.Keep(WaterlineScrolled(
+            app, ui, folder,
+            std::clamp(ScrollUnits(TenthsOf(NumberOf(*parsed.Find("--waterline")))), h.HScroll1.Min,
+                       h.HScroll1.Max)));
         window.Boxes().InputAnswers = {*parsed.Find("--angle")};
-        HeelCommand(app, ui, folder);
-        return Print(window, app.Work.Hydro, parsed.Has("--json"), true);
+        written.Keep(HeelCommand(app, ui, folder));
+        return Print(window, app.Work.Hydro, parsed.Has("--json"), true, written);
     });
 }
 
@@ -207,7 +216,12 @@ int RunTransform(const std::vector<std::string>& args) {
         if (const std::string* pitch = parsed.Find("--pitch")) {
             window.Boxes().NextMessageAnswer = MessageAnswer::Ok;
             window.Boxes().InputAnswers = {*pitch};
-            PitchCommand(app, ui, folder);
+            // The pitch runs the waterline only while the slider is shown, which it never is
+            // here; a waterplane file it could not write would still be said.
+            if (const Outcome written = PitchCommand(app, ui, folder); written.HasFailed()) {
+                std::cerr << "merrowin-cli: " << written.Text() << "\n";
+                return 1;
+            }
         }
         const std::string& out = *parsed.Find("-o");
         if (WriteHullFile(folder, out, app.Hull).HasFailed()) {

@@ -29,6 +29,7 @@
 #include "Logo.h"
 #include "app/OpenHullFile.h"
 #include "export/VrmlExport.h"
+#include "app/Rebuild.h"
 #include "hydro/HydroCommands.h"
 #include "io/AtomicWrite.h"
 #include "io/Files.h"
@@ -84,6 +85,14 @@ const char* const StartUpText =
 
 QString ToQt(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+// A waterplane file the run could not write is said after the run's own status text, so that it
+// does not pass for written.
+void ShowFailure(StatusBar& status, const Outcome& written) {
+    if (written.HasFailed()) {
+        status.SetPanel(1, written.Text());
+    }
 }
 
 int WindowKeyCode(int key) {
@@ -504,10 +513,14 @@ void Form1::RepaintWindow() {
     if (!started_) {
         return;
     }
+    // The model steps first, then the painting, which only reads the model; then the windows
+    // that show the model refresh themselves.
+    RebuildGeometry(app_);
+    PrepareMainView(app_, *picture2_);
     const MainPictures pictures{*picture2_, *picture1_[0], *picture1_[1], *picture1_[2]};
-    RepaintMainWindow(app_, *status_, pictures);
+    PaintMainWindow(app_, *status_, pictures);
     RefreshControls();
-    NotifyListeners(); // the other windows that show the model
+    NotifyListeners();
 }
 
 void Form1::RepaintMainView() {
@@ -515,6 +528,7 @@ void Form1::RepaintMainView() {
         return;
     }
     // The plan view's waterplane outline goes onto the plan thumbnail too.
+    PrepareMainView(app_, *picture2_);
     PaintMainView(app_, *picture2_, picture1_[2]);
     RefreshControls();
 }
@@ -730,31 +744,31 @@ void Form1::LockBulkheadsClick() {
 // The Calculations menu. Each handler leaves the pictures as the command drew them: the menu's
 // refresh that follows only updates the controls.
 void Form1::DisplacementClick() {
-    DisplacementCommand(app_, Ui(), folder_);
+    ShowFailure(*status_, DisplacementCommand(app_, Ui(), folder_));
 }
 
 void Form1::EnterWaterlineClick() {
-    WaterlineCommand(app_, Ui(), folder_);
+    ShowFailure(*status_, WaterlineCommand(app_, Ui(), folder_));
 }
 
 void Form1::ContoursClick() {
-    ContoursCommand(app_, Ui(), folder_);
+    ShowFailure(*status_, ContoursCommand(app_, Ui(), folder_));
 }
 
 void Form1::EnterPitchClick() {
-    PitchCommand(app_, Ui(), folder_);
+    ShowFailure(*status_, PitchCommand(app_, Ui(), folder_));
 }
 
 void Form1::EnterHeelClick() {
-    HeelCommand(app_, Ui(), folder_);
+    ShowFailure(*status_, HeelCommand(app_, Ui(), folder_));
 }
 
 void Form1::FreshwaterClick() {
-    WaterChoice(app_, Ui(), folder_, false);
+    ShowFailure(*status_, WaterChoice(app_, Ui(), folder_, false));
 }
 
 void Form1::SeawaterClick() {
-    WaterChoice(app_, Ui(), folder_, true);
+    ShowFailure(*status_, WaterChoice(app_, Ui(), folder_, true));
 }
 
 void Form1::Dummy12Click() {
@@ -807,7 +821,7 @@ void Form1::Command2Click() {
 
 // A move of HScroll1 by the user: the waterline there, computed and drawn on the views.
 void Form1::HScroll1Change(int value) {
-    WaterlineScrolled(app_, Ui(), folder_, value);
+    ShowFailure(*status_, WaterlineScrolled(app_, Ui(), folder_, value));
     RefreshControls();
 }
 

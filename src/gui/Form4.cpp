@@ -106,7 +106,7 @@ Form4::Form4(Form1& main)
     ConnectHandlers();
     browser_->SetFolder(ToQt(folder_.string()));
     LoadFigures();
-    ModelChanged();
+    ModelRepainted();
     adjustSize();
     CentreOnScreen();
     // A hull opened or edited elsewhere shows its information lines and rig in the boxes.
@@ -329,7 +329,7 @@ void Form4::LoadFigures() {
 
 // ---------------------------------------------------------------- showing the model
 
-void Form4::ModelChanged() {
+void Form4::ModelRepainted() {
     const HullDocument& hull = app_.Hull;
     label4_->setText(ToQt(hull.InfoLines[0]));
     label11_->setText(ToQt(hull.InfoLines[1]));

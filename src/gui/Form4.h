@@ -50,7 +50,7 @@ public:
     void Command7Click();                 // "90"
 
     // The model changed (a repaint of the main window): the labels and boxes show it again.
-    void ModelChanged() override;
+    void ModelRepainted() override;
 
     FolderBrowser& Browser() { return *browser_; }
     QListView& File1() { return browser_->File1(); }

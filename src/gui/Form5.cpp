@@ -235,7 +235,7 @@ void Form5::Text2Change(const QString& text) {
 
 // A cell is written again only when the model holds another value than it shows, so the cell
 // being typed keeps the entry's own digits ("5.5625").
-void Form5::ModelChanged() {
+void Form5::ModelRepainted() {
     if (!isVisible()) {
         return; // opening the table lays the grid out afresh
     }

@@ -43,7 +43,7 @@ public:
     void Command2Click();                  // "Prnt"
 
     // The model changed (a repaint of the main window): the cells show it again.
-    void ModelChanged() override;
+    void ModelRepainted() override;
 
     QTableWidget& Grid1() { return *grid1_; }
     QLineEdit& Text1() { return *text1_; }

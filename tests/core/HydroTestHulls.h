@@ -4,7 +4,10 @@
 #include <utility>
 #include <vector>
 
+#include "TestSupport.h"
 #include "app/AppState.h"
+#include "hydro/WaterlineRuns.h"
+#include "model/Constants.h"
 
 namespace merrowin::test {
 
@@ -46,8 +49,35 @@ inline void SetPrismOffsets(AppState& app, const std::vector<SectionPoint>& sect
 }
 
 // Pounds of water a volume in cubic inches displaces.
-inline double PoundsOf(double cubicInches, double density = 8.3305) {
-    return cubicInches * density / 231;
+inline double PoundsOf(double cubicInches, double density = FreshWaterDensity) {
+    return cubicInches * density / CubicInchesPerGallon;
 }
+
+// The box most tests float: 10 inches in half-breadth, 20 high and 100 long, 2000 cubic inches an
+// inch of draft.
+inline const std::vector<SectionPoint> Box = {{10, 0}, {10, 20}};
+
+// The box's points stepped without a window, the scroll bar from 1 to 20 inches at 1 inch.
+class BoxRuns : public ::testing::Test {
+protected:
+    BoxRuns() {
+        SetPrismPoints(app, Box, 100);
+        runs.Hydro.HScroll1 = {10, 200, 10, 1, 1};
+    }
+    MeasuredHull Hull() const { return {app.Hull, 100, Pi}; }
+    AppState app;
+    WaterlineRuns runs;
+    HydroState& hydro = runs.Hydro;
+};
+
+// The box in the started window, its offsets the master.
+class BoxInWindow : public StartedWindow {
+protected:
+    BoxInWindow() {
+        SetPrismOffsets(app, Box, 100);
+        window.RepaintWindow();
+    }
+    HydroState& hydro = app.Work.Hydro;
+};
 
 } // namespace merrowin::test

@@ -20,7 +20,7 @@ protected:
     }
     void Pitch(const std::string& answer) {
         window.Boxes().InputAnswers = {answer};
-        PitchCommand(app, ui, folder.Path());
+        EXPECT_TRUE(PitchCommand(app, ui, folder.Path()).Ok());
     }
 };
 
@@ -113,7 +113,7 @@ TEST_F(RescalePitch, PitchRefloatsAtTheRememberedWeightOrStopsAtTheTop) {
     test::SetPrismOffsets(app, {{10, 0}, {10, 20}}, 100);
     window.RepaintWindow();
     window.Boxes().InputAnswers = {"300"};
-    DisplacementCommand(app, ui, folder.Path());
+    ASSERT_TRUE(DisplacementCommand(app, ui, folder.Path()).Ok());
     Pitch("2");
     // Floated again to the nearest tenth of an inch: within the weight of a twentieth of an inch
     // of draft (about 3.6 lb at 72 lb an inch).

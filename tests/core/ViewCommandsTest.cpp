@@ -1,11 +1,13 @@
-// The main window's view commands: view menu, thumbnails, logo, spin and arrow keys, station
-// boxes and the chine-count box.
+// The main window's view commands (view menu, thumbnails, logo, spin and arrow keys, station
+// boxes), the model steps of its repaint, and the windows that listen to it.
 #include <cmath>
+#include <functional>
 
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
 #include "app/AppState.h"
+#include "app/Rebuild.h"
 #include "views/HeadlessWindow.h"
 #include "views/ViewCommands.h"
 
@@ -46,39 +48,32 @@ TEST_F(ViewCommands, MenuThumbnailAndLogoChooseTheView) {
 TEST_F(ViewCommands, ArrowKeysSetTheSpinSignForLaterClicks) {
     const double step = std::abs(app.Work.View.SpinStep);
     const auto start = Bow();
-    // Left then the Y button: two turns the same way, X' = X cos s + Z sin s with s > 0.
+    // Left turns about Y by +s (X' = X cos s + Z sin s), and the Y button then turns the same way.
     EXPECT_TRUE(ArrowKey(app, 37, window));
     Spin(app, SpinAxis::Y, window);
-    EXPECT_EQ(app.Work.View.SpinStep, step);
     const double twice = 2 * step;
-    EXPECT_NEAR(Bow()[1], start[1] * std::cos(twice) + start[3] * std::sin(twice), 1e-9);
-    EXPECT_NEAR(Bow()[2], start[2], 1e-12);
-
-    // Right then the Y button turns back twice: the start orientation returns.
+    EXPECT_NEAR(Bow()[AxisX], start[AxisX] * std::cos(twice) + start[AxisZ] * std::sin(twice),
+                1e-9);
+    // Right turns back, as far again with the button; Up turns about X by -s, Down by +s.
     EXPECT_TRUE(ArrowKey(app, 39, window));
     Spin(app, SpinAxis::Y, window);
-    EXPECT_EQ(app.Work.View.SpinStep, -step);
-    EXPECT_NEAR(Bow()[1], start[1], 1e-9);
-
-    // Up is negative about the Z button's plane, Down positive.
+    EXPECT_NEAR(Bow()[AxisX], start[AxisX], 1e-9);
     EXPECT_TRUE(ArrowKey(app, 38, window));
-    EXPECT_EQ(app.Work.View.SpinStep, -step);
-    EXPECT_NEAR(Bow()[2], start[2] * std::cos(step) - start[3] * std::sin(step), 1e-9);
+    EXPECT_NEAR(Bow()[AxisY], start[AxisY] * std::cos(step) - start[AxisZ] * std::sin(step), 1e-9);
     EXPECT_TRUE(ArrowKey(app, 40, window));
     EXPECT_EQ(app.Work.View.SpinStep, step);
-    EXPECT_NEAR(Bow()[2], start[2], 1e-9);
 
     EXPECT_FALSE(ArrowKey(app, 65, window));
     EXPECT_EQ(window.WindowRepaints(), 1); // spinning repaints the main view only
 }
 
-TEST_F(ViewCommands, SpinLeavesTheFlatViewsAndAWindowRepaintResetsIt) {
+TEST_F(ViewCommands, SpinLeavesTheFlatViewsAndTheModelStepsOfARepaintResetIt) {
     const auto start = Bow();
     app.Work.View.Plan = true;
     Spin(app, SpinAxis::X, window);
     EXPECT_EQ(EditedView(app.Work.View), ViewKind::Perspective);
-    EXPECT_NE(Bow()[1], start[1]);
-    window.RepaintWindow();
+    EXPECT_NE(Bow()[AxisX], start[AxisX]);
+    RebuildGeometry(app);
     EXPECT_EQ(Bow(), start);
 }
 
@@ -97,6 +92,33 @@ TEST_F(ViewCommands, StationBoxStoresOnEnterOnly) {
 
     StationBoxKey(app, 7, "1", 13, window); // no such box
     EXPECT_EQ(window.WindowRepaints(), 2);
+}
+
+// A window that shows the model: it counts the repaints it is told of, and may act on them.
+struct ShowingWindow : RepaintListener {
+    int Told = 0;
+    std::function<void()> WhenTold = [] {};
+    void ModelRepainted() override {
+        ++Told;
+        WhenTold();
+    }
+};
+
+TEST_F(ViewCommands, ListenersAreToldOnceAfterEachRepaintOfTheWindow) {
+    ShowingWindow grid, nesting;
+    window.AddListener(grid);
+    window.AddListener(grid); // registered once
+    window.AddListener(nesting);
+    ChooseView(app, ViewKind::Plan, window); // the main view alone tells nobody
+    // A repaint asked for by a listener tells nobody again; a listener removed meanwhile is not
+    // told.
+    grid.WhenTold = [&] {
+        window.RepaintWindow();
+        window.RemoveListener(nesting);
+    };
+    ClickLogo(app, window);
+    EXPECT_EQ(grid.Told, 1);
+    EXPECT_EQ(nesting.Told, 0);
 }
 
 } // namespace

@@ -18,8 +18,8 @@ struct AppState {
 // Start-up state before any file is read: working defaults, the default hull, four chines.
 void ResetToStartup(AppState& app);
 
-// The model steps of a repaint of the main window: normalise and measure the extents,
-// ViewMargin, MaxHalfBreadth = 0, then derive points or offsets by the Auto-Spline mode.
+// The hull's own steps of a repaint (the first of RebuildGeometry): normalise and measure the
+// extents, ViewMargin, MaxHalfBreadth = 0, then derive points or offsets by the Auto-Spline mode.
 void UpdateHullGeometry(HullDocument& hull, WorkingValues& work);
 
 // The chine-count box's change: the model's rule, and the text the box then shows.

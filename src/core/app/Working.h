@@ -25,6 +25,7 @@ struct WorkingValues {
     // Extents, recomputed at every repaint of the main window (start -5000 before the scan).
     double HullBeam = 0, HullHeight = 0, HullLength = 0;
     double MaxHalfBreadth = 0; // largest half-breadth the Auto-Spline derivation wrote
+    std::string MaxBeamText;   // status panel 2: "MBm:" and the maximum beam, set by every rebuild
 
     double Pi = merrowin::Pi; // the program's degree-radian constant, not the full pi
 

@@ -1,75 +1,30 @@
-// Heel analysis: centre of gravity, waterline search on the heeled hull, report.
+// Heel analysis: the search shown, the heeled hull drawn and the report.
 #include "hydro/Heel.h"
-#include "model/Constants.h"
 
-#include <algorithm>
-#include <cmath>
+#include <utility>
 
 #include "hydro/HeelDrawing.h"
-#include "hydro/Results.h"
+#include "model/Constants.h"
 #include "text/NumberText.h"
 
 namespace merrowin {
 
 namespace {
 
-constexpr double WeightTolerance = 15; // pounds
 constexpr char InchMark = '"';
-
-// The heel's degree conversion uses the short pi, not Pi.
-double Radians(double degrees) {
-    return degrees * ShortDegreesToRadians;
-}
-
-// The lowest point of the heeled hull, for its draft; the search starts at 1000 inches, so a hull
-// lying wholly higher than that is measured from 1000.
-double LowestY(const HullDocument& hull) {
-    const int n = ChineCountInRange(hull);
-    double lowest = 1000;
-    for (int c = 1; c <= n; ++c) {
-        for (int p = 1; p <= PointsPerChine; ++p) {
-            lowest = std::min(lowest, hull.SplinePoints[c][p][2]);
-        }
-    }
-    return lowest;
-}
 
 std::string ClickLogoText(double total) {
     return FormatNumber(total, "0") + "lbs. Click \"MW\" logo.";
 }
 
-struct HalfHull {
-    double Weight = 0, X = 0, Y = 0, Z = 0;
-    bool Sunk = false;
-};
+} // namespace
 
-HalfHull MeasureHalf(AppState& app, const HydroContext& context) {
-    const WaterlineOutcome outcome = ComputeWaterlineKeepingRange(app, context);
-    const HydroState& h = app.Work.Hydro;
-    return {SingleValue(h.Displacement) / 2, h.CenterBuoyancyX, h.CenterBuoyancyY,
-            h.CenterBuoyancyZ, outcome == WaterlineOutcome::Sunk};
-}
-
-void Fail(AppState& app, const HydroContext& context, double reached, double total) {
-    HydroState& h = app.Work.Hydro;
-    // The upright hull is measured again at the scroll bar's waterline, so that the results list
-    // and Displacement never show a heeled half's numbers as the upright ones.
-    h.WaterlineHeight = WaterlineOfPosition(h.HScroll1.Value);
-    ComputeWaterline(app, context);
-    context.Ui.Hub.RepaintWindow();
-    context.Ui.Status.SetPanel(1, "Sunk or failed at WL:" + FormatNumber(reached, "0.0") +
-                                      InchMark + " at:" + FormatNumber(h.HeelAngle, "0.0") +
-                                      " degrees, displ:" + ClickLogoText(total));
-}
-
-void Report(AppState& app, const HydroContext& context, double total, double lowest,
-            double lineFore, double lineAft) {
-    HydroState& h = app.Work.Hydro;
+std::string HeelReport(HydroState& h, const HeelSearch& search, double ballastWeight) {
     const std::string inch(1, InchMark);
+    const double total = search.Total;
+    const HeelTrial& trial = search.Last;
     const double arm = h.CenterBuoyancyX - h.CenterGravityX;
     h.RightingMoment = total * arm / 12;
-    context.Ui.Status.SetPanel(1, "Heeled WL at:" + FormatNumber(h.HeelAngle, "0.0") +
-                                      " degrees, displ:" + ClickLogoText(total));
     auto& lines = h.ResultsLines;
     lines.clear();
     h.ResultsText = "Results, Heeled " + FormatNumber(h.HeelAngle, "0.0") + " degrees";
@@ -80,9 +35,10 @@ void Report(AppState& app, const HydroContext& context, double total, double low
     lines.push_back("Nominal Waterline heighth: " + FormatNumber(h.WaterlineHeight, "0.0 in.") +
                     inch);
     lines.push_back("Corrected heeled draft: " +
-                    FormatNumber(h.WaterlineHeight - lowest, "0.0 in."));
+                    FormatNumber(h.WaterlineHeight - trial.Heeled.Lowest, "0.0 in."));
     lines.push_back("Displacement: " + FormatNumber(total, "0 lbs"));
-    lines.push_back("Displaced volume: " + FormatNumber(h.DisplacedVolume / 1728, "0.00 ft3"));
+    lines.push_back("Displaced volume: " +
+                    FormatNumber(h.DisplacedVolume / CubicInchesPerCubicFoot, "0.00 ft3"));
     lines.push_back("Center of buoyancy, X: " + FormatNumber(h.CenterBuoyancyX, "0.0 in.") + inch);
     lines.push_back("  Center of buoyancy, Y: " + FormatNumber(h.CenterBuoyancyY, "0.0 in.") +
                     inch);
@@ -91,119 +47,36 @@ void Report(AppState& app, const HydroContext& context, double total, double low
     lines.push_back("Center of gravity, X: " + FormatNumber(h.CenterGravityX, "0.0 in.") + inch);
     lines.push_back("  Center of gravity, Y: " + FormatNumber(h.CenterGravityY, "0.0 in.") + inch);
     lines.push_back("  Center of gravity, Z: " + FormatNumber(h.CenterGravityZ, "0.0 in.") + inch);
-    lines.push_back("  Ballast: " + FormatNumber(app.Hull.BallastWeight, "0.0 lbs.") + inch);
-    lines.push_back("Length of Waterline: " + FormatNumber(lineAft - lineFore, "0") + inch);
+    lines.push_back("  Ballast: " + FormatNumber(ballastWeight, "0.0 lbs.") + inch);
+    lines.push_back("Length of Waterline: " + FormatNumber(trial.Aft - trial.Fore, "0") + inch);
     h.Combo1Visible = true;
     h.Displacement = static_cast<float>(h.TargetDisplacement);
+    return "Heeled WL at:" + FormatNumber(h.HeelAngle, "0.0") +
+           " degrees, displ:" + ClickLogoText(total);
 }
 
-} // namespace
+std::string HeelFailureText(const HydroState& h, const HeelSearch& search) {
+    return "Sunk or failed at WL:" + FormatNumber(search.Reached, "0.0") + InchMark +
+           " at:" + FormatNumber(h.HeelAngle, "0.0") +
+           " degrees, displ:" + ClickLogoText(search.Total);
+}
 
-void RotateSections(HullDocument& hull, double angle) {
-    const double cosine = std::cos(angle), sine = std::sin(angle);
-    const int n = ChineCountInRange(hull);
-    for (int c = 1; c <= n; ++c) {
-        for (int p = 1; p <= PointsPerChine; ++p) {
-            auto& point = hull.SplinePoints[c][p];
-            const double x = point[1], y = point[2];
-            point[1] = x * cosine - y * sine;
-            point[2] = x * sine + y * cosine;
-        }
+Outcome ComputeHeel(AppState& app, const HydroContext& context) {
+    if (app.Work.Hydro.HeelAngle == 0) {
+        return {};
     }
-}
-
-void ComputeHeel(AppState& app, const HydroContext& context) {
+    HeelSearch search = SearchHeel(UprightHull(app), app.Work.HullHeight, StartRuns(app));
+    // The heeled runs' outlines belong to the heeled drawing, which replaces the picture.
+    search.Runs.Trace.OutlineOnPicture.reset();
+    const Outcome written = ShowWaterlineRuns(app, context, std::move(search.Runs));
     HydroState& h = app.Work.Hydro;
-    if (h.HeelAngle == 0) {
-        return;
+    if (!search.Found) {
+        context.Ui.Status.SetPanel(1, HeelFailureText(h, search));
+        return written;
     }
-    if (h.TargetDisplacement == 0) {
-        h.TargetDisplacement = SingleValue(h.Displacement);
-    }
-    h.HeelLowered = 0;
-    h.NominalWaterline = h.WaterlineHeight;
-
-    // The centre of gravity is taken as the centre of buoyancy of the fully immersed hull, on
-    // the centre line: the waterline goes to the top of the range, where the sunk limit pulls it
-    // down to just below the lowest sheer point.
-    const std::int64_t top = TenthsOf(app.Work.HullHeight);
-    SetWaterlineMaximum(app, context, top);
-    SetWaterlinePosition(app, context, top);
-    const double gravityY = h.CenterBuoyancyY;
-    const double gravityZ = h.CenterBuoyancyZ;
-    SetWaterlinePosition(app, context, TenthsOf(h.NominalWaterline));
-    const double theta = Radians(h.HeelAngle);
-    // Heeled once, by R(-theta), and kept for the whole search.
-    h.CenterGravityX = gravityY * std::sin(theta);
-    h.CenterGravityY = gravityY * std::cos(theta);
-    h.CenterGravityZ = gravityZ;
-
-    HullDocument& hull = app.Hull;
-    const SplineTable upright = hull.SplinePoints;
-    const ViewKind view = HeelDrawingView(app.Work.View);
-    Canvas& picture = context.Ui.Hub.MainPicture();
-    double total = 0;
-    double reached = h.WaterlineHeight;
-    for (int trial = 0; trial < MaxHeelTrials; ++trial) {
-        picture.Clear();
-        const ViewExtent extent = ScaleHeelView(picture, app.Work, view, theta);
-        // The +X (starboard) half heeled down, measured as a whole symmetric hull.
-        RotateSections(hull, -theta);
-        const double lowest = LowestY(hull);
-        const double lineFore = h.WaterlineFore, lineAft = h.WaterlineAft;
-        DrawHeeledHull(picture, app, view, extent);
-        const HalfHull a = MeasureHalf(app, context);
-        // Its mirror image heeled up, which stands for the -X half.
-        RotateSections(hull, 2 * theta);
-        DrawHeeledHull(picture, app, view, extent);
-        const HalfHull b = MeasureHalf(app, context);
-        // Upright again before anything repaints: with Auto-Spline off a repaint takes the
-        // bulkhead offsets back from the points.
-        hull.SplinePoints = upright;
-
-        total = a.Weight + b.Weight;
-        if (total != 0) {
-            h.CenterBuoyancyX = (a.Weight * a.X - b.Weight * b.X) / total;
-            h.CenterBuoyancyY = (a.Weight * a.Y + b.Weight * b.Y) / total;
-            h.CenterBuoyancyZ = (a.Weight * a.Z + b.Weight * b.Z) / total;
-        }
-        DrawHeelMarkers(picture, app.Work, view);
-
-        const double target = h.TargetDisplacement;
-        // A heeled sheer under water cannot be measured: its half keeps the weight of an earlier
-        // run, and the search would chase it without end.
-        if (a.Sunk || b.Sunk || total < WeightTolerance) {
-            break;
-        }
-        double factor = 1;
-        if (target - total > WeightTolerance) {
-            if (h.HeelLowered == 1) {
-                break; // rising again after a descent: the search swings to and fro
-            }
-            context.Ui.Hub.RepaintWindow();
-            factor = 1 + 0.333 * (target - total) / total;
-        } else if (total - target > WeightTolerance) {
-            h.HeelLowered = 1;
-            context.Ui.Hub.RepaintWindow();
-            factor = 1 + 0.1 * (target - total) / total;
-        } else {
-            Report(app, context, total, lowest, lineFore, lineAft);
-            return;
-        }
-        const double next = h.WaterlineHeight * factor;
-        // The search ends at the top of the scroll range, rising or falling.
-        if (!std::isfinite(next) || 10 * next > h.HScroll1.Max) {
-            if (std::isfinite(next)) {
-                reached = next;
-            }
-            break;
-        }
-        h.WaterlineHeight = next;
-        reached = next;
-        SetWaterlinePosition(app, context, TenthsOf(h.WaterlineHeight));
-    }
-    hull.SplinePoints = upright;
-    Fail(app, context, reached, total);
+    DrawHeelTrial(context.Ui.Hub.MainPicture(), app, search);
+    context.Ui.Status.SetPanel(1, HeelReport(h, search, app.Hull.BallastWeight));
+    return written;
 }
 
 } // namespace merrowin

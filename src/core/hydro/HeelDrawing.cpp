@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "hydro/WaterlineControl.h"
 #include "text/NumberText.h"
 #include "views/ViewPen.h"
 
@@ -24,11 +25,11 @@ struct Projected {
 Projected Project(const std::array<double, 4>& point, ViewKind view) {
     switch (view) {
     case ViewKind::Profile:
-        return {point[3], point[2]};
+        return {point[AxisZ], point[AxisY]};
     case ViewKind::Plan:
-        return {point[3], point[1]};
+        return {point[AxisZ], point[AxisX]};
     default:
-        return {point[1], point[2]};
+        return {point[AxisX], point[AxisY]};
     }
 }
 
@@ -82,11 +83,10 @@ ViewExtent ScaleHeelView(Canvas& picture, const WorkingValues& work, ViewKind vi
     return e;
 }
 
-void DrawHeeledHull(Canvas& picture, const AppState& app, ViewKind view, const ViewExtent& extent) {
-    const HullDocument& hull = app.Hull;
-    const HydroState& hydro = app.Work.Hydro;
-    const int n = ChineCountInRange(hull);
-    const auto& s = hull.SplinePoints;
+void DrawHeeledHull(Canvas& picture, const HullDocument& heeled, const HeeledWaterline& waterline,
+                    ViewKind view, const ViewExtent& extent) {
+    const int n = ChineCountInRange(heeled);
+    const auto& s = heeled.SplinePoints;
     for (int c = 1; c <= n; ++c) {
         for (int p = 1; p < PointsPerChine; ++p) {
             const Projected a = Project(s[c][p], view);
@@ -102,10 +102,10 @@ void DrawHeeledHull(Canvas& picture, const AppState& app, ViewKind view, const V
             picture.Line(a.U, a.V, b.U, b.V, SectionColour);
         }
     }
-    const double w = hydro.WaterlineHeight;
+    const double w = waterline.Height;
     if (view == ViewKind::Profile) {
         picture.PenWidth(2);
-        picture.Line(hydro.WaterlineFore, w, hydro.WaterlineAft, w, BuoyancyColour);
+        picture.Line(waterline.Fore, w, waterline.Aft, w, BuoyancyColour);
         picture.PenWidth(1);
     } else if (view == ViewKind::Sections) {
         picture.Line(extent.Left, w, extent.Right, w, BuoyancyColour);
@@ -152,6 +152,23 @@ void DrawHeelMarkers(Canvas& picture, const WorkingValues& work, ViewKind view) 
             }
         }
     }
+}
+
+void DrawHeelTrial(Canvas& picture, const AppState& app, const HeelSearch& search) {
+    const ViewKind view = HeelDrawingView(app.Work.View);
+    const HeelTrial& trial = search.Last;
+    picture.Clear();
+    const ViewExtent extent = ScaleHeelView(picture, app.Work, view, search.Theta);
+    // The same turns of a copy of the upright points as the search made.
+    HullDocument heeled = app.Hull;
+    RotateSections(heeled, -search.Theta);
+    DrawHeeledHull(picture, heeled, {trial.Waterline, trial.Fore, trial.Aft}, view, extent);
+    DrawWaterplaneOutline(picture, trial.Heeled.DownOutline);
+    RotateSections(heeled, 2 * search.Theta);
+    DrawHeeledHull(picture, heeled, {trial.Waterline, trial.Heeled.DownFore, trial.Heeled.DownAft},
+                   view, extent);
+    DrawWaterplaneOutline(picture, trial.Heeled.UpOutline);
+    DrawHeelMarkers(picture, app.Work, view);
 }
 
 } // namespace merrowin

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/AppState.h"
+#include "hydro/HeelSearch.h"
 #include "ui/Canvas.h"
 #include "views/ViewGeometry.h"
 
@@ -15,12 +16,24 @@ ViewKind HeelDrawingView(const ViewState& view);
 // both axes; applied to the picture and returned.
 ViewExtent ScaleHeelView(Canvas& picture, const WorkingValues& work, ViewKind view, double theta);
 
+// The waterline a heeled hull is drawn with (inches): its height and, in the profile, its ends.
+struct HeeledWaterline {
+    double Height = 0, Fore = 0, Aft = 0;
+};
+
 // The heeled chines (colour 7, point dots colour 12), the sections at the bulkheads (colour 1) and
-// the waterline (colour 9; in the profile from WaterlineFore to WaterlineAft at pen width 2).
-void DrawHeeledHull(Canvas& picture, const AppState& app, ViewKind view, const ViewExtent& extent);
+// the waterline (colour 9; in the profile from Fore to Aft at pen width 2).
+void DrawHeeledHull(Canvas& picture, const HullDocument& heeled, const HeeledWaterline& waterline,
+                    ViewKind view, const ViewExtent& extent);
 
 // The centre of buoyancy (colour 9) and of gravity (colour 5); in the sections also the righting
 // arm with its length and the arc about the centre of gravity.
 void DrawHeelMarkers(Canvas& picture, const WorkingValues& work, ViewKind view);
+
+// The last trial of a search as it stays on the main picture: cleared and scaled for the heeled
+// hull, the hull heeled down with the waterline the run before it left and its waterplane outline,
+// the hull heeled up with the ends the first run left and its outline, then the centres of the
+// model's hydrostatic state.
+void DrawHeelTrial(Canvas& picture, const AppState& app, const HeelSearch& search);
 
 } // namespace merrowin

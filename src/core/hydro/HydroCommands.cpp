@@ -1,15 +1,15 @@
 // The main window's hydrostatics handlers.
 #include "hydro/HydroCommands.h"
-#include "model/Constants.h"
 
-#include <algorithm>
 #include <array>
 #include <cmath>
+#include <utility>
 
+#include "hydro/DisplacementSearch.h"
 #include "hydro/Heel.h"
 #include "hydro/Results.h"
-#include "hydro/ScrollRange.h"
 #include "hydro/WaterlineControl.h"
+#include "model/Constants.h"
 #include "text/NumberText.h"
 
 namespace merrowin {
@@ -19,17 +19,21 @@ namespace {
 constexpr int ContourStartColour = Colour::LightBlue;
 constexpr int ContourColour = Colour::LightCyan;
 
-// One whole-inch step per position of the scroll range and one more: no search can step further.
-constexpr int MaxFloatSteps = 32767 / 10 + 2;
-
 // The waterline control on (check mark, scroll bar shown, its range set); the range's new ends
 // move the position into the range, which computes there.
-void SwitchWaterlineOn(AppState& app, const HydroContext& context, int minimum) {
-    HydroState& h = app.Work.Hydro;
+void SwitchWaterlineOn(const MeasuredHull& hull, WaterlineRuns& runs, double hullHeight,
+                       int minimum) {
+    HydroState& h = runs.Hydro;
     h.EnterWaterlineChecked = true;
     h.HScroll1Visible = true;
-    SetWaterlineMinimum(app, context, minimum);
-    SetWaterlineMaximum(app, context, TenthsOf(app.Work.HullHeight));
+    ScrollToMinimum(hull, runs, minimum);
+    ScrollToMaximum(hull, runs, TenthsOf(hullHeight));
+}
+
+Outcome SwitchWaterlineOn(AppState& app, const HydroContext& context, int minimum) {
+    WaterlineRuns runs = StartRuns(app);
+    SwitchWaterlineOn(UprightHull(app), runs, app.Work.HullHeight, minimum);
+    return ShowWaterlineRuns(app, context, std::move(runs));
 }
 
 // With the perspective shown, the plan is checked instead. Returns true when it changed.
@@ -39,46 +43,6 @@ bool ShowPlanInsteadOfPerspective(ViewState& view) {
     }
     view.Plan = true;
     return true;
-}
-
-double WeightOfVolume(const HydroState& h) {
-    return h.DisplacedVolume * h.WaterDensity / CubicInchesPerGallon;
-}
-
-// Floats the hull at a weight: from 0 the waterline goes up an inch at a time through the scroll
-// bar until the hull displaces more than the target, then the waterline is interpolated inside the
-// last inch and set to the nearest tenth. When the top of the range comes first the search stops
-// there and the last computed waterline stays. Shared by the displacement search and the re-float
-// after a pitch.
-void FloatAtWeight(AppState& app, const HydroContext& context, double target) {
-    HydroState& h = app.Work.Hydro;
-    // From 0 once the range is set: a new maximum below the old position moves the position and
-    // with it the waterline, and a search from there could end before its first step.
-    h.WaterlineHeight = 0;
-    double before = 0, after = 0;
-    bool reached = false;
-    for (int step = 0; step < MaxFloatSteps; ++step) {
-        h.WaterlineHeight += 1;
-        before = WeightOfVolume(h); // the weight at the waterline computed last
-        if (10 * h.WaterlineHeight > h.HScroll1.Max) {
-            break;
-        }
-        SetWaterlinePosition(app, context, TenthsOf(h.WaterlineHeight));
-        after = WeightOfVolume(h);
-        if (target < after) {
-            reached = true;
-            break;
-        }
-    }
-    if (reached && after != before) {
-        const double interpolated = (h.WaterlineHeight - 1) + (target - before) / (after - before);
-        if (std::isfinite(interpolated)) {
-            // A position outside the range is refused and the waterline stays.
-            SetWaterlinePosition(app, context, TenthsOf(interpolated));
-        }
-    }
-    // The waterline is the scroll bar's, as computed last.
-    h.WaterlineHeight = WaterlineOfPosition(h.HScroll1.Value);
 }
 
 void DrawContours(AppState& app, Canvas& picture) {
@@ -107,25 +71,23 @@ void DrawContours(AppState& app, Canvas& picture) {
 
 } // namespace
 
-void WaterlineCommand(AppState& app, UiServices& ui, const fs::path& folder) {
-    const HydroContext context{ui, &folder};
+Outcome WaterlineCommand(AppState& app, UiServices& ui, const fs::path& folder) {
     HydroState& h = app.Work.Hydro;
     if (h.EnterWaterlineChecked) {
-        h.EnterWaterlineChecked = false;
-        h.HScroll1Visible = false;
-        h.EnterHeelEnabled = false;
-        return;
+        LeaveWaterlineMode(h);
+        return {};
     }
-    SwitchWaterlineOn(app, context, 10);
+    const Outcome written = SwitchWaterlineOn(app, HydroContext{ui, &folder}, 10);
     const bool planShown = ShowPlanInsteadOfPerspective(app.Work.View);
     h.EnterHeelEnabled = true;
     if (planShown) {
         // The picture follows the check mark at once.
         ui.Hub.RepaintMainView();
     }
+    return written;
 }
 
-void DisplacementCommand(AppState& app, UiServices& ui, const fs::path& folder) {
+Outcome DisplacementCommand(AppState& app, UiServices& ui, const fs::path& folder) {
     const HydroContext context{ui, &folder};
     HydroState& h = app.Work.Hydro;
     h.WaterlineHeight = 0;
@@ -138,22 +100,27 @@ void DisplacementCommand(AppState& app, UiServices& ui, const fs::path& folder) 
     if (h.TargetDisplacement == 0) {
         h.WaterlineHeight = 0;
         h.Combo1Visible = false;
-        return;
+        return {};
     }
-    SwitchWaterlineOn(app, context, 0);
+    Outcome written = SwitchWaterlineOn(app, context, 0);
     h.EnterHeelEnabled = true;
     ShowPlanInsteadOfPerspective(app.Work.View);
-    FloatAtWeight(app, context, h.TargetDisplacement);
+    const double target = h.TargetDisplacement;
+    written.Keep(
+        ShowWaterlineRuns(app, context, FloatAtWeight(UprightHull(app), StartRuns(app), target)));
+    return written;
 }
 
-void ContoursCommand(AppState& app, UiServices& ui, const fs::path& folder) {
-    const HydroContext context{ui, &folder};
-    HydroState& h = app.Work.Hydro;
-    if (!h.EnterWaterlineChecked) {
-        SwitchWaterlineOn(app, context, 10);
-        if (h.WaterlineHeight == 0) {
-            SetWaterlinePosition(app, context, RoundHalfEven(0.4 * h.HScroll1.Max));
+Outcome ContoursCommand(AppState& app, UiServices& ui, const fs::path& folder) {
+    Outcome written;
+    if (!app.Work.Hydro.EnterWaterlineChecked) {
+        WaterlineRuns runs = StartRuns(app);
+        const MeasuredHull hull = UprightHull(app);
+        SwitchWaterlineOn(hull, runs, app.Work.HullHeight, 10);
+        if (runs.Hydro.WaterlineHeight == 0) {
+            ScrollToPosition(hull, runs, RoundHalfEven(0.4 * runs.Hydro.HScroll1.Max));
         }
+        written = ShowWaterlineRuns(app, HydroContext{ui, &folder}, std::move(runs));
     }
     ViewState& view = app.Work.View;
     view.Sections = false;
@@ -161,31 +128,30 @@ void ContoursCommand(AppState& app, UiServices& ui, const fs::path& folder) {
     view.Plan = true;
     ui.Hub.RepaintMainView();
     DrawContours(app, ui.Hub.MainPicture());
+    return written;
 }
 
-void HeelCommand(AppState& app, UiServices& ui, const fs::path& folder) {
+Outcome HeelCommand(AppState& app, UiServices& ui, const fs::path& folder) {
     HydroState& h = app.Work.Hydro;
     if (!h.EnterHeelEnabled) {
-        return; // the menu item is disabled while the waterline control is off
+        return {}; // the menu item is disabled while the waterline control is off
     }
-    const HydroContext context{ui, &folder};
     h.TargetDisplacement = SingleValue(h.Displacement);
     const std::string answer =
         ui.Boxes.Input("Heel Angle", "Enter a hull heel angle in degrees:", BoxText(h.HeelAngle));
     h.HeelAngle = Val(answer);
     ui.Hub.RepaintWindow();
-    ComputeHeel(app, context);
+    return ComputeHeel(app, HydroContext{ui, &folder});
 }
 
-void WaterChoice(AppState& app, UiServices& ui, const fs::path& folder, bool seawaterItem) {
+Outcome WaterChoice(AppState& app, UiServices& ui, const fs::path& folder, bool seawaterItem) {
     HydroState& h = app.Work.Hydro;
     // Each item reads its own check mark: the pair always swaps.
     const bool toSea = seawaterItem ? !h.SeawaterChecked : h.FreshwaterChecked;
     h.FreshwaterChecked = !toSea;
     h.SeawaterChecked = toSea;
     h.WaterDensity = toSea ? SeaWaterDensity : FreshWaterDensity;
-    const HydroContext context{ui, &folder};
-    ComputeWaterline(app, context);
+    return ComputeWaterline(app, HydroContext{ui, &folder});
 }
 
 void RescaleCommand(AppState& app, UiServices& ui, RescaleItem item) {
@@ -205,7 +171,7 @@ void RescaleCommand(AppState& app, UiServices& ui, RescaleItem item) {
     }
 }
 
-void PitchCommand(AppState& app, UiServices& ui, const fs::path& folder) {
+Outcome PitchCommand(AppState& app, UiServices& ui, const fs::path& folder) {
     WorkingValues& work = app.Work;
     if (work.PitchWarningShown == 0) {
         const MessageAnswer answer = ui.Boxes.Message(
@@ -216,30 +182,36 @@ void PitchCommand(AppState& app, UiServices& ui, const fs::path& folder) {
             MessageButtons::OkCancel, MessageIcon::Information);
         work.PitchWarningShown = 1;
         if (answer == MessageAnswer::Cancel) {
-            return;
+            return {};
         }
     }
     const std::string answer = ui.Boxes.Input(
         "Pitch Angle", "Enter a hull pitch angle in degrees:", BoxText(work.PitchAngle));
     work.PitchAngle = Val(answer);
     ApplyPitch(app, ui.Hub);
-    const HydroContext context{ui, &folder};
-    SetWaterlineMaximum(app, context, TenthsOf(work.HullHeight));
-    HydroState& h = work.Hydro;
+    WaterlineRuns runs = StartRuns(app);
+    const MeasuredHull hull = UprightHull(app);
+    ScrollToMaximum(hull, runs, TenthsOf(work.HullHeight));
+    HydroState& h = runs.Hydro;
     if (h.HScroll1Visible) {
         // Re-float at the remembered weight.
         if (h.TargetDisplacement == 0) {
             h.TargetDisplacement = SingleValue(h.Displacement);
         }
-        FloatAtWeight(app, context, h.TargetDisplacement);
-    } else {
-        ShowResults(h);
+        const double target = h.TargetDisplacement;
+        runs = FloatAtWeight(hull, std::move(runs), target);
     }
+    const Outcome written = ShowWaterlineRuns(app, HydroContext{ui, &folder}, std::move(runs));
+    if (!work.Hydro.HScroll1Visible) {
+        ShowResults(work.Hydro);
+    }
+    return written;
 }
 
-void WaterlineScrolled(AppState& app, UiServices& ui, const fs::path& folder, int position) {
-    const HydroContext context{ui, &folder};
-    SetWaterlinePosition(app, context, position);
+Outcome WaterlineScrolled(AppState& app, UiServices& ui, const fs::path& folder, int position) {
+    WaterlineRuns runs = StartRuns(app);
+    ScrollToPosition(UprightHull(app), runs, position);
+    return ShowWaterlineRuns(app, HydroContext{ui, &folder}, std::move(runs));
 }
 
 void ResultsPicked(AppState& app, int index) {
@@ -258,9 +230,7 @@ void OpenResetsCalculations(AppState& app, UiServices& ui) {
     h.CenterGravityZ = 0;
     app.Work.PitchAngle = 0;
     ApplyPitch(app, ui.Hub);
-    h.EnterWaterlineChecked = false;
-    h.HScroll1Visible = false;
-    h.EnterHeelEnabled = false; // usable only while the waterline control is on
+    LeaveWaterlineMode(h);
     ClearResults(h);
 }
 

@@ -59,4 +59,12 @@ struct HydroState {
     int ScrollEventDepth = 0;
 };
 
+// Leaves the waterline mode: "&Waterline" unchecked, the scroll bar hidden, "&Heel" disabled (it
+// is usable only while the waterline control is on). The waterline and the results stay.
+inline void LeaveWaterlineMode(HydroState& hydro) {
+    hydro.EnterWaterlineChecked = false;
+    hydro.HScroll1Visible = false;
+    hydro.EnterHeelEnabled = false;
+}
+
 } // namespace merrowin

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string_view>
 
+#include "model/Constants.h"
 #include "text/NumberText.h"
 
 namespace merrowin {
@@ -34,7 +35,7 @@ std::string WaterlineStatusText(const HydroState& hydro) {
     text += InchMark;
     text += "  Displ:";
     text += FormatNumber(SingleValue(hydro.Displacement), "0 lbs @");
-    text += FormatNumber(hydro.DisplacedVolume / 1728, "0.00 ft3  CB:");
+    text += FormatNumber(hydro.DisplacedVolume / CubicInchesPerCubicFoot, "0.00 ft3  CB:");
     text += FormatNumber(hydro.CenterBuoyancyZ, "0.0");
     text += InchMark;
     text += "  LWL:";
@@ -67,12 +68,12 @@ void ShowResults(HydroState& hydro) {
     const double length = SingleValue(hydro.WaterlineLength);
     add("Waterline heighth: ", hydro.WaterlineHeight, "0.0 in.", inch);
     add("Displacement: ", SingleValue(hydro.Displacement), "0 lbs");
-    add("Displaced volume: ", hydro.DisplacedVolume / 1728, "0.00 ft3");
+    add("Displaced volume: ", hydro.DisplacedVolume / CubicInchesPerCubicFoot, "0.00 ft3");
     add("Center of buoyancy, Z: ", hydro.CenterBuoyancyZ, "0.0 in.", inch);
     add("Center of buoyancy, Y: ", hydro.CenterBuoyancyY, "0.0 in.", inch);
     add("Center of Lateral Area, Z: ", hydro.LateralCenterZ, "0.0 in.", inch);
     add("Center of Lateral Area, Y: ", hydro.LateralCenterY, "0.0 in.", inch);
-    add("Lateral Area: ", hydro.LateralArea / 144, "0.00 ft2", inch);
+    add("Lateral Area: ", hydro.LateralArea / SquareInchesPerSquareFoot, "0.00 ft2", inch);
     add("Length of Waterline: ", length, "0", inch);
     add("Prismatic Coeff: ", hydro.PrismaticCoeff, "0.00");
     add("Buttock angle: ", hydro.ButtockAngle, "0.0", " deg.");

@@ -9,8 +9,6 @@ namespace merrowin {
 
 namespace {
 
-constexpr int X = 1, Y = 2, Z = 3; // coordinates of a spline point
-
 // Twice the signed area of the triangle (a1, b1), (a2, b2), (a3, b3).
 inline double DoubledArea(double a1, double b1, double a2, double b2, double a3, double b3) {
     return (a1 * b2 - a2 * b1) + (a2 * b3 - a3 * b2) + (a3 * b1 - a1 * b3);
@@ -44,41 +42,41 @@ double IntegrateSections(const HullDocument& hull, int n, double w, double& volu
     for (int p = 1; p <= PointsPerChine; ++p) {
         const double areaBefore = area;
         area = 0;
-        double crossX = s[1][p][X];
-        double crossZ = s[1][p][Z];
-        if (s[1][p][Y] <= w) {
+        double crossX = s[1][p][AxisX];
+        double crossZ = s[1][p][AxisZ];
+        if (s[1][p][AxisY] <= w) {
             // A keel chine with a half-breadth: the flat of the keel.
-            area += DoubledArea(0, w, 0, s[1][p][Y], s[1][p][X], s[1][p][Y]);
+            area += DoubledArea(0, w, 0, s[1][p][AxisY], s[1][p][AxisX], s[1][p][AxisY]);
         }
         for (int c = 1; c < n; ++c) {
             const auto& a = s[c][p];
             const auto& b = s[c + 1][p];
-            if (b[Y] < w) {
-                area += DoubledArea(0, w, a[X], a[Y], b[X], b[Y]);
-                crossX = b[X];
+            if (b[AxisY] < w) {
+                area += DoubledArea(0, w, a[AxisX], a[AxisY], b[AxisX], b[AxisY]);
+                crossX = b[AxisX];
                 continue;
             }
-            if (a[Y] > w) {
+            if (a[AxisY] > w) {
                 continue; // the segment lies above the water
             }
-            if (b[Y] != a[Y]) {
-                t = (w - a[Y]) / (b[Y] - a[Y]);
+            if (b[AxisY] != a[AxisY]) {
+                t = (w - a[AxisY]) / (b[AxisY] - a[AxisY]);
             }
-            if (a[X] != b[X]) {
-                crossX = a[X] + t * (b[X] - a[X]);
-                crossZ = a[Z] + t * (b[Z] - a[Z]);
+            if (a[AxisX] != b[AxisX]) {
+                crossX = a[AxisX] + t * (b[AxisX] - a[AxisX]);
+                crossZ = a[AxisZ] + t * (b[AxisZ] - a[AxisZ]);
             } else {
-                crossX = a[X];
-                if (a[Z] != b[Z]) {
-                    crossZ = a[Z] + t * (b[Z] - a[Z]);
+                crossX = a[AxisX];
+                if (a[AxisZ] != b[AxisZ]) {
+                    crossZ = a[AxisZ] + t * (b[AxisZ] - a[AxisZ]);
                 }
             }
-            area += DoubledArea(0, w, a[X], a[Y], crossX, w);
+            area += DoubledArea(0, w, a[AxisX], a[AxisY], crossX, w);
             break;
         }
         // Trapezoidal rule along the keel chine's stations. The moment takes each slab's volume
         // at its middle station, so that CenterBuoyancyZ is the centroid of the volume.
-        const double keelZ = s[1][p][Z];
+        const double keelZ = s[1][p][AxisZ];
         const double slab = (areaBefore + area) / 2 * (keelZ - keelZBefore);
         volume += slab;
         moment += slab * (keelZ + keelZBefore) / 2;
@@ -116,53 +114,53 @@ LateralSums IntegrateProfile(const HullDocument& hull, int n, double w, double h
     // Station where the segment a-b reaches the waterline; the target keeps its value when the
     // segment's height difference cancels the small guard term.
     auto crossing = [&](const auto& a, const auto& b, double& target) {
-        const double t = (w - a[Y]) / (b[Y] - a[Y] + 1e-14);
-        Assign(target, a[Z] + t * (b[Z] - a[Z]));
+        const double t = (w - a[AxisY]) / (b[AxisY] - a[AxisY] + 1e-14);
+        Assign(target, a[AxisZ] + t * (b[AxisZ] - a[AxisZ]));
     };
 
     // Stem (point 1), from the sheer down. A stem chine lying on the waterline is where the stem
     // meets it: passing it by would start the fan at the sheer and add the dry stem above the
     // water to the area.
-    double prevZ = s[n][1][Z];
-    double prevY = s[n][1][Y];
+    double prevZ = s[n][1][AxisZ];
+    double prevY = s[n][1][AxisY];
     for (int c = n; c >= 2; --c) {
         const auto& a = s[c][1];
         const auto& b = s[c - 1][1];
-        if (a[Y] >= w && b[Y] < w) {
+        if (a[AxisY] >= w && b[AxisY] < w) {
             crossing(a, b, sums.Fore);
             prevZ = sums.Fore;
             prevY = w;
-        } else if (!(b[Y] < w)) {
+        } else if (!(b[AxisY] < w)) {
             continue;
         }
-        add(prevZ, prevY, b[Z], b[Y]);
-        prevZ = b[Z];
-        prevY = b[Y];
+        add(prevZ, prevY, b[AxisZ], b[AxisY]);
+        prevZ = b[AxisZ];
+        prevY = b[AxisY];
     }
     // Keel (chine 1), from the stem aft; here too a point on the waterline is where the keel
     // enters or leaves the water, or the bay beside it and the waterline's end are lost.
     for (int p = 1; p < PointsPerChine; ++p) {
         const auto& a = s[1][p];
         const auto& b = s[1][p + 1];
-        if (a[Y] >= w && b[Y] < w) {
+        if (a[AxisY] >= w && b[AxisY] < w) {
             crossing(a, b, sums.Fore);
-            add(sums.Fore, w, b[Z], b[Y]);
-        } else if (a[Y] < w && b[Y] < w) {
-            add(a[Z], a[Y], b[Z], b[Y]);
-        } else if (a[Y] < w && b[Y] >= w) {
+            add(sums.Fore, w, b[AxisZ], b[AxisY]);
+        } else if (a[AxisY] < w && b[AxisY] < w) {
+            add(a[AxisZ], a[AxisY], b[AxisZ], b[AxisY]);
+        } else if (a[AxisY] < w && b[AxisY] >= w) {
             crossing(a, b, sums.Aft);
-            add(a[Z], a[Y], sums.Aft, w);
+            add(a[AxisZ], a[AxisY], sums.Aft, w);
         }
     }
     // Transom (point 13), from the keel up; a chine on the waterline ends the immersed part.
     for (int c = 1; c < n; ++c) {
         const auto& a = s[c][PointsPerChine];
         const auto& b = s[c + 1][PointsPerChine];
-        if (a[Y] < w && b[Y] >= w) {
+        if (a[AxisY] < w && b[AxisY] >= w) {
             crossing(a, b, sums.Aft);
-            add(a[Z], a[Y], sums.Aft, w);
-        } else if (b[Y] < w) {
-            add(a[Z], a[Y], b[Z], b[Y]);
+            add(a[AxisZ], a[AxisY], sums.Aft, w);
+        } else if (b[AxisY] < w) {
+            add(a[AxisZ], a[AxisY], b[AxisZ], b[AxisY]);
         }
     }
     // The outline runs clockwise in (Z, Y); report the size and centre.
@@ -207,8 +205,8 @@ void IntegrateSlices(const HullDocument& hull, int n, double w, double hullLengt
         }
         if (started) {
             // Close the slice on the centre line at the transom.
-            const double d =
-                DoubledArea(0, apexZ, prevX, prevZ, 0, hull.SplinePoints[chine][PointsPerChine][Z]);
+            const double d = DoubledArea(0, apexZ, prevX, prevZ, 0,
+                                         hull.SplinePoints[chine][PointsPerChine][AxisZ]);
             area += d;
             momentX += prevX / 3 * d / 2;
         }
@@ -240,22 +238,22 @@ int SliceHeights(double waterlineHeight, std::array<double, 12>& heights) {
 bool LevelPoint(const HullDocument& hull, int chineCount, int p, double h, double& x, double& z,
                 int& chine) {
     const auto& s = hull.SplinePoints;
-    x = s[1][p][X];
+    x = s[1][p][AxisX];
     for (int c = 1; c < chineCount; ++c) {
         const auto& a = s[c][p];
         const auto& b = s[c + 1][p];
-        if (b[Y] < h) {
-            x = b[X];
+        if (b[AxisY] < h) {
+            x = b[AxisX];
             continue;
         }
-        if (a[X] == b[X]) {
-            x = b[X];
-        } else if (a[Y] > h) {
-            x = s[1][p][X]; // the keel is above the plane
+        if (a[AxisX] == b[AxisX]) {
+            x = b[AxisX];
+        } else if (a[AxisY] > h) {
+            x = s[1][p][AxisX]; // the keel is above the plane
         } else {
-            x = a[X] + (b[X] - a[X]) * (h - a[Y]) / (b[Y] - a[Y] + 1e-8);
+            x = a[AxisX] + (b[AxisX] - a[AxisX]) * (h - a[AxisY]) / (b[AxisY] - a[AxisY] + 1e-8);
         }
-        z = a[Z];
+        z = a[AxisZ];
         chine = c;
         return true;
     }
@@ -276,7 +274,7 @@ WaterlineOutcome ComputeWaterlineValues(const HullDocument& hull, double hullLen
     Assign(hydro.PrismaticCoeff, largest);
 
     for (int q = 1; q <= PointsPerChine; ++q) {
-        if (w > s[n][q][Y]) {
+        if (w > s[n][q][AxisY]) {
             return WaterlineOutcome::Sunk;
         }
     }
@@ -303,21 +301,21 @@ WaterlineOutcome ComputeWaterlineValues(const HullDocument& hull, double hullLen
     const double cube = std::pow(0.01 * length / 12, 3);
     if (cube != 0) {
         // Long tons over the cube of the waterline length in hundreds of feet.
-        Assign(hydro.DLRatio, (displacement / 2240) / cube);
+        Assign(hydro.DLRatio, (displacement / PoundsPerLongTon) / cube);
     }
     if (hydro.DLRatio > 0) {
-        // The speed/length ratio a displacement hull of that D/L can reach (8.26 / DL^0.311).
-        Assign(hydro.SLRatio, 8.26 / std::pow(hydro.DLRatio, 0.311));
+        // The speed/length ratio a displacement hull of that D/L can reach.
+        Assign(hydro.SLRatio, SpeedLengthFactor / std::pow(hydro.DLRatio, SpeedLengthExponent));
     }
     if (length >= 0) {
-        Assign(hydro.DispSpeed, std::sqrt(length / 12) * 1.34);
+        Assign(hydro.DispSpeed, std::sqrt(length / 12) * HullSpeedFactor);
     }
 
     // Buttock angle: the slope of chine 2 from bulkhead 3 to the transom.
-    const double run = s[2][13][Z] - s[2][10][Z];
+    const double run = s[2][13][AxisZ] - s[2][10][AxisZ];
     if (run != 0 && pi != 0) {
         Assign(hydro.ButtockAngle,
-               std::fabs(std::atan((s[2][13][Y] - s[2][10][Y]) / run)) * 180 / pi);
+               std::fabs(std::atan((s[2][13][AxisY] - s[2][10][AxisY]) / run)) * 180 / pi);
     }
 
     IntegrateSlices(hull, n, w, hullLength, hydro);

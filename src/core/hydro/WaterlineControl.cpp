@@ -1,12 +1,9 @@
-// The waterline run, its sunk limit and the scroll bar's change event.
+// The waterline runs shown in the window: file, summary, repaint and thumbnails.
 #include "hydro/WaterlineControl.h"
 
-#include <algorithm>
+#include <utility>
 
-#include "hydro/Results.h"
-#include "hydro/ScrollRange.h"
 #include "hydro/WaterplaneFile.h"
-#include "text/NumberText.h"
 
 namespace merrowin {
 
@@ -14,52 +11,6 @@ namespace {
 
 constexpr int OutlineColour = Colour::DarkYellow;
 constexpr int WaterlineColour = Colour::LightBlue;
-
-void DrawOutline(Canvas& picture, const WaterplaneOutline& outline) {
-    picture.Dot(outline.Z[1], outline.X[1], OutlineColour);
-    for (int p = 2; p <= PointsPerChine; ++p) {
-        picture.LineTo(outline.Z[p], outline.X[p], OutlineColour);
-    }
-}
-
-// The sunk limit: the maximum drops to the lowest submerged sheer point less one small step.
-// Each new maximum lies below the last one, so the runs this starts come to an end.
-void LimitRangeToSheer(AppState& app, const HydroContext& context) {
-    HydroState& hydro = app.Work.Hydro;
-    const HullDocument& hull = app.Hull;
-    const int n = ChineCountInRange(hull);
-    for (int r = 1; r <= PointsPerChine; ++r) {
-        // WaterlineHeight is read afresh: a run started by the last new maximum may have lowered
-        // it.
-        const double sheerY = hull.SplinePoints[n][r][2];
-        if (hydro.WaterlineHeight > sheerY && sheerY < hydro.HScroll1.Max / 10.0) {
-            SetWaterlineMaximum(app, context,
-                                RoundHalfEven(10 * sheerY - hydro.HScroll1.SmallChange));
-        }
-    }
-}
-
-WaterlineOutcome Run(AppState& app, const HydroContext& context, bool limitRange) {
-    HydroState& hydro = app.Work.Hydro;
-    WaterplaneOutline outline;
-    const WaterlineOutcome outcome =
-        ComputeWaterlineValues(app.Hull, app.Work.HullLength, app.Work.Pi, hydro, outline);
-    DrawOutline(context.Ui.Hub.MainPicture(), outline);
-    if (context.Folder != nullptr) {
-        // A file that cannot be written is skipped; the run goes on.
-        static_cast<void>(WriteWaterplaneFile(*context.Folder, outline, app.Work.PlotXScale,
-                                              app.Work.PlotYScale));
-    }
-    if (outcome == WaterlineOutcome::Sunk) {
-        if (limitRange) {
-            LimitRangeToSheer(app, context);
-        }
-        return outcome;
-    }
-    context.Ui.Status.SetPanel(1, WaterlineStatusText(hydro));
-    ShowResults(hydro);
-    return outcome;
-}
 
 // The waterline across a thumbnail, from its left edge to its right edge in its own coordinates
 // (those its last repaint set).
@@ -75,55 +26,60 @@ void DrawThumbnailWaterlines(const AppState& app, RepaintHub& hub) {
     }
 }
 
-void Fire(AppState& app, const HydroContext& context, ScrollChange change) {
-    if (change == ScrollChange::Moved) {
-        WaterlineScrollChanged(app, context);
+// The window repaints at the waterline of the last repaint a step asked for: the heel search
+// moves the waterline after it without repainting.
+void Repaint(AppState& app, RepaintHub& hub, const RunTrace& trace) {
+    double& waterline = app.Work.Hydro.WaterlineHeight;
+    const double last = waterline;
+    waterline = trace.RepaintWaterline;
+    hub.RepaintWindow();
+    if (trace.ThumbnailWaterline) {
+        DrawThumbnailWaterlines(app, hub);
     }
+    waterline = last;
 }
 
 } // namespace
 
-WaterlineOutcome ComputeWaterline(AppState& app, const HydroContext& context) {
-    return Run(app, context, true);
+MeasuredHull UprightHull(const AppState& app) {
+    return {app.Hull, app.Work.HullLength, app.Work.Pi};
 }
 
-WaterlineOutcome ComputeWaterlineKeepingRange(AppState& app, const HydroContext& context) {
-    return Run(app, context, false);
+WaterlineRuns StartRuns(AppState& app) {
+    return WaterlineRuns{std::move(app.Work.Hydro), {}};
 }
 
-void WaterlineScrollChanged(AppState& app, const HydroContext& context) {
-    HydroState& hydro = app.Work.Hydro;
-    if (hydro.ScrollEventDepth >= MaxScrollEventDepth) {
-        return;
+Outcome ShowWaterlineRuns(AppState& app, const HydroContext& context, WaterlineRuns&& runs) {
+    app.Work.Hydro = std::move(runs.Hydro);
+    const RunTrace& trace = runs.Trace;
+    Outcome written;
+    if (trace.Runs > 0 && context.Folder != nullptr) {
+        written = WriteWaterplaneFile(*context.Folder, trace.LastOutline, app.Work.PlotXScale,
+                                      app.Work.PlotYScale);
     }
-    ++hydro.ScrollEventDepth;
-    hydro.WaterlineHeight = WaterlineOfPosition(hydro.HScroll1.Value);
-    ComputeWaterline(app, context);
-    context.Ui.Hub.RepaintWindow();
-    DrawThumbnailWaterlines(app, context.Ui.Hub);
-    --hydro.ScrollEventDepth;
+    if (trace.Summary) {
+        context.Ui.Status.SetPanel(1, *trace.Summary);
+    }
+    if (trace.Repaint) {
+        Repaint(app, context.Ui.Hub, trace);
+    }
+    if (trace.OutlineOnPicture) {
+        DrawWaterplaneOutline(context.Ui.Hub.MainPicture(), *trace.OutlineOnPicture);
+    }
+    return written;
 }
 
-bool SetWaterlinePosition(AppState& app, const HydroContext& context, std::int64_t position) {
-    const ScrollChange change = SetScrollValue(app.Work.Hydro.HScroll1, position);
-    Fire(app, context, change);
-    return change != ScrollChange::Refused;
+Outcome ComputeWaterline(AppState& app, const HydroContext& context) {
+    WaterlineRuns runs = StartRuns(app);
+    RunWaterline(UprightHull(app), runs, true);
+    return ShowWaterlineRuns(app, context, std::move(runs));
 }
 
-void SetWaterlineMinimum(AppState& app, const HydroContext& context, std::int64_t minimum) {
-    Fire(app, context, SetScrollMin(app.Work.Hydro.HScroll1, minimum));
-}
-
-void SetWaterlineMaximum(AppState& app, const HydroContext& context, std::int64_t maximum) {
-    Fire(app, context, SetScrollMax(app.Work.Hydro.HScroll1, maximum));
-}
-
-std::int64_t TenthsOf(double height) {
-    return RoundHalfEven(10 * height);
-}
-
-double WaterlineOfPosition(int position) {
-    return position * 0.1;
+void DrawWaterplaneOutline(Canvas& picture, const WaterplaneOutline& outline) {
+    picture.Dot(outline.Z[1], outline.X[1], OutlineColour);
+    for (int p = 2; p <= PointsPerChine; ++p) {
+        picture.LineTo(outline.Z[p], outline.X[p], OutlineColour);
+    }
 }
 
 } // namespace merrowin

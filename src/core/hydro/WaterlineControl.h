@@ -1,11 +1,9 @@
-// The waterline run and the waterline scroll bar HScroll1: every change of its position
-// computes the hydrostatics at the new waterline and repaints.
+// The waterline run as the window shows it: what a sequence of runs left is shown once, with the
+// waterplane file written, the summary, the repaint and the waterline on the thumbnails.
 #pragma once
 
-#include <cstdint>
-
 #include "app/AppState.h"
-#include "hydro/WaterlineCalc.h"
+#include "hydro/WaterlineRuns.h"
 #include "io/Files.h"
 #include "ui/RepaintHub.h"
 
@@ -18,37 +16,26 @@ struct HydroContext {
     const fs::path* Folder = nullptr;
 };
 
-// The change event of HScroll1 nests (the sunk limit moves the position from inside a run); deeper
-// changes than this set the position without running the event.
-inline constexpr int MaxScrollEventDepth = 16;
+// The upright hull of the last repaint, as the runs measure it.
+MeasuredHull UprightHull(const AppState& app);
 
-// ComputeWaterline: the hydrostatics of the upright hull at WaterlineHeight from the spline
-// points of the last repaint. Writes "watrplne.uc" and draws the waterplane outline on the main
-// picture in colour 6; a complete run then writes the status summary into panel 1 and rebuilds
-// the results list. When a sheer point is under water the run stops: the scroll bar's maximum
-// drops below the lowest submerged sheer point, which moves the position and recomputes there.
-WaterlineOutcome ComputeWaterline(AppState& app, const HydroContext& context);
+// Runs on the model's hydrostatic state: it moves into the runs and back when they are shown.
+WaterlineRuns StartRuns(AppState& app);
 
-// The same run without touching the scroll bar when the hull is sunk (the heeled hull's sheer
-// says nothing about the upright waterline's range).
-WaterlineOutcome ComputeWaterlineKeepingRange(AppState& app, const HydroContext& context);
+// Shows what the runs left: their state becomes the model's; the last run's outline is written to
+// "watrplne.uc" and, when no repaint wiped it, drawn on the main picture in colour 6; the last
+// complete run's summary goes into status panel 1; the window repaints when a step asked (at the
+// waterline it then had) and the event's waterline goes across the profile and sections
+// thumbnails in colour 9. The outcome is the file's (success when no run was made).
+Outcome ShowWaterlineRuns(AppState& app, const HydroContext& context, WaterlineRuns&& runs);
 
-// HScroll1_Change: WaterlineHeight = position x 0.1, ComputeWaterline, repaint the window, and the
-// waterline across the profile and sections thumbnails in colour 9.
-void WaterlineScrollChanged(AppState& app, const HydroContext& context);
+// ComputeWaterline: the hydrostatics of the upright hull at WaterlineHeight from the spline points
+// of the last repaint, shown. When a sheer point is under water the run stops: the scroll bar's
+// maximum drops below the lowest submerged sheer point, which moves the position and recomputes
+// there.
+Outcome ComputeWaterline(AppState& app, const HydroContext& context);
 
-// Position, minimum and maximum of HScroll1 set from code; each runs the change event when the
-// position moves. A position outside the range is refused (false).
-bool SetWaterlinePosition(AppState& app, const HydroContext& context, std::int64_t position);
-void SetWaterlineMinimum(AppState& app, const HydroContext& context, std::int64_t minimum);
-void SetWaterlineMaximum(AppState& app, const HydroContext& context, std::int64_t maximum);
-
-// 10 x height rounded to whole tenths, halves to even (the scroll bar's units).
-std::int64_t TenthsOf(double height);
-
-// The waterline a scroll position stands for, in inches: the position times 0.1 in binary
-// arithmetic, a hair off the decimal tenth at some positions (28 gives 2.8000000000000003), which
-// is what a waterline is compared with chine heights as.
-double WaterlineOfPosition(int position);
+// The outline a run found, as the run draws it: from station 1 to 13 in (Z, X).
+void DrawWaterplaneOutline(Canvas& picture, const WaterplaneOutline& outline);
 
 } // namespace merrowin

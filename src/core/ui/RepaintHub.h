@@ -1,42 +1,34 @@
 // The repaint hub: every change of the model ends with a repaint of the main window, which the
 // engine asks for through this interface; the desktop program, tests and the command line
-// implement it.
+// implement it. The other windows that show the model register with it as listeners.
 #pragma once
 
 #include "ui/Canvas.h"
 #include "ui/Services.h"
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
 namespace merrowin {
 
-// A window that shows part of the model (the offsets grid, the Open window's labels, the nesting
-// view) and refreshes itself after every repaint of the main window, without the main window
-// knowing it.
+// A window that shows the model (the offsets grid, the Open window's labels, the nesting view):
+// told after every repaint of the main window, it refreshes what it shows from the model. It
+// reads the model there and never asks for another repaint.
 class RepaintListener {
 public:
     virtual ~RepaintListener() = default;
-    // The model may have changed: show it again. Must not repaint the main window.
-    virtual void ModelChanged() = 0;
+    virtual void ModelRepainted() = 0;
 };
 
 class RepaintHub {
 public:
+    RepaintHub() = default;
+    RepaintHub(const RepaintHub&) = delete;
+    RepaintHub& operator=(const RepaintHub&) = delete;
     virtual ~RepaintHub() = default;
-    // A listener stays registered until it removes itself (before it goes away).
-    void AddListener(RepaintListener& listener) {
-        if (std::find(listeners_.begin(), listeners_.end(), &listener) == listeners_.end()) {
-            listeners_.push_back(&listener);
-        }
-    }
-    void RemoveListener(RepaintListener& listener) {
-        listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), &listener),
-                         listeners_.end());
-    }
-    // The whole main window: normalise, measure, derive the curves, rebuild the perspective
-    // arrays, draw the thumbnails, the status panel and the main view. Runs synchronously.
+    // The whole main window: the model steps (normalise, measure, derive the curves, rebuild the
+    // perspective arrays), then the thumbnails, the status panel and the main view are painted,
+    // then the listeners are told. Runs synchronously.
     virtual void RepaintWindow() = 0;
     // The main view alone (the perspective orientation survives it).
     virtual void RepaintMainView() = 0;
@@ -45,20 +37,14 @@ public:
     virtual Canvas& MainPicture() = 0;
     virtual Canvas& Thumbnail(int index) = 0;
 
+    // A window registers once (again: nothing changes) and removes itself before it goes.
+    void AddListener(RepaintListener& listener);
+    void RemoveListener(RepaintListener& listener);
+
 protected:
-    // Every implementation calls this at the end of RepaintWindow. A listener that repaints the
-    // window from its refresh is not notified again from inside it.
-    void NotifyListeners() {
-        if (notifying_) {
-            return;
-        }
-        notifying_ = true;
-        const std::vector<RepaintListener*> listeners = listeners_; // one may remove itself
-        for (RepaintListener* listener : listeners) {
-            listener->ModelChanged();
-        }
-        notifying_ = false;
-    }
+    // Tells the listeners, in the order they registered, at the end of a repaint of the window. A
+    // listener removed meanwhile is not told; a repaint asked for from a listener tells nobody.
+    void NotifyListeners();
 
 private:
     std::vector<RepaintListener*> listeners_;

@@ -1,6 +1,7 @@
 // The headless main window: four canvases, a status bar in memory and scripted dialogs.
 #include "views/HeadlessWindow.h"
 
+#include "app/Rebuild.h"
 #include "views/Repaint.h"
 
 namespace merrowin {
@@ -26,14 +27,17 @@ HeadlessWindow::HeadlessWindow(AppState& app, Drawing drawing, double mainWidth,
 
 void HeadlessWindow::RepaintWindow() {
     ++windowRepaints_;
+    RebuildGeometry(app_);
+    PrepareMainView(app_, *pictures_[0]);
     const MainPictures pictures{*pictures_[0], *pictures_[1], *pictures_[2], *pictures_[3]};
-    RepaintMainWindow(app_, status_, pictures);
+    PaintMainWindow(app_, status_, pictures);
     NotifyListeners();
 }
 
 void HeadlessWindow::RepaintMainView() {
     ++mainViewRepaints_;
     // As the desktop window does: the plan view's waterplane outline also on the plan thumbnail.
+    PrepareMainView(app_, *pictures_[0]);
     PaintMainView(app_, *pictures_[0], pictures_[3].get());
 }
 

@@ -24,9 +24,10 @@ public:
     explicit HeadlessWindow(AppState& app, Drawing drawing = Drawing::Record,
                             double mainWidth = 1600, double mainHeight = 1000);
 
-    // RepaintMainWindow over the four pictures and the status bar.
+    // RebuildGeometry, then the main window painted over the four pictures and the status bar;
+    // then the listeners are told.
     void RepaintWindow() override;
-    // PaintMainView over Picture2, with the plan thumbnail for the waterplane outline.
+    // The main view painted over Picture2, with the plan thumbnail for the waterplane outline.
     void RepaintMainView() override;
     Canvas& MainPicture() override;
     // 0 sections, 1 profile, 2 plan; any other index gives the sections thumbnail.

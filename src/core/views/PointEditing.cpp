@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "model/Constants.h"
 #include "text/NumberText.h"
 #include "views/ViewGeometry.h"
 
@@ -55,7 +56,7 @@ void PickCoordinates(const AppState& app, ViewKind kind, int c, int index, doubl
                     v);
     } else {
         const auto& point = hull.SplinePoints[c][index];
-        ProjectFlat(kind, point[1], point[2], point[3], u, v);
+        ProjectFlat(kind, point[AxisX], point[AxisY], point[AxisZ], u, v);
     }
 }
 
@@ -63,7 +64,7 @@ void Pick(AppState& app, ViewKind kind, double mx, double my) {
     WorkingValues& work = app.Work;
     work.SelectedChine = -1;
     work.SelectedBulkhead = -1;
-    double best = 1000; // inches: farther points are never picked
+    double best = MaxPickDistance;
     const int chines = ChinesInUse(app.Hull);
     const int first = app.Hull.AutoSpline ? 0 : 1;
     const int last = app.Hull.AutoSpline ? BulkheadCount - 1 : PointsPerChine;
@@ -80,7 +81,7 @@ void Pick(AppState& app, ViewKind kind, double mx, double my) {
             }
         }
     }
-    if (best > work.HullLength / 50) {
+    if (best > work.HullLength / PickRadiusDivisor) {
         work.SelectedChine = -1;
         work.SelectedBulkhead = -1;
     }
@@ -143,16 +144,16 @@ StoredAsText MovePoint(AppState& app, ViewKind kind, double mx, double my) {
     auto& point = hull.SplinePoints[c][s];
     switch (kind) {
     case ViewKind::Profile:
-        point[3] = Hundredths(mx);
-        point[2] = Hundredths(my);
+        point[AxisZ] = Hundredths(mx);
+        point[AxisY] = Hundredths(my);
         break;
     case ViewKind::Plan:
-        point[3] = Hundredths(mx);
-        point[1] = Hundredths(my);
+        point[AxisZ] = Hundredths(mx);
+        point[AxisX] = Hundredths(my);
         break;
     case ViewKind::Sections:
-        point[1] = Hundredths(mx);
-        point[2] = Hundredths(my);
+        point[AxisX] = Hundredths(mx);
+        point[AxisY] = Hundredths(my);
         break;
     case ViewKind::Perspective:
         break;
@@ -271,7 +272,7 @@ void Snap(AppState& app) {
             const double dx = hull.OffsetX[b][other] - hull.OffsetX[s][c];
             const double dy = hull.OffsetY[b][other] - hull.OffsetY[s][c];
             const double dz = hull.OffsetZ[b][other] - hull.OffsetZ[s][c];
-            if (std::sqrt(dx * dx + dy * dy + dz * dz) < 0.25) {
+            if (std::sqrt(dx * dx + dy * dy + dz * dz) < SnapRadius) {
                 hull.OffsetX[s][c] = hull.OffsetX[b][other];
                 hull.OffsetY[s][c] = hull.OffsetY[b][other];
                 hull.OffsetZ[s][c] = hull.OffsetZ[b][other];
@@ -281,11 +282,10 @@ void Snap(AppState& app) {
     }
 }
 
-// Any release over the main view ends the waterline mode; the waterline height stays.
-void LeaveWaterlineMode(HydroState& hydro) {
-    hydro.EnterWaterlineChecked = false;
-    hydro.HScroll1Visible = false;
-    hydro.EnterHeelEnabled = false;
+// Any release over the main view ends the waterline mode and hides the results list; the heel's
+// centre of gravity goes back to 0 and the waterline height stays.
+void EndWaterlineMode(HydroState& hydro) {
+    LeaveWaterlineMode(hydro);
     hydro.Combo1Visible = false;
     hydro.CenterGravityX = 0;
     hydro.CenterGravityY = 0;
@@ -295,7 +295,7 @@ void LeaveWaterlineMode(HydroState& hydro) {
 struct EntryBox {
     const char* Title;
     const char* Prompt;
-    int Coordinate; // 1 X, 2 Y, 3 Z
+    int Coordinate; // AxisX, AxisY or AxisZ
 };
 
 double& EditedValue(AppState& app, int coordinate) {
@@ -306,7 +306,7 @@ double& EditedValue(AppState& app, int coordinate) {
         return hull.SplinePoints[c][s][coordinate];
     }
     OffsetTable& table =
-        coordinate == 1 ? hull.OffsetX : (coordinate == 2 ? hull.OffsetY : hull.OffsetZ);
+        coordinate == AxisX ? hull.OffsetX : (coordinate == AxisY ? hull.OffsetY : hull.OffsetZ);
     return table[s][c];
 }
 
@@ -361,20 +361,20 @@ void Picture2MouseUp(AppState& app, UiServices& ui, int button, double /*mx*/, d
     } else {
         Snap(app);
     }
-    LeaveWaterlineMode(app.Work.Hydro);
+    EndWaterlineMode(app.Work.Hydro);
     ui.Hub.RepaintWindow();
 }
 
 void Picture2DblClick(AppState& app, UiServices& ui) {
     static constexpr EntryBox BulkheadBoxes[3] = {
-        {"New Bulkhead Width", "Enter a new X value:", 1},
-        {"New Bulkhead Height", "Enter a new Y value:", 2},
-        {"New Bulkhead Length", "Enter a new Z value:", 3},
+        {"New Bulkhead Width", "Enter a new X value:", AxisX},
+        {"New Bulkhead Height", "Enter a new Y value:", AxisY},
+        {"New Bulkhead Length", "Enter a new Z value:", AxisZ},
     };
     static constexpr EntryBox SplineBoxes[3] = {
-        {"New Spline Width", "Enter a new X value:", 1},
-        {"New Spline Height", "Enter a new Y value:", 2},
-        {"New Spline Length", "Enter a new Z value:", 3},
+        {"New Spline Width", "Enter a new X value:", AxisX},
+        {"New Spline Height", "Enter a new Y value:", AxisY},
+        {"New Spline Length", "Enter a new Z value:", AxisZ},
     };
     if (EditedView(app.Work.View) == ViewKind::Perspective) {
         return;

@@ -122,11 +122,11 @@ void ApplyPitch(AppState& app, RepaintHub& hub) {
     for (int c = 1; c <= n; ++c) {
         for (int p = 1; p <= PointsPerChine; ++p) {
             auto& point = points[c][p];
-            const double y = point[2], z = point[3];
-            point[3] = z * cosine - y * sine;
-            point[2] = y * cosine + z * sine;
-            zMin = std::min(zMin, point[3]);
-            yMin = std::min(yMin, point[2]);
+            const double y = point[AxisY], z = point[AxisZ];
+            point[AxisZ] = z * cosine - y * sine;
+            point[AxisY] = y * cosine + z * sine;
+            zMin = std::min(zMin, point[AxisZ]);
+            yMin = std::min(yMin, point[AxisY]);
         }
     }
     bool finite = std::isfinite(zMin) && std::isfinite(yMin);
@@ -138,9 +138,10 @@ void ApplyPitch(AppState& app, RepaintHub& hub) {
     }
     for (int c = 1; c <= n && finite; ++c) {
         for (int p = 1; p <= PointsPerChine; ++p) {
-            points[c][p][3] -= zMin;
-            points[c][p][2] -= yMin;
-            finite = finite && std::isfinite(points[c][p][2]) && std::isfinite(points[c][p][3]);
+            points[c][p][AxisZ] -= zMin;
+            points[c][p][AxisY] -= yMin;
+            finite =
+                finite && std::isfinite(points[c][p][AxisY]) && std::isfinite(points[c][p][AxisZ]);
         }
     }
     finite = finite && AllFinite(offsetY, n) && AllFinite(offsetZ, n);

@@ -1,9 +1,7 @@
-// The repaint of the whole main window: the model brought into working form, the status panel
-// of the maximum beam, the perspective arrays, the thumbnails and the main view.
+// The painting of the whole main window: the thumbnails, the status panel of the maximum beam and
+// the main view.
 #include <cmath>
 
-#include "model/ChineCurves.h"
-#include "text/NumberText.h"
 #include "views/Repaint.h"
 #include "views/ViewGeometry.h"
 #include "views/ViewPen.h"
@@ -31,8 +29,8 @@ void DrawThumbnailHull(Canvas& canvas, const HullDocument& hull, ViewKind kind) 
             const auto& a = hull.SplinePoints[c][p];
             const auto& b = hull.SplinePoints[c][p + 1];
             double u1 = 0, v1 = 0, u2 = 0, v2 = 0;
-            ProjectFlat(kind, a[1], a[2], a[3], u1, v1);
-            ProjectFlat(kind, b[1], b[2], b[3], u2, v2);
+            ProjectFlat(kind, a[AxisX], a[AxisY], a[AxisZ], u1, v1);
+            ProjectFlat(kind, b[AxisX], b[AxisY], b[AxisZ], u2, v2);
             pen.Line(u1, v1, u2, v2, LightGrey);
         }
     }
@@ -74,10 +72,8 @@ void DrawThumbnails(const AppState& app, Canvas& sections, Canvas& profile, Canv
     plan.Line(0, 0, 300, 0, LightGrey);
 }
 
-void RepaintMainWindow(AppState& app, StatusBar& status, const MainPictures& pictures) {
-    UpdateHullGeometry(app.Hull, app.Work);
-    status.SetPanel(2, "MBm:" + FormatNumber(2 * app.Work.MaxHalfBreadth, "0.00"));
-    PreparePerspective(app.Hull, app.Work.View, app.Work.Pi);
+void PaintMainWindow(const AppState& app, StatusBar& status, const MainPictures& pictures) {
+    status.SetPanel(2, app.Work.MaxBeamText);
     DrawThumbnails(app, pictures.Sections, pictures.Profile, pictures.Plan);
     PaintMainView(app, pictures.Picture2, &pictures.Plan);
 }

@@ -58,18 +58,18 @@ void ClickThumbnail(AppState& app, int index, RepaintHub& hub) {
 void Spin(AppState& app, SpinAxis axis, RepaintHub& hub) {
     ViewState& view = app.Work.View;
     CheckView(view, ViewKind::Perspective);
-    // The plane of the two coordinates that change (1 X, 2 Y, 3 Z).
-    int first = 1;
-    int second = 2;
+    // The plane of the two coordinates that change.
+    int first = AxisX;
+    int second = AxisY;
     switch (axis) {
     case SpinAxis::X:
         break;
     case SpinAxis::Y:
-        second = 3;
+        second = AxisZ;
         break;
     case SpinAxis::Z:
-        first = 2;
-        second = 3;
+        first = AxisY;
+        second = AxisZ;
         break;
     }
     RotateViewArrays(view, app.Hull.ChineCount, first, second, view.SpinStep);

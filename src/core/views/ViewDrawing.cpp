@@ -29,7 +29,7 @@ struct FlatView {
     Uv Point(int c, int p) const {
         const auto& point = App.Hull.SplinePoints[c][p];
         Uv uv;
-        ProjectFlat(Kind, point[1], point[2], point[3], uv.U, uv.V);
+        ProjectFlat(Kind, point[AxisX], point[AxisY], point[AxisZ], uv.U, uv.V);
         return uv;
     }
     Uv Crossing(int b, int c) const {
@@ -128,35 +128,35 @@ void DrawSectionsWaterline(ViewPen& pen, const AppState& app, const ViewExtent& 
 void WaterplanePoint(const HullDocument& hull, int chines, int p, double w, double& t, double& xw,
                      double& zw) {
     const auto& points = hull.SplinePoints;
-    xw = points[1][p][1];
-    zw = points[1][p][3];
+    xw = points[1][p][AxisX];
+    zw = points[1][p][AxisZ];
     // The scan stays on the chines in use. A section wholly below the waterline crosses it
     // nowhere; its outline point is then the sheer point.
     int c = 1;
     for (; c < chines; ++c) {
-        if (!(points[c + 1][p][2] < w)) {
+        if (!(points[c + 1][p][AxisY] < w)) {
             break;
         }
-        xw = points[c + 1][p][1];
-        zw = points[c + 1][p][3];
+        xw = points[c + 1][p][AxisX];
+        zw = points[c + 1][p][AxisZ];
     }
     if (c >= chines) {
         return;
     }
     const auto& lower = points[c][p];
     const auto& upper = points[c + 1][p];
-    const double rise = upper[2] - lower[2];
-    if (rise != 0 && std::isfinite((w - lower[2]) / rise)) {
-        t = (w - lower[2]) / rise;
+    const double rise = upper[AxisY] - lower[AxisY];
+    if (rise != 0 && std::isfinite((w - lower[AxisY]) / rise)) {
+        t = (w - lower[AxisY]) / rise;
     }
-    if (upper[1] != lower[1]) {
-        xw = lower[1] + t * (upper[1] - lower[1]);
-        zw = lower[3] + t * (upper[3] - lower[3]);
-    } else if (upper[3] != lower[3]) {
-        xw = lower[1];
-        zw = lower[3] + t * (upper[3] - lower[3]);
+    if (upper[AxisX] != lower[AxisX]) {
+        xw = lower[AxisX] + t * (upper[AxisX] - lower[AxisX]);
+        zw = lower[AxisZ] + t * (upper[AxisZ] - lower[AxisZ]);
+    } else if (upper[AxisZ] != lower[AxisZ]) {
+        xw = lower[AxisX];
+        zw = lower[AxisZ] + t * (upper[AxisZ] - lower[AxisZ]);
     } else {
-        xw = upper[1];
+        xw = upper[AxisX];
     }
 }
 
@@ -294,38 +294,49 @@ void DrawRig(ViewPen& pen, const HullDocument& hull, const ViewState& view) {
 
 } // namespace
 
-void PaintMainView(AppState& app, Canvas& picture2) {
-    PaintMainView(app, picture2, nullptr);
-}
-
-void PaintMainView(AppState& app, Canvas& picture2, Canvas* planThumbnail) {
+void PrepareMainView(AppState& app, const Canvas& picture2) {
     ViewState& view = app.Work.View;
-    picture2.Clear();
-    const double aspect = picture2.Height() / picture2.Width();
-    // The rig raises only the height the view covers: HullHeight stays the measured hull's, as
-    // the rescale, the pitch and the waterline range read it.
-    double coveredHeight = app.Work.HullHeight;
     if (view.Rig) {
         UpdateMastStep(app.Hull, view);
-        RaiseHeightForRig(app.Hull, view, coveredHeight);
     }
-    const ViewKind kind = DrawnView(view);
     ViewExtent extent;
-    if (MainViewExtent(app, kind, aspect, coveredHeight, extent)) {
-        picture2.Scale(extent.Left, extent.Top, extent.Right, extent.Bottom);
+    if (MainViewScale(app, picture2.Height() / picture2.Width(), extent)) {
         view.ScaleLeft = extent.Left;
         view.ScaleTop = extent.Top;
         view.ScaleRight = extent.Right;
         view.ScaleBottom = extent.Bottom;
         view.HasScale = true;
-    } else if (view.HasScale) {
-        // No extent can be formed: the view keeps the user coordinates of its last repaint, set
-        // again because other drawing (the heeled hull) may have scaled the picture since.
-        picture2.Scale(view.ScaleLeft, view.ScaleTop, view.ScaleRight, view.ScaleBottom);
     }
-    // The visible width for the waterline: the scale in force, new or kept.
-    const ViewExtent visible{view.ScaleLeft, view.ScaleTop, view.ScaleRight, view.ScaleBottom};
+}
 
+bool MainViewScale(const AppState& app, double aspect, ViewExtent& extent) {
+    const ViewState& view = app.Work.View;
+    // The rig raises only the height the view covers: HullHeight stays the measured hull's, as
+    // the rescale, the pitch and the waterline range read it.
+    double coveredHeight = app.Work.HullHeight;
+    if (view.Rig) {
+        RaiseHeightForRig(app.Hull, view, coveredHeight);
+    }
+    if (MainViewExtent(app, DrawnView(view), aspect, coveredHeight, extent)) {
+        return true;
+    }
+    // No extent can be formed: the view keeps the user coordinates of its last repaint, set
+    // again because other drawing (the heeled hull) may have scaled the picture since.
+    if (view.HasScale) {
+        extent = {view.ScaleLeft, view.ScaleTop, view.ScaleRight, view.ScaleBottom};
+        return true;
+    }
+    return false;
+}
+
+void PaintMainView(const AppState& app, Canvas& picture2, Canvas* planThumbnail) {
+    const ViewState& view = app.Work.View;
+    picture2.Clear();
+    ViewExtent visible{view.ScaleLeft, view.ScaleTop, view.ScaleRight, view.ScaleBottom};
+    if (MainViewScale(app, picture2.Height() / picture2.Width(), visible)) {
+        picture2.Scale(visible.Left, visible.Top, visible.Right, visible.Bottom);
+    }
+    const ViewKind kind = DrawnView(view);
     ViewPen pen(picture2);
     if (kind == ViewKind::Perspective) {
         DrawPerspective(pen, app);

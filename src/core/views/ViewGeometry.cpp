@@ -133,12 +133,12 @@ namespace {
 
 // The projection without the origin shift; false for a point in the eye's plane.
 bool ProjectRaw(const std::array<double, 4>& point, double& u, double& v) {
-    const double depth = point[3] + EyeDistance;
+    const double depth = point[AxisZ] + EyeDistance;
     if (depth == 0) {
         return false;
     }
-    u = EyeDistance * point[1] / depth;
-    v = EyeDistance * point[2] / depth;
+    u = EyeDistance * point[AxisX] / depth;
+    v = EyeDistance * point[AxisY] / depth;
     return std::isfinite(u) && std::isfinite(v);
 }
 
@@ -179,7 +179,7 @@ bool ProjectPerspective(const std::array<double, 4>& point, const PerspectiveOri
 }
 
 void RotateViewArrays(ViewState& view, int chineCount, int first, int second, double s) {
-    if (first < 1 || first > 3 || second < 1 || second > 3 || first == second) {
+    if (first < AxisX || first > AxisZ || second < AxisX || second > AxisZ || first == second) {
         return;
     }
     const double cosS = std::cos(s);
@@ -203,14 +203,14 @@ void PreparePerspective(const HullDocument& hull, ViewState& view, double pi) {
     for (int c = 1; c <= chines; ++c) {
         for (int p = 1; p <= PointsPerChine; ++p) {
             const auto& point = hull.SplinePoints[c][p];
-            view.ViewPoints[c][p] = {0, point[1], point[2], point[3]};
-            view.MirrorViewPoints[c][p] = {0, -point[1], point[2], point[3]};
+            view.ViewPoints[c][p] = {0, point[AxisX], point[AxisY], point[AxisZ]};
+            view.MirrorViewPoints[c][p] = {0, -point[AxisX], point[AxisY], point[AxisZ]};
         }
     }
     // The start orientation: tilted 18 degrees about X (the Z button's rotation), then turned
     // 18 degrees the other way about Y (the Y button's rotation).
-    RotateViewArrays(view, chines, 2, 3, pi / 10);
-    RotateViewArrays(view, chines, 1, 3, -pi / 10);
+    RotateViewArrays(view, chines, AxisY, AxisZ, pi / 10);
+    RotateViewArrays(view, chines, AxisX, AxisZ, -pi / 10);
 }
 
 void UpdateMastStep(const HullDocument& hull, ViewState& view) {
@@ -222,11 +222,11 @@ void UpdateMastStep(const HullDocument& hull, ViewState& view) {
     const auto& points = hull.SplinePoints[c];
     const double zs = hull.MastStepZ;
     for (int p = 1; p < PointsPerChine; ++p) {
-        const double z0 = points[p][3];
-        const double z1 = points[p + 1][3];
+        const double z0 = points[p][AxisZ];
+        const double z1 = points[p + 1][AxisZ];
         if (z0 < zs && zs <= z1) {
-            const double y =
-                points[p][2] + (points[p + 1][2] - points[p][2]) * (zs - z0) / (z1 - z0);
+            const double y = points[p][AxisY] +
+                             (points[p + 1][AxisY] - points[p][AxisY]) * (zs - z0) / (z1 - z0);
             if (std::isfinite(y)) {
                 view.MastStepY = y;
             }

@@ -46,7 +46,7 @@ bool ProjectPerspective(const std::array<double, 4>& point, const PerspectiveOri
                         double& u, double& v);
 
 // Rotates both view arrays (chines in use, points 1..13) by the angle s in radians in the plane
-// of coordinates `first` and `second` (1 X, 2 Y, 3 Z): first' = first cos s + second sin s,
+// of coordinates `first` and `second` (AxisX, AxisY, AxisZ): first' = first cos s + second sin s,
 // second' = second cos s - first sin s, both computed from the old values.
 void RotateViewArrays(ViewState& view, int chineCount, int first, int second, double s);
 
