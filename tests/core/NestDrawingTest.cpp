@@ -1,6 +1,7 @@
 // The sheet view and the printed pages of the nesting, read back from recording canvases.
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -105,6 +106,48 @@ TEST(NestPages, APieceAcrossAnEdgeIsCutThereOnEachSheetItTouches) {
     EXPECT_EQ(page.Texts(),
               (std::vector<std::string>{"Merrowin  48 x 96, sheet 2 of 3", "box.uc", "tri.uc"}));
     EXPECT_EQ(page.Count(CanvasOp::Box), 1u);
+}
+
+// The pixel extent of everything a page drew: the sheet box, lines and the text anchors.
+struct PixelBox {
+    double Left = 1e9, Top = 1e9, Right = -1e9, Bottom = -1e9;
+};
+PixelBox DrawnPixels(const RecordingCanvas& page) {
+    PixelBox box;
+    for (const CanvasCall& call : page.Calls()) {
+        if (call.Op != CanvasOp::Box && call.Op != CanvasOp::Line && call.Op != CanvasOp::Dot) {
+            continue;
+        }
+        const CanvasScale& s = call.ScaleInForce;
+        for (const auto& [x, y] : {std::pair{call.X1, call.Y1}, std::pair{call.X2, call.Y2}}) {
+            if (call.Op == CanvasOp::Dot && (x != call.X1 || y != call.Y1)) {
+                continue; // a dot has one point
+            }
+            const double px = (x - s.Left) / (s.Right - s.Left) * page.Width();
+            const double py = (y - s.Top) / (s.Bottom - s.Top) * page.Height();
+            box = {std::min(box.Left, px), std::min(box.Top, py), std::max(box.Right, px),
+                   std::max(box.Bottom, py)};
+        }
+    }
+    return box;
+}
+
+TEST(NestPages, APrinterInsetKeepsThePageClearOfThePaperEdges) {
+    NestState state = TwoPieces();
+    SelectListPiece(state, 0);
+    state.Pieces[0].Piece.PositionX = 1; // sticks out of the sheet's left edge
+    const NestPage sheet = NestSheetPage(state, 1);
+    RecordingCanvas whole(1100, 850), inset(1100, 850);
+    DrawNestPage(whole, sheet);
+    DrawNestPage(inset, sheet, 40);
+    const PixelBox a = DrawnPixels(whole), b = DrawnPixels(inset);
+    EXPECT_LT(a.Top, 40); // without the inset the title stands near the paper's edge
+    EXPECT_GE(b.Left, 40);
+    EXPECT_GE(b.Top, 40);
+    EXPECT_LE(b.Right, 1100 - 40);
+    EXPECT_LE(b.Bottom, 850 - 40);
+    // Still as large as the rest of the page allows: only the inset is lost across the width.
+    EXPECT_NEAR((b.Right - b.Left) / (a.Right - a.Left), (1100.0 - 80) / 1100, 1e-9);
 }
 
 } // namespace
