@@ -23,6 +23,7 @@
 #include <map>
 #include <string_view>
 
+#include "Form2.h"
 #include "Form3.h"
 #include "Logo.h"
 #include "app/OpenHullFile.h"
@@ -687,8 +688,7 @@ void Form1::Dummy4Click() {
     ApplyPitch(app_, *this);
     if (form3_ == nullptr) {
         form3_ = new Form3(app_, folder_, Ui(), this);
-        // Nothing to unload until the nesting window exists.
-        form3_->UnloadNestingWindow = [] {};
+        form3_->UnloadNestingWindow = [this] { UnloadNestingWindow(); };
     }
     form3_->ShowForHull();
 }
@@ -782,7 +782,21 @@ void Form1::TrueViewClick() {
     ToggleTrueView(app_, *status_, *this);
 }
 
-void Form1::Dummy15Click() {}
+// "&Nesting": the window is made when it is not loaded, reading the pieces of the last pattern
+// run; a window already loaded keeps its layout.
+void Form1::Dummy15Click() {
+    if (form2_ == nullptr) {
+        form2_ = new Form2(app_, folder_, Ui(), this);
+    }
+    form2_->ShowForHull();
+}
+
+// A pattern run makes new pieces: the nesting window goes, and the next "&Nesting" reads them.
+void Form1::UnloadNestingWindow() {
+    delete form2_;
+    form2_ = nullptr;
+}
+
 void Form1::Command2Click() {}
 
 // A move of HScroll1 by the user: the waterline there, computed and drawn on the views.

@@ -23,6 +23,7 @@ class QTimer;
 
 namespace merrowin {
 
+class Form2;
 class Form3;
 
 class Form1 : public QMainWindow, public RepaintHub {
@@ -59,6 +60,8 @@ public:
     QComboBox& Combo1() { return *combo1_; }
     // The Save and Create Patterns window, once "&Save, Create" has opened it (else nullptr).
     Form3* PatternsWindow() const { return form3_; }
+    // The nesting window while it is loaded: from "&Nesting" until a pattern run unloads it.
+    Form2* NestingWindow() const { return form2_; }
 
     // Shows the model's state in the controls: station boxes, chine count, menu check marks and
     // enabled states, the waterline slider and the results list. Never repaints a picture, so
@@ -115,7 +118,8 @@ private:
     void ProfileClick();
     void PlanClick();
     void TrueViewClick();
-    void Dummy15Click();  // "&Nesting"
+    void Dummy15Click(); // "&Nesting"
+    void UnloadNestingWindow();
     void Command2Click(); // "VRML"
     void HScroll1Change(int value);
     void Combo1Click(int index);
@@ -148,6 +152,7 @@ private:
     QComboBox* combo1_ = nullptr;
     QTimer* timer1_ = nullptr;
     Form3* form3_ = nullptr; // created on first use, kept for the run
+    Form2* form2_ = nullptr; // created by "&Nesting", gone when a pattern run unloads it
 
     QAction* autoSpline_ = nullptr;
     QAction* lockBulkheads_ = nullptr;
