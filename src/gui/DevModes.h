@@ -11,7 +11,8 @@ int RepaintAndQuit(const std::filesystem::path& folder);
 
 // Writes PNG images of the main window with the default hull at six chines into `outFolder`:
 // perspective.png, sections.png, profile.png, plan.png, zoomed.png and waterline.png (the plan at
-// a waterline set with the slider, results list shown). Returns 0 when all were written.
+// a waterline set with the slider, results list shown), and nesting.png (the nesting window with
+// the pieces of a pattern run on three sheets). Returns 0 when all were written.
 int WriteScreenshots(const std::filesystem::path& outFolder);
 
 } // namespace merrowin
