@@ -83,7 +83,7 @@ bool SaveNestingWindow(Form1& form, const QDir& out) {
     nesting->List1().setCurrentRow(1); // bhead1.uc, selected as by a click on the list
     nesting->Check2().setChecked(true);
     nesting->Command(7).click(); // "Full View": the view as wide as the window
-    nesting->resize(960, 390);   // no more height than the sheets need
+    nesting->resize(960, 340);   // no more height than the sheets need
     Settle();
     return nesting->grab().save(out.filePath(QStringLiteral("nesting.png")), "PNG");
 }
