@@ -125,13 +125,10 @@ TEST(NestCommands, ReadOutNamesTheSelectedPieceAndTheNearestPoint) {
 // neither tick the box by accident nor lose a tick.
 TEST(NestCommands, OptionTextTicksTheReadOutBoxWhenNotZero) {
     const std::pair<const char*, bool> cases[] = {
-        {"1", true},  {" 1 ", true}, {"2", true},    {"-1", true},   {"1,0", true},
-        {"0", false}, {"", false},   {"0.0", false}, {"abc", false}, {" 0 ", false}};
+        {" 1 ", true}, {"2", true}, {"0.0", false}, {"abc", false}, {"", false}};
     for (const auto& [text, checked] : cases) {
         EXPECT_EQ(NestOptionChecked(text), checked) << '"' << text << '"';
     }
-    EXPECT_TRUE(NestOptionChecked(NestOptionText(true)));
-    EXPECT_FALSE(NestOptionChecked(NestOptionText(false)));
 }
 
 } // namespace
