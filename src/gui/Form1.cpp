@@ -160,7 +160,10 @@ Form1::Form1(AppState& app, std::filesystem::path folder, Dialogs* dialogs, QWid
     StartUp();
 }
 
-Form1::~Form1() = default;
+// The nesting window listens to this window's repaints: it goes while the hub is still whole.
+Form1::~Form1() {
+    UnloadNestingWindow();
+}
 
 // ---------------------------------------------------------------- building the window
 

@@ -99,7 +99,7 @@ void QtNestDesktop::Preview(const std::vector<NestPage>& pages, QWidget* parent)
     printer.setDocName(QStringLiteral("Merrowin nesting"));
     printer.setPageOrientation(QPageLayout::Landscape);
     QPrintPreviewDialog preview(&printer, parent);
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&pages](QPrinter* target) { PaintNestPages(*target, pages); });
     preview.exec();
 }
