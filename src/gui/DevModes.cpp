@@ -8,8 +8,10 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -18,9 +20,12 @@
 #include <utility>
 
 #include "Form1.h"
+#include "Form2.h"
 #include "Form4.h"
 #include "Form5.h"
 #include "model/HullFile.h"
+#include "nesting/NestLayoutFile.h"
+#include "patterns/PatternGeneration.h"
 #include "views/ViewCommands.h"
 
 namespace merrowin {
@@ -116,6 +121,40 @@ bool SaveOpenAndOffsetsShots(Form1& form, const QDir& out) {
 
 } // namespace
 
+// ---------------------------------------------------------------- the nesting window
+
+namespace {
+
+// Pieces of the hull's pattern run laid out over three sheets: two chine panels along the row,
+// the first crossing from sheet 1 into sheet 2, then a bulkhead and the transom.
+const char* const NestingLayout = "chine1.uc 71.5 12.5\n"
+                                  "chine4.uc 76.5 39.5 flip\n"
+                                  "bhead1.uc 181 19\n"
+                                  "transom.uc 244 20\n";
+
+// nesting.png: the nesting window over the pieces of a pattern run of the hull shown, with
+// their names, all three sheets in view.
+bool SaveNestingWindow(Form1& form, const QDir& out) {
+    if (CreatePatterns(form.Folder(), form.App().Hull, form.App().Work, form.Status())
+            .HasFailed()) {
+        return false;
+    }
+    ChooseMenuView(form, "dummy15");
+    Form2* nesting = form.NestingWindow();
+    if (nesting == nullptr ||
+        ApplyNestLayout(nesting->State(), ParseNestLayout(NestingLayout).Placements)) {
+        return false;
+    }
+    nesting->List1().setCurrentRow(1); // bhead1.uc, selected as by a click on the list
+    nesting->Check2().setChecked(true);
+    nesting->Command(7).click(); // "Full View": the view as wide as the window
+    nesting->resize(960, 340);   // no more height than the sheets need
+    Settle();
+    return nesting->grab().save(out.filePath(QStringLiteral("nesting.png")), "PNG");
+}
+
+} // namespace
+
 int RepaintAndQuit(const std::filesystem::path& folder) {
     AppState app;
     ScriptedDialogs dialogs;
@@ -186,6 +225,7 @@ int WriteScreenshots(const std::filesystem::path& outFolder) {
     saved = Save(form, out, "waterline.png") && saved;
 
     saved = SaveOpenAndOffsetsShots(form, out) && saved;
+    saved = SaveNestingWindow(form, out) && saved;
     return saved ? 0 : 1;
 }
 

@@ -23,13 +23,14 @@
 #include <map>
 #include <string_view>
 
+#include "Form2.h"
 #include "Form3.h"
 #include "Form4.h"
 #include "Form5.h"
 #include "Logo.h"
 #include "app/OpenHullFile.h"
-#include "export/VrmlExport.h"
 #include "app/Rebuild.h"
+#include "export/VrmlExport.h"
 #include "hydro/HydroCommands.h"
 #include "io/AtomicWrite.h"
 #include "io/Files.h"
@@ -171,7 +172,10 @@ Form1::Form1(AppState& app, std::filesystem::path folder, Dialogs* dialogs, QWid
     StartUp();
 }
 
-Form1::~Form1() = default;
+// The nesting window listens to this window's repaints: it goes while the hub is still whole.
+Form1::~Form1() {
+    UnloadNestingWindow();
+}
 
 // ---------------------------------------------------------------- building the window
 
@@ -707,8 +711,7 @@ void Form1::Dummy4Click() {
     ApplyPitch(app_, *this);
     if (form3_ == nullptr) {
         form3_ = new Form3(app_, folder_, Ui(), this);
-        // Nothing to unload until the nesting window exists.
-        form3_->UnloadNestingWindow = [] {};
+        form3_->UnloadNestingWindow = [this] { UnloadNestingWindow(); };
     }
     form3_->ShowForHull();
 }
@@ -807,7 +810,20 @@ void Form1::TrueViewClick() {
     ToggleTrueView(app_, *status_, *this);
 }
 
-void Form1::Dummy15Click() {}
+// "&Nesting": the window is made when it is not loaded, reading the pieces of the last pattern
+// run; a window already loaded keeps its layout.
+void Form1::Dummy15Click() {
+    if (form2_ == nullptr) {
+        form2_ = new Form2(app_, folder_, Ui(), this);
+    }
+    form2_->ShowForHull();
+}
+
+// A pattern run makes new pieces: the nesting window goes, and the next "&Nesting" reads them.
+void Form1::UnloadNestingWindow() {
+    delete form2_;
+    form2_ = nullptr;
+}
 
 // "VRML": the world is written from the chine points of a fresh repaint; only a failure is told.
 void Form1::Command2Click() {

@@ -23,6 +23,7 @@ class QTimer;
 
 namespace merrowin {
 
+class Form2;
 class Form3;
 class Form4;
 class Form5;
@@ -61,6 +62,8 @@ public:
     QComboBox& Combo1() { return *combo1_; }
     // The Save and Create Patterns window, once "&Save, Create" has opened it (else nullptr).
     Form3* PatternsWindow() const { return form3_; }
+    // The nesting window while it is loaded: from "&Nesting" until a pattern run unloads it.
+    Form2* NestingWindow() const { return form2_; }
 
     // The Open window and the offsets table, once "&Open" or "&Offsets Table" has opened them
     // (else nullptr).
@@ -125,7 +128,8 @@ private:
     void ProfileClick();
     void PlanClick();
     void TrueViewClick();
-    void Dummy15Click();  // "&Nesting"
+    void Dummy15Click(); // "&Nesting"
+    void UnloadNestingWindow();
     void Command2Click(); // "VRML"
     void HScroll1Change(int value);
     void Combo1Click(int index);
@@ -162,6 +166,7 @@ private:
     // listeners before the hub itself goes.
     std::unique_ptr<Form4> form4_;
     std::unique_ptr<Form5> form5_;
+    Form2* form2_ = nullptr; // created by "&Nesting", gone when a pattern run unloads it
 
     QAction* autoSpline_ = nullptr;
     QAction* lockBulkheads_ = nullptr;

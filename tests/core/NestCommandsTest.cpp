@@ -2,6 +2,7 @@
 // sheets, copies, flips and turns with the window's pi, and the pointer read-out.
 #include <cmath>
 #include <numbers>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -118,6 +119,16 @@ TEST(NestCommands, ReadOutNamesTheSelectedPieceAndTheNearestPoint) {
     ASSERT_TRUE(readOut.Found);
     EXPECT_EQ(readOut.Caption, "tri.uc: 12.30'' 3.00'' (12-2'' 3-0'')");
     EXPECT_FALSE(PointReadOut(TwoPieces(), 0, 0).Found);
+}
+
+// The hull file holds whatever text its writer gave the option; older files and hand edits must
+// neither tick the box by accident nor lose a tick.
+TEST(NestCommands, OptionTextTicksTheReadOutBoxWhenNotZero) {
+    const std::pair<const char*, bool> cases[] = {
+        {" 1 ", true}, {"2", true}, {"0.0", false}, {"abc", false}, {"", false}};
+    for (const auto& [text, checked] : cases) {
+        EXPECT_EQ(NestOptionChecked(text), checked) << '"' << text << '"';
+    }
 }
 
 } // namespace

@@ -107,5 +107,22 @@ TEST(NestPages, APieceAcrossAnEdgeIsCutThereOnEachSheetItTouches) {
     EXPECT_EQ(page.Count(CanvasOp::Box), 1u);
 }
 
+TEST(NestPages, APrinterInsetKeepsThePageClearOfThePaperEdges) {
+    const NestPage sheet = NestSheetPage(TwoPieces(), 1);
+    for (const double inset : {0.0, 40.0}) {
+        RecordingCanvas page(1100, 850);
+        DrawNestPage(page, sheet, inset);
+        const CanvasCall title = page.Of(CanvasOp::Dot).at(0), box = page.Of(CanvasOp::Box).at(0);
+        const CanvasScale& s = box.ScaleInForce;
+        auto pixelX = [&](double x) { return (x - s.Left) / (s.Right - s.Left) * 1100; };
+        auto pixelY = [&](double y) { return (y - s.Top) / (s.Bottom - s.Top) * 850; };
+        // Without an inset the title stands near the paper's top edge.
+        EXPECT_EQ(pixelY(title.Y1) >= 40, inset > 0);
+        EXPECT_GE(pixelX(box.X1), inset);
+        EXPECT_LE(pixelX(box.X2), 1100 - inset);
+        EXPECT_LE(pixelY(box.Y2), 850 - inset);
+    }
+}
+
 } // namespace
 } // namespace merrowin

@@ -2,6 +2,7 @@
 #include "nesting/NestPages.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 #include "text/NumberText.h"
@@ -127,12 +128,14 @@ std::vector<NestPage> NestPages(const NestState& state) {
     return pages;
 }
 
-void DrawNestPage(Canvas& page, const NestPage& sheetPage) {
+void DrawNestPage(Canvas& page, const NestPage& sheetPage, double inset) {
     const double spanX = std::max(sheetPage.Length, 0.0) + 2 * PageMargin;
     const double spanY = std::max(sheetPage.Width, 0.0) + PageMargin + TitleRoom;
-    if (page.Width() > 0 && page.Height() > 0) {
-        const double perPixel = std::max(spanX / page.Width(), spanY / page.Height());
-        const double left = -PageMargin, top = -TitleRoom;
+    inset = std::isfinite(inset) ? std::max(inset, 0.0) : 0;
+    const double usableWidth = page.Width() - 2 * inset, usableHeight = page.Height() - 2 * inset;
+    if (usableWidth > 0 && usableHeight > 0) {
+        const double perPixel = std::max(spanX / usableWidth, spanY / usableHeight);
+        const double left = -PageMargin - inset * perPixel, top = -TitleRoom - inset * perPixel;
         if (UsableScale(left, top, left + page.Width() * perPixel,
                         top + page.Height() * perPixel)) {
             page.Scale(left, top, left + page.Width() * perPixel, top + page.Height() * perPixel);

@@ -41,8 +41,9 @@ NestPage NestSheetPage(const NestState& state, int sheet);
 std::vector<NestPage> NestPages(const NestState& state);
 
 // Draws a page on a printer page (or any canvas): the title, the sheet outline and the pieces
-// with their names, the sheet as large as the page allows at true aspect.
-void DrawNestPage(Canvas& page, const NestPage& sheetPage);
+// with their names, the sheet as large as the page allows at true aspect. `inset` pixels along
+// every edge of the canvas stay blank (the margin a printer cannot print on).
+void DrawNestPage(Canvas& page, const NestPage& sheetPage, double inset = 0);
 
 // The warning before "Print"; printing goes on only on OK.
 inline constexpr const char* NestPrintWarningTitle = "Beta Print: Beware";

@@ -41,6 +41,14 @@ double ClampInches(double value) {
     return std::clamp(value, -MaxNestInches, MaxNestInches);
 }
 
+bool NestOptionChecked(std::string_view option) {
+    return Val(option) != 0;
+}
+
+std::string NestOptionText(bool checked) {
+    return checked ? "1" : "0";
+}
+
 void SetSheetSize(NestSheets& sheets, std::string_view widthText, std::string_view lengthText) {
     sheets.Width = std::clamp(Val(widthText), 0.0, MaxNestInches);
     sheets.Length = std::clamp(Val(lengthText), 0.0, MaxNestInches);

@@ -74,4 +74,9 @@ void SetSheetCount(NestSheets& sheets, int count);
 // Keeps a coordinate within MaxNestInches.
 double ClampInches(double value);
 
+// "-->" (Check1) as the hull file keeps it in NestOption: "1" checked, "0" not. Any text is read
+// leniently, and a value other than 0 counts as checked.
+bool NestOptionChecked(std::string_view option);
+std::string NestOptionText(bool checked);
+
 } // namespace merrowin
