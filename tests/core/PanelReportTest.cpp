@@ -87,8 +87,8 @@ TEST(PanelReport, CylinderPanelsDevelopExactlyAndTheirSeamsMatch) {
         // Only the first rung's placement, with the short pi, bends the flat strip a little.
         EXPECT_LT(panel.DiagonalError, 2e-3) << panel.Name;
         EXPECT_NEAR(panel.Area, edge * 20 / 144, 1e-4) << panel.Name;
-        // The leveling fits its line through every plotted point, the forward corner's repeats
-        // among them, and so turns even a rectangle by a few thousandths of a radian.
+        // The leveling fits its line through every plotted point, the forward lower corner's
+        // repeats among them, and so turns even a rectangle by a few thousandths of a radian.
         EXPECT_NEAR(panel.Length, edge, 0.1) << panel.Name;
         EXPECT_NEAR(panel.Width, 20, 0.2) << panel.Name;
         EXPECT_NEAR(panel.Seams[0].Length, edge, 1e-6) << panel.Name;

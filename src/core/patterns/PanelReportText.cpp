@@ -122,7 +122,8 @@ std::vector<std::string> PanelReportLines(const PanelReport& report) {
     lines.push_back("Will the pieces fit together? Seam tolerance " +
                     FormatNumber(report.Tolerances.Seam, "0.#####") + " in, length tolerance " +
                     FormatNumber(report.Tolerances.Length, "0.#####") + " in.");
-    lines.push_back("Sizes are of the flat, leveled outlines, in inches; areas in square feet.");
+    lines.push_back("Sizes are of the flat, leveled outlines, in inches; areas in square feet; "
+                    "pieces leave out the overlap of their scarf joints.");
     for (const PanelCheck& panel : report.Panels) {
         lines.emplace_back();
         PanelLines(panel, lines);
