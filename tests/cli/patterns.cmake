@@ -148,3 +148,9 @@ foreach(blocked bhead1.uc chine1.tri default.hul)
         message(FATAL_ERROR "a failed run changed ${folder}:\n${before}\nbecame\n${after}")
     endif()
 endforeach()
+
+# 6. The panel report goes with every run that develops panels, and only with those.
+expect_exists("${run1}" panels.txt)
+if(EXISTS "${run3}/panels.txt")
+    message(FATAL_ERROR "a run without expansions wrote panels.txt")
+endif()

@@ -61,6 +61,7 @@ TEST(PatternRun, DeletesOnlyOldPatternFilesOfTheWorkingFolder) {
     EXPECT_TRUE(run.Has("keel.tri"));
     EXPECT_TRUE(run.Has("notes.txt"));
     EXPECT_NE(test::ReadRaw(run.Path() / "handplot.txt"), "x\r\n");
+    EXPECT_TRUE(run.Has("panels.txt"));
     EXPECT_EQ(test::ReadRaw(outside / "kept.uc"), "x\r\n");
     EXPECT_EQ(test::ReadRaw(outside / "chine1.tri"), "x\r\n");
     EXPECT_EQ(PatternRunStatusText(Outcome(), "boat.hul"), "Working on...boat.hul");
@@ -76,6 +77,7 @@ TEST(PatternRun, TwoChinesClearSolesAndMakeOnePanel) {
     EXPECT_TRUE(run.Has("chine1.tri"));
     EXPECT_FALSE(run.Has("chine2.tri"));
     EXPECT_FALSE(run.Has("sole1.tri"));
+    EXPECT_TRUE(run.Has("panels.txt"));
 }
 
 TEST(PatternRun, HullInAnotherFolderKeepsItsDrawingBesideIt) {
@@ -92,7 +94,7 @@ TEST(PatternRun, HullInAnotherFolderKeepsItsDrawingBesideIt) {
 // place (a folder where a pattern file or "default.hul" goes) names the file and leaves every
 // file of the earlier run as it was, and no staging folder; the hull is saved all the same.
 TEST(PatternRun, AFailedRunLeavesTheEarlierRunsFilesAsTheyWere) {
-    for (const std::string blocked : {"", "bhead3.uc", "default.hul"}) {
+    for (const std::string blocked : {"", "bhead3.uc", "default.hul", "panels.txt"}) {
         RunFolder run;
         run.App.Work.HullFileName = "boat.hul";
         run.App.Work.Patterns.Dxf = true;
@@ -131,6 +133,7 @@ TEST(PatternRun, AHullThatCannotBeSavedNeverReadsAsSaved) {
     const Outcome outcome = run.Go();
     EXPECT_EQ(PatternRunStatusText(outcome, "boat.hul"), "Could not save missing-folder/boat.hul");
     EXPECT_FALSE(run.Has("default.hul"));
+    EXPECT_FALSE(run.Has("panels.txt"));
 }
 
 } // namespace

@@ -15,6 +15,7 @@
 #include "patterns/HandPlot.h"
 #include "patterns/HpglExport.h"
 #include "patterns/Leveling.h"
+#include "patterns/PanelReport.h"
 #include "patterns/PatternSettings.h"
 #include "text/NumberText.h"
 
@@ -32,17 +33,6 @@ double Distance(const Point3& a, const Point3& b) {
     const double dx = b[0] - a[0], dy = b[1] - a[1], dz = b[2] - a[2];
     const double d = std::sqrt(dx * dx + dy * dy + dz * dz);
     return std::isfinite(d) ? d : 0.0;
-}
-
-// The 13 points of a chine, or of its reflection in the centre plane.
-EdgePoints ChineEdge(const HullDocument& hull, int chine, bool mirrored) {
-    EdgePoints edge{};
-    const double sign = mirrored ? -1.0 : 1.0;
-    for (int p = 1; p <= PointsPerChine; ++p) {
-        const auto& point = hull.SplinePoints[static_cast<std::size_t>(chine)][p];
-        edge[p] = {sign * point[AxisX], point[AxisY], point[AxisZ]};
-    }
-    return edge;
 }
 
 std::string Numbered(const char* stem, int number, const char* extension) {
@@ -142,6 +132,18 @@ std::string TriangulationText(const EdgePoints& lower, const EdgePoints& upper) 
     }
     out.Line(" 0");
     return out.Content();
+}
+
+EdgePoints ChineEdge(const HullDocument& hull, int chine, bool mirrored) {
+    EdgePoints edge{};
+    const double sign = mirrored ? -1.0 : 1.0;
+    const auto& points =
+        hull.SplinePoints[static_cast<std::size_t>(std::clamp(chine, 0, MaxChines))];
+    for (int p = 1; p <= PointsPerChine; ++p) {
+        const auto& point = points[static_cast<std::size_t>(p)];
+        edge[static_cast<std::size_t>(p)] = {sign * point[AxisX], point[AxisY], point[AxisZ]};
+    }
+    return edge;
 }
 
 void WriteTriangulationFiles(const PatternRun& run, const HullDocument& hull, FileBatch& files) {
@@ -381,7 +383,7 @@ void MakePatternFiles(const PatternRun& run, const HullDocument& hull, FileBatch
 } // namespace
 
 Outcome CreatePatterns(const fs::path& folder, HullDocument& hull, WorkingValues& work,
-                       StatusBar& status, Canvas* canvas) {
+                       StatusBar& status, Canvas* canvas, PanelReport* report) {
     PatternOptions& options = work.Patterns;
     const std::string& hullFile = work.HullFileName;
     Outcome outcome;
@@ -397,6 +399,12 @@ Outcome CreatePatterns(const fs::path& folder, HullDocument& hull, WorkingValues
 
         FileBatch files;
         MakePatternFiles(run, hull, files, status, canvas);
+        // Whether the developed panels will fit together: written with the run's other files.
+        PanelReport panels = MakePanelReport(run, hull);
+        files.Put(run.Folder, PanelReportName, PanelReportText(panels));
+        if (report != nullptr) {
+            *report = std::move(panels);
+        }
         if (options.Hpgl) {
             outcome.Keep(ExportHpgl(run, hull, files, status));
         }

@@ -14,6 +14,8 @@
 
 namespace merrowin {
 
+struct PanelReport;
+
 // The whole run in the working folder (exports into work.Patterns.ExportPath): triangulation
 // files, bulkhead, frame, transom, stem and sheet plot files, the 3-D hull drawing, then
 // expansion, leveling, hand plot and the chosen exports, all made in memory and put in place
@@ -23,9 +25,11 @@ namespace merrowin {
 // clamped and "Soles" cleared by the run, and the plotter scales are those the run read. The
 // developing panels are drawn on the canvas when one is given. Reads the 13 points of each chine
 // as the last repaint left them. Returns the run's first failure; the status line shows the
-// stages' progress, and the caller shows the outcome (PatternRunStatusText).
+// stages' progress, and the caller shows the outcome (PatternRunStatusText). The run also writes
+// the panel report "panels.txt"; `report`, when given, receives it whenever the run makes it
+// (with "Expansions" set), to be shown only when the outcome is a success.
 Outcome CreatePatterns(const fs::path& folder, HullDocument& hull, WorkingValues& work,
-                       StatusBar& status, Canvas* canvas = nullptr);
+                       StatusBar& status, Canvas* canvas = nullptr, PanelReport* report = nullptr);
 
 // The status text a finished run leaves: "Working on..." and the hull file name, or the failure.
 std::string PatternRunStatusText(const Outcome& outcome, const std::string& hullFileName);
@@ -34,6 +38,9 @@ std::string PatternRunStatusText(const Outcome& outcome, const std::string& hull
 // points each (X, Y, Z in inches, index 1..13; index 0 unused).
 using EdgePoints = std::array<std::array<double, 3>, PointsPerChine + 1>;
 std::string TriangulationText(const EdgePoints& lower, const EdgePoints& upper);
+
+// The 13 points of a chine, or of its reflection in the centre plane (X becomes -X).
+EdgePoints ChineEdge(const HullDocument& hull, int chine, bool mirrored);
 
 // Adds the triangulation files of the run: chine panels, then keel, deck and soles as chosen.
 void WriteTriangulationFiles(const PatternRun& run, const HullDocument& hull, FileBatch& files);
