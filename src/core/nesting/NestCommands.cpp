@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "model/Constants.h"
 #include "text/NumberText.h"
 
 namespace merrowin {
@@ -145,7 +146,7 @@ void FlipPiece(NestState& state) {
 }
 
 void TurnShape(NestShape& shape, double degrees) {
-    const double t = degrees * NestPi / 180;
+    const double t = degrees * ShortDegreesToRadians; // repeated turns drift, as they always have
     const double c = std::cos(t), s = std::sin(t);
     for (NestPoint& p : shape.Points) {
         const double x = p.X * c - p.Y * s;

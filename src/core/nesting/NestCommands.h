@@ -13,10 +13,6 @@ namespace NestTurn {
 inline constexpr double Half = 180, Quarter = 90, Ccw = 0.25, Cw = -0.25;
 } // namespace NestTurn
 
-// The nesting window's value of pi: turns made with it drift (two half turns give 359.9895
-// degrees), and layouts depend on that drift.
-inline constexpr double NestPi = 3.1415;
-
 // List1 click on entry `index`: the piece becomes placed and selected (not its copy). An index
 // outside the list changes nothing.
 void SelectListPiece(NestState& state, int index);
