@@ -13,7 +13,6 @@
 
 #include "TestSupport.h"
 #include "app/AppState.h"
-#include "io/PlotFile.h"
 #include "model/ChineCurves.h"
 #include "model/HullFile.h"
 #include "text/NumberText.h"
@@ -278,35 +277,6 @@ TEST_F(HullFileTest, DecimalCommaLocaleStillWritesPoints) {
     ASSERT_TRUE(read);
     EXPECT_EQ(lines[1 + 3 * 5], " 10.25 ");
     EXPECT_EQ(back_.Hull.OffsetX[1][2], 10.25);
-}
-
-// Every input a fuzzer once found troublesome stays a test: hull files are read and derived,
-// plot lines tokenised both ways.
-TEST_F(HullFileTest, FuzzRegressionInputs) {
-    int seen = 0;
-    for (const std::string target : {"hull_reader", "plot_tokeniser"}) {
-        const fs::path dir = fs::path(MERROWIN_TEST_DATA) / "fuzz" / target;
-        for (const auto& entry : fs::directory_iterator(dir)) {
-            SCOPED_TRACE(entry.path().string());
-            ++seen;
-            const std::string bytes = test::ReadRaw(entry.path());
-            if (target == "hull_reader") {
-                Put("input.hul", bytes);
-                ResetToStartup(back_);
-                ReadBack("input.hul");
-                UpdateHullGeometry(back_.Hull, back_.Work);
-                ExpectSoundGeometry(back_.Hull);
-                continue;
-            }
-            for (const auto& line : SplitLines(bytes)) {
-                for (const bool strip : {false, true}) {
-                    const PlotTokens tokens = TokenisePlotLine(line, strip);
-                    EXPECT_TRUE(std::isfinite(tokens.X) && std::isfinite(tokens.Y));
-                }
-            }
-        }
-    }
-    EXPECT_GT(seen, 1);
 }
 
 } // namespace
