@@ -10,7 +10,6 @@
 
 #include "TestSupport.h"
 #include "app/AppState.h"
-#include "io/PlotFile.h"
 #include "model/ChineCurves.h"
 #include "model/HullFile.h"
 #include "text/NumberText.h"
@@ -190,31 +189,6 @@ TEST_F(HullFileTest, AFailedWriteLeavesTheOldFileIntact) {
     fs::permissions(folder_, fs::perms::owner_write, fs::perm_options::add);
     EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 3)
         << "no temporary file is left behind";
-}
-
-// Every input a fuzzer once found troublesome stays a test: hull files are read and derived,
-// plot lines tokenised both ways.
-TEST_F(HullFileTest, FuzzRegressionInputs) {
-    int seen = 0;
-    for (const std::string target : {"hull_reader", "plot_tokeniser"}) {
-        const fs::path dir = fs::path(MERROWIN_TEST_DATA) / "fuzz" / target;
-        for (const auto& entry : fs::directory_iterator(dir)) {
-            SCOPED_TRACE(entry.path().string());
-            ++seen;
-            const std::string bytes = test::ReadRaw(entry.path());
-            if (target == "hull_reader") {
-                ExpectSoundHullFrom(bytes);
-                continue;
-            }
-            for (const auto& line : SplitLines(bytes)) {
-                for (const bool strip : {false, true}) {
-                    const PlotTokens tokens = TokenisePlotLine(line, strip);
-                    EXPECT_TRUE(std::isfinite(tokens.X) && std::isfinite(tokens.Y));
-                }
-            }
-        }
-    }
-    EXPECT_GT(seen, 1);
 }
 
 } // namespace

@@ -20,6 +20,15 @@ constexpr bool PatternOptions::*OptionBoxes[] = {
     &PatternOptions::Keel};
 constexpr std::size_t OptionBoxCount = std::size(OptionBoxes);
 
+// The export folder line the reader gives back as the box held it: the reader trims blanks and
+// drops one pair of outer quotes, so a text that either would change is written in quotes.
+std::string ExportLine(const std::string& text) {
+    const bool blankEnd = !text.empty() && (text.front() == ' ' || text.front() == '\t' ||
+                                            text.back() == ' ' || text.back() == '\t');
+    const bool quoted = text.size() >= 2 && text.front() == '"' && text.back() == '"';
+    return blankEnd || quoted ? '"' + text + '"' : text;
+}
+
 } // namespace
 
 bool ReadPatternSettings(const fs::path& folder, PatternOptions& options) {
@@ -53,7 +62,7 @@ std::string PatternSettingsText(const PatternOptions& options) {
     for (const auto box : OptionBoxes) {
         out.Line(PrintNumber(options.*box ? 1 : 0));
     }
-    out.Line(options.ExportText);
+    out.Line(ExportLine(options.ExportText));
     return out.Content();
 }
 

@@ -2,6 +2,7 @@
 #include "patterns/StrokeFont.h"
 #include "model/Constants.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 
@@ -14,6 +15,10 @@ namespace {
 
 // Labels turn with the program's four-decimal pi, not the exact one.
 constexpr double DegreesToRadians = ShortDegreesToRadians;
+
+double GlyphUnits(std::string_view text) {
+    return std::clamp(Val(text), -MaxGlyphUnits, MaxGlyphUnits);
+}
 
 void IndexGlyph(StrokeFont& font, int index) {
     const std::string& name = font.Glyphs[static_cast<std::size_t>(index)].Name;
@@ -50,7 +55,7 @@ StrokeFont ParseStrokeFont(std::string_view text) {
         }
         glyph.Points.reserve(count);
         for (std::size_t p = 0; p < count; ++p, i += 2) {
-            glyph.Points.push_back({Val(items[i]), Val(items[i + 1])});
+            glyph.Points.push_back({GlyphUnits(items[i]), GlyphUnits(items[i + 1])});
         }
         font.Glyphs.push_back(std::move(glyph));
         IndexGlyph(font, static_cast<int>(font.Glyphs.size()) - 1);

@@ -31,8 +31,13 @@ struct StrokeFont {
     std::array<std::vector<int>, 256> ByCharacter{};
 };
 
+// Glyph coordinates are kept within this many grid units (125 character cells), so that a
+// damaged font cannot write plot coordinates beyond what a plotter or the readers can take.
+inline constexpr double MaxGlyphUnits = 1000;
+
 // Reads the font records from the file's text: a name, a point count n, then n pairs x, y, all
-// as comma-or-line-separated items. A truncated last record keeps the points it has.
+// as comma-or-line-separated items. A truncated last record keeps the points it has; a coordinate
+// beyond MaxGlyphUnits is brought back to it.
 StrokeFont ParseStrokeFont(std::string_view text);
 
 // The font file a run uses: the working folder first, then the installed data folder, then the
