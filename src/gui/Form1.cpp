@@ -27,7 +27,9 @@
 #include "Form3.h"
 #include "Form4.h"
 #include "Form5.h"
+#include "FullSizeDialog.h"
 #include "Logo.h"
+#include "PanelReportWindow.h"
 #include "app/OpenHullFile.h"
 #include "app/Rebuild.h"
 #include "export/VrmlExport.h"
@@ -224,6 +226,9 @@ void Form1::CreateMenus() {
         {"dummy13", "TrueView", "&True View", &Form1::TrueViewClick, true, &Form1::trueView_},
         {nullptr, "dummy14", "&Patterns"},
         {"dummy14", "dummy15", "&Nesting", &Form1::Dummy15Click},
+        {"dummy14", "PatternsPrintLine", "-"},
+        {"dummy14", "PrintFullSize", "Print &Full Size...", &Form1::PrintFullSizeClick},
+        {"dummy14", "PanelReport", "Panel &Report...", &Form1::PanelReportClick},
     };
     std::map<std::string_view, QMenu*> menus;
     for (const MenuEntry& entry : entries) {
@@ -712,6 +717,7 @@ void Form1::Dummy4Click() {
     if (form3_ == nullptr) {
         form3_ = new Form3(app_, folder_, Ui(), this);
         form3_->UnloadNestingWindow = [this] { UnloadNestingWindow(); };
+        form3_->PatternRunFinished = [this] { PatternRunFinished(); };
     }
     form3_->ShowForHull();
 }
@@ -721,6 +727,7 @@ void Form1::Dummy4Click() {
 void Form1::Dummy21Click() {
     DeleteMatching(folder_, "*.uc");
     DeleteMatching(folder_, "handplot.txt");
+    PatternRunFinished(); // the full-size window must not offer the pieces just deleted
 }
 
 void Form1::Dummy6Click() {
@@ -823,6 +830,33 @@ void Form1::Dummy15Click() {
 void Form1::UnloadNestingWindow() {
     delete form2_;
     form2_ = nullptr;
+}
+
+// "Print &Full Size...": the pieces the working folder holds now, every time it opens.
+void Form1::PrintFullSizeClick() {
+    if (!fullSize_) {
+        fullSize_ = std::make_unique<FullSizeDialog>(app_, folder_, Ui(), this);
+    }
+    fullSize_->ShowForFolder();
+}
+
+// "Panel &Report...": the report of the last run with expansions, and the tolerances of the next.
+void Form1::PanelReportClick() {
+    if (!panelReport_) {
+        panelReport_ = std::make_unique<PanelReportWindow>(app_, folder_, this);
+    }
+    panelReport_->ShowReport();
+}
+
+// A run has replaced the pattern files, or they were cleared: the windows that show them read
+// them again.
+void Form1::PatternRunFinished() {
+    if (fullSize_ && fullSize_->isVisible()) {
+        fullSize_->RefreshPieces();
+    }
+    if (panelReport_ && panelReport_->isVisible()) {
+        panelReport_->RefreshReport();
+    }
 }
 
 // "VRML": the world is written from the chine points of a fresh repaint; only a failure is told.

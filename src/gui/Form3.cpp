@@ -270,6 +270,9 @@ void Form3::Command1Click() {
     }
     ShowOptions();
     RefreshFileList();
+    if (PatternRunFinished) {
+        PatternRunFinished();
+    }
 }
 
 void Form3::Command2Click() {

@@ -37,6 +37,8 @@ public:
 
     // Called before a run with "Expansions" set, to unload the nesting window.
     std::function<void()> UnloadNestingWindow;
+    // Called after every run, so that the windows showing its files read them again.
+    std::function<void()> PatternRunFinished;
 
     // Handlers, callable directly.
     void Command1Click(); // "Save"
