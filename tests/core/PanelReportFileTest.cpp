@@ -71,15 +71,6 @@ TEST(PanelReportFile, MarksTheFailingLinesOfTheDefaultHullReport) {
     EXPECT_EQ(PanelReportRunVerdict({"Panel report", "  Size: 1 x 2 in"}), "");
 }
 
-TEST(PanelReportFile, ReadingAFolderWithoutAReportGivesNothing) {
-    test::TempFolder folder;
-    EXPECT_FALSE(ReadPanelReport(folder.Path()));
-    test::WriteRaw(folder.Path() / "PANELS.TXT", "Panel report\r\n  Verdict: ok\r\n");
-    const auto lines = ReadPanelReport(folder.Path());
-    ASSERT_TRUE(lines);
-    EXPECT_EQ(*lines, (std::vector<std::string>{"Panel report", "  Verdict: ok"}));
-}
-
 TEST(FullSizeChoice, DoneTextCountsPagesAndPiecesLeftOut) {
     TileDocument document;
     document.Pages.resize(1);
@@ -88,8 +79,6 @@ TEST(FullSizeChoice, DoneTextCountsPagesAndPiecesLeftOut) {
     document.LeftOut = {"keel (no plot file)", "deck (no plot file)"};
     EXPECT_EQ(FullSizeDoneText("a.pdf", document),
               "a.pdf: 12 pages; 2 pieces left out (see the map)");
-    EXPECT_EQ(PaperUnits(TilePaper::A4), TileUnits::Millimetres);
-    EXPECT_EQ(PaperUnits(TilePaper::Letter), TileUnits::Inches);
 }
 
 } // namespace
