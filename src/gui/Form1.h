@@ -178,6 +178,14 @@ private:
     QAction* profile_ = nullptr;
     QAction* plan_ = nullptr;
     QAction* trueView_ = nullptr;
+
+    // The Edit menu: undo and redo of the designer's steps.
+    void EditUndoClick(); // "&Undo"
+    void EditRedoClick(); // "&Redo"
+    void ShowHistoryState();
+    bool IsHistoryKeyOverride(QObject* watched, QEvent* event);
+    QAction* editUndo_ = nullptr;
+    QAction* editRedo_ = nullptr;
 };
 
 } // namespace merrowin
