@@ -888,11 +888,20 @@ void Form1::ResetPitch() {
 // ---------------------------------------------------------------- undo and redo
 
 void Form1::EditUndoClick() {
-    UndoCommand(app_, *this);
+    RunHistoryCommand(UndoCommand);
 }
 
 void Form1::EditRedoClick() {
-    RedoCommand(app_, *this);
+    RunHistoryCommand(RedoCommand);
+}
+
+// A step that changed the hull's name (a visit to the Open window) changes it back, and panel 1
+// names the file worked on again, as "Done" did.
+void Form1::RunHistoryCommand(bool (*command)(AppState&, RepaintHub&)) {
+    const std::string name = app_.Work.HullFileName;
+    if (command(app_, *this) && app_.Work.HullFileName != name) {
+        status_->SetPanel(1, "Working on..." + app_.Work.HullFileName);
+    }
 }
 
 void Form1::ShowHistoryState() {

@@ -182,6 +182,7 @@ private:
     // The Edit menu: undo and redo of the designer's steps.
     void EditUndoClick(); // "&Undo"
     void EditRedoClick(); // "&Redo"
+    void RunHistoryCommand(bool (*command)(AppState&, RepaintHub&));
     void ShowHistoryState();
     bool IsHistoryKeyOverride(QObject* watched, QEvent* event);
     QAction* editUndo_ = nullptr;
