@@ -193,6 +193,14 @@ private:
     // Created on first use and kept for the run; they go before the status bar they write to.
     std::unique_ptr<FullSizeDialog> fullSize_;
     std::unique_ptr<PanelReportWindow> panelReport_;
+    // The Edit menu: undo and redo of the designer's steps.
+    void EditUndoClick(); // "&Undo"
+    void EditRedoClick(); // "&Redo"
+    void RunHistoryCommand(bool (*command)(AppState&, RepaintHub&));
+    void ShowHistoryState();
+    bool IsHistoryKeyOverride(QObject* watched, QEvent* event);
+    QAction* editUndo_ = nullptr;
+    QAction* editRedo_ = nullptr;
 };
 
 } // namespace merrowin
