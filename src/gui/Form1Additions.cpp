@@ -25,8 +25,8 @@ Outcome Form1::ExportMesh(const std::filesystem::path& path, bool closed) {
     RepaintWindow();
     MeshOptions options;
     options.Closed = closed;
-    const Outcome written =
-        SaveHullMesh(path.parent_path(), path.filename().string(), app_.Hull, options);
+    const Outcome written = SaveHullMesh(path.has_parent_path() ? path.parent_path() : folder_,
+                                         path.filename().string(), app_.Hull, options);
     if (written.HasFailed()) {
         status_->SetPanel(1, written.Text());
     }

@@ -177,7 +177,8 @@ Outcome StabilityWindow::SavePlot(const std::filesystem::path& path) {
         }
         bytes.assign(png.constData(), static_cast<std::size_t>(png.size()));
     }
-    return WriteFileAtomic(path.parent_path(), name, bytes);
+    // A bare name goes to the working folder.
+    return WriteFileAtomic(path.has_parent_path() ? path.parent_path() : folder_, name, bytes);
 }
 
 void StabilityWindow::SavePlotClick() {

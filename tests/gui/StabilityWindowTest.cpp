@@ -95,6 +95,9 @@ void StabilityWindowTest::savesThePlotAsPngAndSvg() {
     // The SVG renders as an image too (Qt's own reader) of the same size.
     QImage drawing(QString::fromStdString(svg.string()));
     QCOMPARE(drawing.size(), QSize(800, 500));
+    // A bare name goes to the working folder.
+    QVERIFY(!window.SavePlot("bare.svg").HasFailed());
+    QVERIFY(w.Exists("bare.svg"));
     QVERIFY(window.SavePlot(w.Folder() / "curve.bmp").HasFailed());
     std::filesystem::create_directory(w.Folder() / "taken.svg");
     QVERIFY(window.SavePlot(w.Folder() / "taken.svg").HasFailed());
