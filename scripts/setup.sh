@@ -7,7 +7,7 @@ MERROWIN_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 MERROWIN_PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev clang libclang-rt-dev
     ccache python3 python3-ezdxf hp2xx xvfb xauth imagemagick fonts-dejavu-core libcoin-dev
-    desktop-file-utils assimp-utils poppler-utils)
+    desktop-file-utils assimp-utils poppler-utils libqt6svg6)
 
 MerrowinInstallPackages() {
     local missing=()

@@ -23,6 +23,7 @@ int RunVrml(const std::vector<std::string>& args);
 int RunNest(const std::vector<std::string>& args);
 int RunMesh(const std::vector<std::string>& args);
 int RunTiles(const std::vector<std::string>& args);
+int RunStability(const std::vector<std::string>& args);
 
 // Writes "usage: ..." to stderr and returns 2.
 int Usage(const std::string& line);

@@ -96,7 +96,8 @@ int WriteOut(const std::string& out) {
 namespace {
 
 const char* const MainUsage =
-    "merrowin-cli new|geometry|hydro|displacement|heel|transform|patterns|vrml|mesh FILE "
+    "merrowin-cli new|geometry|hydro|displacement|heel|stability|transform|patterns|vrml|mesh "
+    "FILE "
     "[options]\n"
     "       merrowin-cli nest HANDPLOT LAYOUT [options]\n"
     "       merrowin-cli tiles FILE -o OUT.pdf [options]";
@@ -118,6 +119,9 @@ const char* const HelpText =
     "                                 the waterline for a weight\n"
     "  heel FILE --waterline H --angle DEG [--seawater] [--json]\n"
     "                                 the righting moment at a heel angle\n"
+    "  stability FILE (--waterline H | --target LBS) [--to DEG] [--step DEG] [--vcg Y]\n"
+    "            [--lcg Z] [--seawater] [--json | --csv]\n"
+    "                                 the righting-arm curve, 0 to 90 degrees by 5\n"
     "  transform FILE -o OUT [--overall V | --beam V | --height V | --length V] [--pitch DEG]\n"
     "                                 the hull rescaled and pitched, written to OUT\n"
     "  vrml FILE                      the hull as a VRML 1.0 world\n"
@@ -154,7 +158,7 @@ int main(int argc, char** argv) {
         {"heel", RunHeel},         {"transform", RunTransform},
         {"patterns", RunPatterns}, {"vrml", RunVrml},
         {"nest", RunNest},         {"mesh", RunMesh},
-        {"tiles", RunTiles}};
+        {"tiles", RunTiles},       {"stability", RunStability}};
     if (argc >= 2) {
         if (const std::optional<int> status = AnswerInformationOption(argv[1])) {
             return *status;

@@ -31,6 +31,7 @@
 #include "FullSizeDialog.h"
 #include "Logo.h"
 #include "PanelReportWindow.h"
+#include "StabilityWindow.h"
 #include "app/History.h"
 #include "app/OpenHullFile.h"
 #include "app/Rebuild.h"
@@ -200,6 +201,7 @@ void Form1::CreateMenus() {
         {"dummy1", "dummy2", "&Open", &Form1::Dummy2Click},
         {"dummy1", "dummy3", "-"},
         {"dummy1", "Dummy4", "&Save, Create", &Form1::Dummy4Click},
+        {"dummy1", "ExportMesh", "Export 3-D &Mesh...", &Form1::ExportMeshClick},
         {"dummy1", "dummy5", "-"},
         {"dummy1", "dummy21", "&Clear old patterns", &Form1::Dummy21Click},
         {"dummy1", "dummy20", "-"},
@@ -221,6 +223,7 @@ void Form1::CreateMenus() {
         {"Dummy9", "Contours", "&Contours", &Form1::ContoursClick},
         {"Dummy9", "EnterPitch", "&Pitch", &Form1::EnterPitchClick},
         {"Dummy9", "EnterHeel", "&Heel", &Form1::EnterHeelClick, false, &Form1::enterHeel_},
+        {"Dummy9", "StabilityCurve", "Stability &Curve...", &Form1::StabilityCurveClick},
         {"Dummy9", "dummy30", "-"},
         {"Dummy9", "dummy", "&Water"},
         {"dummy", "Freshwater", "&Freshwater (20 C.)", &Form1::FreshwaterClick, true,

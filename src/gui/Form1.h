@@ -11,6 +11,7 @@
 #include "QtCanvas.h"
 #include "QtServices.h"
 #include "app/AppState.h"
+#include "io/Outcome.h"
 #include "ui/RepaintHub.h"
 
 class QAction;
@@ -29,6 +30,7 @@ class Form4;
 class Form5;
 class FullSizeDialog;
 class PanelReportWindow;
+class StabilityWindow;
 
 class Form1 : public QMainWindow, public RepaintHub {
     Q_OBJECT
@@ -71,6 +73,12 @@ public:
     // (else nullptr).
     Form4* OpenWindow() const { return form4_.get(); }
     Form5* OffsetsWindow() const { return form5_.get(); }
+    // The Stability Curve window, once "Stability &Curve..." has opened it (else nullptr).
+    StabilityWindow* StabilityCurveWindow() const { return stability_.get(); }
+
+    // "Export 3-D &Mesh..." after its save dialog: the hull's mesh written to `path` (STL or OBJ
+    // by the extension), closed when `closed`. A failure goes to status panel 1.
+    Outcome ExportMesh(const std::filesystem::path& path, bool closed);
 
     // The full-size printing window and the panel report, once their Patterns items have opened
     // them (else nullptr).
@@ -141,7 +149,9 @@ private:
     void PrintFullSizeClick(); // "Print &Full Size..."
     void PanelReportClick();   // "Panel &Report..."
     void PatternRunFinished();
-    void Command2Click(); // "VRML"
+    void Command2Click();       // "VRML"
+    void ExportMeshClick();     // "Export 3-D &Mesh..."
+    void StabilityCurveClick(); // "Stability &Curve..."
     void HScroll1Change(int value);
     void Combo1Click(int index);
 
@@ -177,6 +187,7 @@ private:
     // listeners before the hub itself goes.
     std::unique_ptr<Form4> form4_;
     std::unique_ptr<Form5> form5_;
+    std::unique_ptr<StabilityWindow> stability_;
     Form2* form2_ = nullptr; // created by "&Nesting", gone when a pattern run unloads it
 
     QAction* autoSpline_ = nullptr;

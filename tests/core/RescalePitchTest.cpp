@@ -124,5 +124,32 @@ TEST_F(RescalePitch, PitchRefloatsAtTheRememberedWeightOrStopsAtTheTop) {
     EXPECT_EQ(app.Work.Hydro.HScroll1.Value, app.Work.Hydro.HScroll1.Max);
 }
 
+// The designer's centre of gravity goes where the hull's own points go: placed on an offset, it
+// stays on that offset through every rescale and a pitch.
+TEST_F(RescalePitch, DesignersCentreOfGravityMovesWithTheHull) {
+    const auto onOffset = [&] {
+        return CenterOfGravity{app.Hull.OffsetY[2][3], app.Hull.OffsetZ[2][3]};
+    };
+    app.Hull.DesignCenterOfGravity = onOffset();
+    for (const auto& [item, answer] : {std::pair{RescaleItem::Overall, "250"},
+                                       {RescaleItem::Height, "30"},
+                                       {RescaleItem::Length, "120"},
+                                       {RescaleItem::Beam, "20"}}) {
+        Rescale(item, answer);
+        ASSERT_TRUE(app.Hull.DesignCenterOfGravity);
+        EXPECT_NEAR(app.Hull.DesignCenterOfGravity->Y, onOffset().Y, 1e-9) << answer;
+        EXPECT_NEAR(app.Hull.DesignCenterOfGravity->Z, onOffset().Z, 1e-9) << answer;
+    }
+    app.Work.PitchAngle = 4;
+    ApplyPitch(app, window);
+    ASSERT_EQ(app.Work.AppliedPitch, 4);
+    EXPECT_NEAR(app.Hull.DesignCenterOfGravity->Y, onOffset().Y, 1e-9);
+    EXPECT_NEAR(app.Hull.DesignCenterOfGravity->Z, onOffset().Z, 1e-9);
+    // Without one, none appears.
+    app.Hull.DesignCenterOfGravity.reset();
+    Rescale(RescaleItem::Overall, "200");
+    EXPECT_FALSE(app.Hull.DesignCenterOfGravity);
+}
+
 } // namespace
 } // namespace merrowin

@@ -93,6 +93,12 @@ HeeledHull MeasureHeeledHull(const MeasuredHull& upright, double theta, Waterlin
     return heeled;
 }
 
+CenterOfGravity AssumedCenterOfGravity(const MeasuredHull& upright, double hullHeight,
+                                       WaterlineRuns runs) {
+    FindCenterOfGravity(upright, hullHeight, 0, runs);
+    return {runs.Hydro.CenterGravityY, runs.Hydro.CenterGravityZ};
+}
+
 HeelSearch SearchHeel(const MeasuredHull& upright, double hullHeight, WaterlineRuns runs) {
     HeelSearch search{std::move(runs), 0, false, 0, 0, {}};
     WaterlineRuns& r = search.Runs;

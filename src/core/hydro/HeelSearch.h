@@ -58,4 +58,9 @@ struct HeelSearch {
 // again at the scroll bar's waterline, so that no heeled half's numbers stand as the upright ones.
 HeelSearch SearchHeel(const MeasuredHull& upright, double hullHeight, WaterlineRuns runs);
 
+// The centre of gravity the search assumes, upright: the centre of buoyancy of the hull immersed
+// to the top of the range (height Y and station Z, inches), found on the runs given.
+CenterOfGravity AssumedCenterOfGravity(const MeasuredHull& upright, double hullHeight,
+                                       WaterlineRuns runs);
+
 } // namespace merrowin

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string>
 
 namespace merrowin {
@@ -32,6 +33,13 @@ enum RigBox {
     RigBoxCount
 };
 
+// A centre of gravity on the centre line: height Y and station Z, inches.
+struct CenterOfGravity {
+    double Y = 0;
+    double Z = 0;
+    friend bool operator==(const CenterOfGravity&, const CenterOfGravity&) = default;
+};
+
 // Inches, pounds and degrees throughout; X half-breadth, Y height, Z station from the bow.
 struct HullDocument {
     int ChineCount = 4;
@@ -54,6 +62,10 @@ struct HullDocument {
     std::string NestOption = "0";           // Check1 of the nesting window, held as text
     double BallastWeight = 0, BallastHeight = 0, BallastStation = 0;
     double ReservedValue = 0; // carried through the file unchanged, used nowhere
+
+    // The centre of gravity the designer gave for the righting-arm curve; none: the curve takes
+    // the heel analysis's assumed one. Kept in the hull file after its last record.
+    std::optional<CenterOfGravity> DesignCenterOfGravity;
 
     // Every value alike (the undo history keeps a step only when the hull changed).
     friend bool operator==(const HullDocument&, const HullDocument&) = default;

@@ -6,6 +6,7 @@
 #include <optional>
 #include <system_error>
 
+#include "model/GravityRecords.h"
 #include "text/NumberText.h"
 
 namespace merrowin {
@@ -153,6 +154,9 @@ std::string HullFileText(const HullDocument& hull) {
     number(hull.BallastHeight);
     number(hull.BallastStation);
     number(hull.ReservedValue);
+    for (const std::string& line : GravityRecordLines(hull)) {
+        out.Line(line);
+    }
     return out.Content();
 }
 
@@ -256,6 +260,9 @@ Outcome ReadHullFile(const fs::path& folder, std::string_view name, HullDocument
         return Outcome::Failed(Failure::Kind::Read, std::string(name));
     }
     LineCursor in(RepairCommas(*file, std::move(*bytes)));
+    // A file without the designer's centre of gravity leaves the hull without one, so that it
+    // never passes from one hull to the next.
+    hull.DesignCenterOfGravity.reset();
 
     const std::optional<std::int64_t> count = ReadChineCount(in, hull);
     const bool more = count && ReadOffsets(in, *count, hull, stationText);
@@ -270,6 +277,9 @@ Outcome ReadHullFile(const fs::path& folder, std::string_view name, HullDocument
     if (ReadSplinePoints(in, *count, hull)) {
         ReadFramesAndRig(in, hull);
         ReadInfoAndBallast(in, hull);
+        const auto height = in.Next();
+        const auto station = height ? in.Next() : std::nullopt;
+        hull.DesignCenterOfGravity = ReadGravityRecords(height, station);
     }
     return {};
 }

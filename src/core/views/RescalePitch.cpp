@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "app/History.h"
+#include "model/GravityFollowsHull.h"
 #include "text/NumberText.h"
 
 namespace merrowin {
@@ -84,6 +85,7 @@ bool RescaleHull(HullDocument& hull, WorkingValues& work, RescaleItem item, doub
     hull.OffsetX = x;
     hull.OffsetY = y;
     hull.OffsetZ = z;
+    ScaleDesignGravity(hull, scaleY ? factor : 1, scaleZ ? factor : 1);
     if (scaleZ) {
         work.StationText[4] = BoxText(typedValue);
         for (int b = 1; b <= 3; ++b) {
@@ -156,6 +158,7 @@ void ApplyPitch(AppState& app, RepaintHub& hub) {
     hull.OffsetY = offsetY;
     hull.OffsetZ = offsetZ;
     hull.SplinePoints = points;
+    PitchDesignGravity(hull, cosine, sine, yMin, zMin);
     hub.RepaintWindow();
     work.AppliedPitch = work.PitchAngle;
 }
