@@ -101,6 +101,13 @@ TEST_F(HullFileTest, SixChinesRoundTripThroughTheFixedLayout) {
 
 // Decimal commas (the whole file is repaired, texts too, before it is read) and the older layout
 // are the command line's fixtures.
+// The nesting option is the number 0 until a file or a tick sets it, and prints as one.
+TEST_F(HullFileTest, NestingOptionOfANewHullPrintsAsANumber) {
+    const std::vector<std::string> lines = SplitLines(HullFileText(app_.Hull));
+    ASSERT_EQ(lines.size(), 54u * 4 + 28);
+    EXPECT_EQ(lines[lines.size() - 5], " 0 ");
+}
+
 TEST_F(HullFileTest, DamagedFilesKeepWhatTheyCannotSupply) {
     // Ends half way through the first crossing: the rest keeps its values.
     Put("cut.hul", " 5 \r\n 3 \r\n 4 \r\n");
