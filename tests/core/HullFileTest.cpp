@@ -117,7 +117,7 @@ TEST_F(HullFileTest, DamagedFilesKeepWhatTheyCannotSupply) {
     EXPECT_EQ(back_.Hull.OffsetY[0][1], 4);
     EXPECT_EQ(back_.Hull.OffsetZ[0][1], 1.3);
     EXPECT_EQ(back_.Hull.OffsetX[2][4], 34.25);
-    EXPECT_EQ(back_.Work.StationText[0], "0");
+    EXPECT_EQ(back_.Work.StationText[0], "1.3");
     EXPECT_TRUE(back_.Hull.AutoSpline);
 
     // A count of a thousand million in a short file reads what is there and stops.
