@@ -882,7 +882,12 @@ void Form1::closeEvent(QCloseEvent* event) {
         return;
     }
     timer1_->stop();
-    // The program ends with its main window: every other window closes too.
+    // The program ends with its main window: the Save and Create Patterns window unloads, shown
+    // or hidden, so its settings are written as the last run left them; every other window
+    // closes too.
+    if (form3_ != nullptr) {
+        form3_->Unload();
+    }
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window != this && window->isVisible()) {
             window->close();

@@ -65,9 +65,12 @@ public:
     // Escape runs Cancel.
     void reject() override;
 
+    // Unload: "hull.dat" is written with the boxes as they stand and the dialog goes. The main
+    // window's closing unloads it, whether it is shown or not.
+    void Unload();
+
 protected:
     void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
 
 private:
     void CreateControls();
@@ -81,6 +84,8 @@ private:
     void ShowOptions(); // the boxes from the options (after Load and after a run)
     void CentreOnScreen();
     void Text1Change(const QString& text);
+    // Writes "hull.dat"; false, with the failure on the status line, when it cannot.
+    bool WriteSettings();
 
     AppState& app_;
     std::filesystem::path folder_;
