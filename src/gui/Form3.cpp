@@ -2,6 +2,7 @@
 #include "Form3.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
@@ -335,6 +336,12 @@ void Form3::showEvent(QShowEvent* event) {
         }
         command1_->setFocus(); // the focus goes to Save
     }
+}
+
+void Form3::closeEvent(QCloseEvent* event) {
+    // The status line keeps its text: only Cancel says "Working on...".
+    Unload();
+    event->accept();
 }
 
 void Form3::Unload() {

@@ -65,12 +65,14 @@ public:
     // Escape runs Cancel.
     void reject() override;
 
-    // Unload: "hull.dat" is written with the boxes as they stand and the dialog goes. The main
-    // window's closing unloads it, whether it is shown or not.
+    // Unload: "hull.dat" is written with the boxes as they stand and the dialog goes. Its close
+    // box and the main window's closing unload it, whether it is shown or not.
     void Unload();
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // The close box unloads the dialog; it does not run Cancel.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void CreateControls();

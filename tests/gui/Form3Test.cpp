@@ -37,7 +37,9 @@ class Form3Test : public QObject {
 private slots:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
 
-    void settingsReadOnLoadAndWrittenOnCancel() {
+    // The close box unloads the dialog: the settings are written and the status line keeps its
+    // text, as Cancel would not.
+    void settingsReadOnLoadAndWrittenOnUnload() {
         Dialog d;
         PatternOptions saved;
         saved.Text = false;
@@ -55,7 +57,10 @@ private slots:
         TypeInto(dialog.Text6(), "/srv/other");
         QVERIFY(d.app.Work.Patterns.Hpgl && !d.app.Work.Patterns.Keel);
         QCOMPARE(d.app.Work.Patterns.ExportPath, std::string("/srv/other/"));
-        dialog.Command2().click();
+        d.form->Status().SetPanel(1, "Designing");
+        QVERIFY(test::ClickCloseBox(dialog));
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(d.Status(), std::string("Designing"));
         PatternOptions reread;
         QVERIFY(ReadPatternSettings(d.Folder(), reread));
         QCOMPARE(PatternSettingsText(reread), PatternSettingsText(d.app.Work.Patterns));
