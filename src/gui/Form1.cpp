@@ -380,9 +380,11 @@ void Form1::CreateButtons() {
     connect(command2_, &QPushButton::clicked, this, [this] { Command2Click(); });
 }
 
-// Station boxes. Text1(0) holds the focus for the window's keys; it is out of sight.
+// Station boxes, one a bulkhead from the stem to the transom. Text1(0), the stem's, also takes
+// the focus after a thumbnail, view or spin click; its label "Stem (0)" is made to match
+// "Transm (4)".
 void Form1::CreateStationBoxes() {
-    const char* const stationLabels[5] = {"", "Bkhd 1", "Bkhd 2", "Bkhd 3", "Transm (4)"};
+    const char* const stationLabels[5] = {"Stem (0)", "Bkhd 1", "Bkhd 2", "Bkhd 3", "Transm (4)"};
     for (int b = 0; b < 5; ++b) {
         const auto index = static_cast<std::size_t>(b);
         auto* box = new QLineEdit(central_);
@@ -397,10 +399,6 @@ void Form1::CreateStationBoxes() {
             app_.Work.StationText[index] = text.toStdString();
         });
     }
-    text1_[0]->setReadOnly(true);
-    text1_[0]->setFrame(false);
-    text1_[0]->setGeometry(-4, -4, 1, 1);
-    text1Labels_[0]->hide(); // keys typed into the station boxes reach the window's filter
 }
 
 void Form1::CreateChineCountBox() {
@@ -490,7 +488,7 @@ void Form1::ApplyLayout() {
     const int rowHeight = 22;
 
     int x = margin;
-    for (int b = 1; b < 5; ++b) {
+    for (int b = 0; b < 5; ++b) {
         QLabel* label = text1Labels_[static_cast<std::size_t>(b)];
         const int labelWidth = label->sizeHint().width();
         label->setGeometry(x, rowTop, labelWidth, rowHeight);
@@ -715,7 +713,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
         }
         return true; // the window takes the arrows; they never move a text cursor
     }
-    for (int b = 1; b < 5; ++b) {
+    for (int b = 0; b < 5; ++b) {
         if (watched == text1_[static_cast<std::size_t>(b)]) {
             const bool typed = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
                                !key->text().isEmpty();
@@ -996,7 +994,12 @@ void Form1::closeEvent(QCloseEvent* event) {
         return;
     }
     timer1_->stop();
-    // The program ends with its main window: every other window closes too.
+    // The program ends with its main window: the Save and Create Patterns window unloads, shown
+    // or hidden, so its settings are written as the last run left them; every other window
+    // closes too.
+    if (form3_ != nullptr) {
+        form3_->Unload();
+    }
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window != this && window->isVisible()) {
             window->close();

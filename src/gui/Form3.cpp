@@ -2,12 +2,12 @@
 #include "Form3.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -296,6 +296,11 @@ void Form3::Command1Click() {
     const Outcome outcome =
         CreatePatterns(folder_, app_.Hull, app_.Work, ui_.Status, &ui_.Hub.MainPicture());
     ui_.Status.SetPanel(1, PatternRunStatusText(outcome, app_.Work.HullFileName));
+    // The settings as the run leaves them ("Soles" cleared on fewer than three chines); a run
+    // that failed keeps its own text on the status line.
+    if (!WriteSettings() && outcome.HasFailed()) {
+        ui_.Status.SetPanel(1, PatternRunStatusText(outcome, app_.Work.HullFileName));
+    }
     // The run may have pulled frame boxes inside the hull and cleared "Soles".
     for (int f = 0; f < 8; ++f) {
         const QString text = ToQt(app_.Work.Patterns.FrameText[static_cast<std::size_t>(f)]);
@@ -314,6 +319,7 @@ void Form3::Command2Click() {
     ui_.Status.SetPanel(1, "Working on..." + app_.Work.HullFileName);
     RefreshFileList();
     hide();
+    WriteSettings();
 }
 
 void Form3::Command3Click() {
@@ -370,16 +376,24 @@ void Form3::showEvent(QShowEvent* event) {
     }
 }
 
-void Form3::hideEvent(QHideEvent* event) {
-    QDialog::hideEvent(event);
-    if (!event->spontaneous()) {
-        // Unload: settings that cannot be written keep their last file, and the status line
-        // says so (a pattern run started by Save replaces the text with its own outcome).
-        const Outcome saved = WritePatternSettings(folder_, app_.Work.Patterns);
-        if (saved.HasFailed()) {
-            ui_.Status.SetPanel(1, saved.Text());
-        }
+void Form3::closeEvent(QCloseEvent* event) {
+    // The status line keeps its text: only Cancel says "Working on...".
+    Unload();
+    event->accept();
+}
+
+void Form3::Unload() {
+    WriteSettings();
+    hide();
+}
+
+// Settings that cannot be written keep their last file, and the status line says so.
+bool Form3::WriteSettings() {
+    const Outcome saved = WritePatternSettings(folder_, app_.Work.Patterns);
+    if (saved.HasFailed()) {
+        ui_.Status.SetPanel(1, saved.Text());
     }
+    return saved.Ok();
 }
 
 } // namespace merrowin

@@ -72,9 +72,14 @@ public:
     // Escape runs Cancel.
     void reject() override;
 
+    // Unload: "hull.dat" is written with the boxes as they stand and the dialog goes. Its close
+    // box and the main window's closing unload it, whether it is shown or not.
+    void Unload();
+
 protected:
     void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
+    // The close box unloads the dialog; it does not run Cancel.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void CreateControls();
@@ -88,6 +93,8 @@ private:
     void ShowOptions(); // the boxes from the options (after Load and after a run)
     void CentreOnScreen();
     void Text1Change(const QString& text);
+    // Writes "hull.dat"; false, with the failure on the status line, when it cannot.
+    bool WriteSettings();
 
     AppState& app_;
     std::filesystem::path folder_;

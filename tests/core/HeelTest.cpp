@@ -8,6 +8,7 @@
 #include "HydroTestHulls.h"
 #include "hydro/Heel.h"
 #include "hydro/HydroCommands.h"
+#include "text/NumberText.h"
 
 namespace merrowin {
 namespace {
@@ -102,6 +103,18 @@ TEST_F(Heel, HeeledHullIsDrawnInsideTheViewWithBothCentresAndTheReportReplacesTh
     const auto texts = window.RecordedMain()->Texts();
     EXPECT_NE(std::find(texts.begin(), texts.end(), "cg"), texts.end());
     EXPECT_EQ(app.Hull.SplinePoints, before.SplinePoints);
+}
+
+// The report's volume is the whole heeled hull's: its displacement in the water in use (the last
+// run measured one heeled half only).
+TEST_F(Heel, ReportedVolumeIsTheDisplacementInTheWaterInUse) {
+    ASSERT_TRUE(WaterChoice(app, ui, folder.Path(), true).Ok()); // seawater
+    ASSERT_TRUE(HeelAt(60, "20").Ok());
+    const auto& lines = hydro.ResultsLines;
+    ASSERT_EQ(lines.size(), 15u);
+    const double pounds = Val(lines[5].substr(lines[5].find(':') + 1));
+    const double cubicFeet = Val(lines[6].substr(lines[6].find(':') + 1));
+    EXPECT_NEAR(cubicFeet, pounds / SeaWaterDensity * 231 / 1728, 0.01) << lines[6];
 }
 
 TEST_F(Heel, ZeroAngleChangesNothing) {

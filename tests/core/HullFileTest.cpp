@@ -101,6 +101,13 @@ TEST_F(HullFileTest, SixChinesRoundTripThroughTheFixedLayout) {
 
 // Decimal commas (the whole file is repaired, texts too, before it is read) and the older layout
 // are the command line's fixtures.
+// The nesting option is the number 0 until a file or a tick sets it, and prints as one.
+TEST_F(HullFileTest, NestingOptionOfANewHullPrintsAsANumber) {
+    const std::vector<std::string> lines = SplitLines(HullFileText(app_.Hull));
+    ASSERT_EQ(lines.size(), 54u * 4 + 28);
+    EXPECT_EQ(lines[lines.size() - 5], " 0 ");
+}
+
 TEST_F(HullFileTest, DamagedFilesKeepWhatTheyCannotSupply) {
     // Ends half way through the first crossing: the rest keeps its values.
     Put("cut.hul", " 5 \r\n 3 \r\n 4 \r\n");
@@ -110,7 +117,7 @@ TEST_F(HullFileTest, DamagedFilesKeepWhatTheyCannotSupply) {
     EXPECT_EQ(back_.Hull.OffsetY[0][1], 4);
     EXPECT_EQ(back_.Hull.OffsetZ[0][1], 1.3);
     EXPECT_EQ(back_.Hull.OffsetX[2][4], 34.25);
-    EXPECT_EQ(back_.Work.StationText[0], "0");
+    EXPECT_EQ(back_.Work.StationText[0], "1.3");
     EXPECT_TRUE(back_.Hull.AutoSpline);
 
     // A count of a thousand million in a short file reads what is there and stops.

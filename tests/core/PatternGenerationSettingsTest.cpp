@@ -25,6 +25,32 @@ TEST(PatternSettings, TenBoxesThenTheExportFolderReadBackAsWritten) {
     EXPECT_EQ(read.ExportPath, "/srv/cut, files/");
 }
 
+// The values are read item by item, so a hand-written file may hold several on a line; the
+// export folder is the rest of its line and may hold a comma.
+TEST(PatternSettings, ItemsMayShareALine) {
+    const struct {
+        const char* File;
+        const char* Expected;
+    } cases[] = {
+        {"1,0,0,1,0,0,0,0,0,1,\"/x\"\r\n",
+         " 1 \r\n 0 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 1 \r\n/x\r\n"},
+        {" 0 , \"1\" ,1\r\n1,1,1,1,1,1\r\n0, /srv/cut, files \r\n",
+         " 0 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 0 \r\n/srv/cut, "
+         "files\r\n"},
+    };
+    for (const auto& c : cases) {
+        test::TempFolder folder;
+        ASSERT_TRUE(WriteFileAtomic(folder.Path(), "hull.dat", c.File).Ok());
+        // Every box starts the other way from what the first file says.
+        PatternOptions options;
+        options.Expansions = options.Text = options.Keel = false;
+        options.Hpgl = options.Dxf = options.HalfFrames = options.Spar = options.Stem =
+            options.Soles = options.Deck = true;
+        ASSERT_TRUE(ReadPatternSettings(folder.Path(), options));
+        EXPECT_EQ(PatternSettingsText(options), c.Expected) << c.File;
+    }
+}
+
 TEST(PatternSettings, DamagedFileKeepsWhatItCannotSet) {
     test::TempFolder folder;
     PatternOptions options; // Expansions and Text set, the rest clear

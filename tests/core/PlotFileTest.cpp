@@ -2,6 +2,8 @@
 // hand plot, HPGL and DXF tests that write and read every plot file.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include "TestSupport.h"
 #include "io/PlotFile.h"
 
@@ -33,6 +35,21 @@ TEST(PlotFile, PlotterScaleSearchOrderAndRepairs) {
     y = 0;
     read(nullptr, "400\r\n");
     EXPECT_TRUE(x == 400 && y == 500);
+}
+
+// The first file that exists is the one read: when it cannot be read, the next one does not
+// stand in for it and the scales keep their start value.
+TEST(PlotFile, UnreadableFirstScaleFileIsNotReplacedByTheNext) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "the superuser reads a file of mode 0000";
+    }
+    test::TempFolder folder;
+    test::WriteRaw(folder.Path() / "pm32.dat", "1016\r\n1016\r\n");
+    test::WriteRaw(folder.Path() / "pmaster.dat", "2000\r\n2000\r\n");
+    fs::permissions(folder.Path() / "pm32.dat", fs::perms::none);
+    double x = 0, y = 0;
+    ReadPlotterScale(folder.Path(), x, y, folder.Path() / "no-system-file.dat");
+    EXPECT_TRUE(x == 500 && y == 500) << x << ", " << y;
 }
 
 } // namespace

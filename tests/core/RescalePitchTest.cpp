@@ -25,25 +25,26 @@ protected:
 };
 
 // The rescaled and pitched hulls themselves are pinned byte for byte by the command line's
-// transform goldens; these are the answers that must change nothing, and the way back.
-TEST_F(RescalePitch, AcceptingTheShownValueOrCancellingChangesNothing) {
+// transform goldens; these are the answers that change nothing, the answer as shown, and the
+// way back.
+TEST_F(RescalePitch, NoNumberChangesNothingAndTheShownValueIsANewSize) {
     const HullDocument before = app.Hull;
-    // The largest half-breadth is 37.351..., shown as 37.351: accepting it keeps the hull.
-    Rescale(RescaleItem::Beam, "37.351");
     Rescale(RescaleItem::Height, "");
     Rescale(RescaleItem::Length, "0");
     Rescale(RescaleItem::Overall, "abc");
     EXPECT_TRUE(app.Hull.OffsetX == before.OffsetX && app.Hull.OffsetY == before.OffsetY &&
                 app.Hull.OffsetZ == before.OffsetZ);
 
-    // A length shown rounded and typed as shown keeps the hull; the box shows what was typed.
+    // The box shows the length rounded to thousandths; answering it as shown scales the hull
+    // to that length rather than leaving it a little longer.
     for (int c = 1; c <= 4; ++c) {
         app.Hull.OffsetZ[4][c] = 140.0004;
     }
     window.RepaintWindow();
     const HullDocument measured = app.Hull;
     Rescale(RescaleItem::Length, "140");
-    EXPECT_EQ(app.Hull.OffsetZ, measured.OffsetZ);
+    EXPECT_DOUBLE_EQ(app.Hull.OffsetZ[4][2], 140);
+    EXPECT_DOUBLE_EQ(app.Hull.OffsetZ[2][1], measured.OffsetZ[2][1] * 140 / 140.0004);
     EXPECT_EQ(app.Work.StationText[4], "140");
     // A negative answer is taken as its size: the height halves.
     Rescale(RescaleItem::Height, "-19");

@@ -2,6 +2,7 @@
 // engine's handlers, the controls showing the model, autosave, closing and "&Save, Create". The
 // rules those handlers follow are the core tests'.
 #include <QComboBox>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
@@ -91,9 +92,15 @@ private slots:
         TypeInto(form.Text1(3), "90");
         QTest::keyClick(&form.Text1(3), Qt::Key_Enter);
         QCOMPARE(w.Hull().OffsetZ[3][4], 90.0);
+        // The stem box is one of them, shown with its label: Enter sets every chine's stem.
+        QVERIFY(form.Text1(0).isVisible() && form.findChild<QLabel*>("Label0")->isVisible());
+        TypeInto(form.Text1(0), "2");
+        QCOMPARE(w.Hull().OffsetZ[0][1], 1.3);
+        QTest::keyClick(&form.Text1(0), Qt::Key_Return);
+        QVERIFY(w.Hull().OffsetZ[0][1] == 2 && w.Hull().OffsetZ[0][4] == 2);
 
         // An arrow typed in a box is the window's: a spin to the right, the cursor stays where
-        // it was, the focus moves to the hidden box; a spin button turns the view.
+        // it was, the focus moves to the stem box; a spin button turns the view.
         const double step = std::abs(w.View().SpinStep);
         form.Text1(1).setCursorPosition(1);
         QTest::keyClick(&form.Text1(1), Qt::Key_Right);
@@ -114,6 +121,7 @@ private slots:
         w.form->Status().SetPanel(1, "Working on...other.hul");
         w.form->VScroll1().setValue(6);
         w.Hull().OffsetZ[2][1] = 61.5; // bulkhead 2's station, read into its box
+        w.Hull().OffsetZ[0][1] = 3.5;  // and chine 1's stem station into the stem box
         w.form->Timer1Timer();
         QVERIFY(!w.Exists("other.hul"));
         QCOMPARE(w.Status(), std::string("Working on...other.hul"));
@@ -121,6 +129,7 @@ private slots:
         ScriptedDialogs dialogs;
         Form1 next(app, w.Folder(), &dialogs);
         QVERIFY(next.VScroll1().value() == 6 && next.Text1(2).text() == "61.5");
+        QCOMPARE(next.Text1(0).text(), QString("3.5"));
         QCOMPARE(next.Status().Panel(1), std::string("Working on...default.hul"));
     }
 

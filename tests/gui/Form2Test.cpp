@@ -181,7 +181,7 @@ void Form2Test::readOutOptionIsKeptInTheHull() {
     n.form->RepaintWindow(); // as after a hull is opened
     QVERIFY(w.Check1().isChecked());
     QVERIFY(ReadHullFile(n.Folder(), "kept.hul", n.app.Hull, n.app.Work));
-    QCOMPARE(n.Hull().NestOption, std::string("0"));
+    QCOMPARE(n.Hull().NestOption, std::string("0")); // the file's line " 0 ", read trimmed
     w.close();
     QVERIFY(!n.Open()->Check1().isChecked());
 }

@@ -37,7 +37,9 @@ class Form3Test : public QObject {
 private slots:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
 
-    void settingsReadOnLoadAndWrittenOnHide() {
+    // The close box unloads the dialog: the settings are written and the status line keeps its
+    // text, as Cancel would not.
+    void settingsReadOnLoadAndWrittenOnUnload() {
         Dialog d;
         PatternOptions saved;
         saved.Text = false;
@@ -55,7 +57,10 @@ private slots:
         TypeInto(dialog.Text6(), "/srv/other");
         QVERIFY(d.app.Work.Patterns.Hpgl && !d.app.Work.Patterns.Keel);
         QCOMPARE(d.app.Work.Patterns.ExportPath, std::string("/srv/other/"));
-        dialog.hide();
+        d.form->Status().SetPanel(1, "Designing");
+        QVERIFY(test::ClickCloseBox(dialog));
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(d.Status(), std::string("Designing"));
         PatternOptions reread;
         QVERIFY(ReadPatternSettings(d.Folder(), reread));
         QCOMPARE(PatternSettingsText(reread), PatternSettingsText(d.app.Work.Patterns));
@@ -124,6 +129,15 @@ private slots:
         QVERIFY(!dialog.isVisible() && nestingUnloaded);
         QVERIFY(!dialog.Check(8).isChecked() && dialog.FrameText(0).text() == "140");
         QVERIFY(d.Exists("chine1.tri") && d.Exists("frame1.uc"));
+        // The settings are written as the run left them, and again when the main window
+        // closes and unloads the hidden dialog.
+        PatternOptions reread;
+        QVERIFY(ReadPatternSettings(d.Folder(), reread) && !reread.Soles);
+        QVERIFY(std::filesystem::remove(d.Folder() / "hull.dat"));
+        d.dialogs.NextMessageAnswer = MessageAnswer::No;
+        QVERIFY(d.form->close());
+        reread.Soles = true;
+        QVERIFY(ReadPatternSettings(d.Folder(), reread) && !reread.Soles);
     }
 };
 

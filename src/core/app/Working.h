@@ -32,8 +32,9 @@ struct WorkingValues {
     double PlotXScale = 500, PlotYScale = 500; // plotter units per inch
 
     std::string HullFileName = "default.hul";
-    std::array<std::string, 5> StationText{"0", "28", "58", "96", "140"}; // Text1(0..4)
-    std::string ChineCountText = "4";                                     // Text3
+    // Text1(0..4): the stem box starts at chine 1's stem station of the default hull.
+    std::array<std::string, 5> StationText{"1.3", "28", "58", "96", "140"};
+    std::string ChineCountText = "4"; // Text3
 
     ViewState View;
     HydroState Hydro;

@@ -13,6 +13,15 @@ namespace {
 
 constexpr char InchMark = '"';
 
+// The whole heeled hull's volume in cubic feet, from its displacement T (pounds) and the water's
+// weight (pounds per US gallon of 231 cubic inches): the last run measured one half only.
+double HeeledVolume(double total, double waterDensity) {
+    if (waterDensity == 0) {
+        return 0;
+    }
+    return total / waterDensity * CubicInchesPerGallon / CubicInchesPerCubicFoot;
+}
+
 std::string ClickLogoText(double total) {
     return FormatNumber(total, "0") + "lbs. Click \"MW\" logo.";
 }
@@ -38,7 +47,7 @@ std::string HeelReport(HydroState& h, const HeelSearch& search, double ballastWe
                     FormatNumber(h.WaterlineHeight - trial.Heeled.Lowest, "0.0 in."));
     lines.push_back("Displacement: " + FormatNumber(total, "0 lbs"));
     lines.push_back("Displaced volume: " +
-                    FormatNumber(h.DisplacedVolume / CubicInchesPerCubicFoot, "0.00 ft3"));
+                    FormatNumber(HeeledVolume(total, h.WaterDensity), "0.00 ft3"));
     lines.push_back("Center of buoyancy, X: " + FormatNumber(h.CenterBuoyancyX, "0.0 in.") + inch);
     lines.push_back("  Center of buoyancy, Y: " + FormatNumber(h.CenterBuoyancyY, "0.0 in.") +
                     inch);

@@ -160,15 +160,13 @@ void RescaleCommand(AppState& app, UiServices& ui, RescaleItem item) {
     const double current = RescaleCurrentValue(app.Work, item);
     const std::string shown = FormatNumber(current, "0.000");
     const std::string answer = ui.Boxes.Input("ReScale", RescalePrompt(item), shown);
-    double value = std::fabs(Val(answer));
+    // The answer is the new size, even when it is the value shown: a hull 140.0004 long
+    // answered with 140 becomes 140 long.
+    const double value = std::fabs(Val(answer));
     if (value == 0) {
         return;
     }
-    // Accepting the value as shown (rounded to thousandths) keeps the hull as it is.
-    if (value == Val(shown)) {
-        value = current;
-    }
-    if (RescaleHull(app.Hull, app.Work, item, value, std::fabs(Val(answer)))) {
+    if (RescaleHull(app.Hull, app.Work, item, value)) {
         ui.Hub.RepaintWindow();
     }
 }

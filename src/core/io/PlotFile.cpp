@@ -48,16 +48,20 @@ std::vector<std::string> ScaleItems(std::string_view text) {
 
 void ReadPlotterScale(const fs::path& folder, double& plotXScale, double& plotYScale,
                       const fs::path& systemFile) {
-    // The system-wide file first, then the working folder's two names; the first that exists.
-    std::optional<std::string> content;
+    // The system-wide file first, then the working folder's two names: the first that exists is
+    // the one read. One that exists but cannot be read gives no numbers, so the scales keep their
+    // values (500 unless set); the next file is not a stand-in for it.
+    std::optional<fs::path> file;
     if (!systemFile.empty()) {
-        content = ReadFileBytes(systemFile.parent_path(), systemFile.filename().string());
+        file = FindFile(systemFile.parent_path(), systemFile.filename().string());
     }
     for (const char* name : {"pm32.dat", "pmaster.dat"}) {
-        if (!content) {
-            content = ReadFileBytes(folder, name);
+        if (!file) {
+            file = FindFile(folder, name);
         }
     }
+    const std::optional<std::string> content =
+        file ? ReadFileBytes(file->parent_path(), file->filename().string()) : std::nullopt;
     if (content) {
         const std::vector<std::string> items = ScaleItems(*content);
         if (!items.empty()) {

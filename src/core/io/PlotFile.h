@@ -13,7 +13,8 @@ namespace merrowin {
 inline constexpr const char* SystemPlotterScaleFile = "/etc/merrowin/pmxp.dat";
 
 // Reads the first existing plotter scale file into the scales (X then Y, plotter units per
-// inch); a scale that is 0 becomes 500; both become their absolute values.
+// inch); one that cannot be read, or none, leaves them as they are; then a scale that is 0
+// becomes 500, and both become their absolute values.
 void ReadPlotterScale(const fs::path& folder, double& plotXScale, double& plotYScale,
                       const fs::path& systemFile = SystemPlotterScaleFile);
 

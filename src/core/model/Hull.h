@@ -59,7 +59,9 @@ struct HullDocument {
     bool KeelStep = false; // Option2 "Keel Step"
 
     std::array<std::string, 4> InfoLines{}; // Designer, Hull Info, email/URL, date
-    std::string NestOption = "0";           // Check1 of the nesting window, held as text
+    // Check1 of the nesting window as the hull file's line: a number, printed " 0 ", until a
+    // hull file sets it; then the file's text as read.
+    std::string NestOption = " 0 ";
     double BallastWeight = 0, BallastHeight = 0, BallastStation = 0;
     double ReservedValue = 0; // carried through the file unchanged, used nowhere
 

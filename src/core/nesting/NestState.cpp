@@ -46,7 +46,7 @@ bool NestOptionChecked(std::string_view option) {
 }
 
 std::string NestOptionText(bool checked) {
-    return checked ? "1" : "0";
+    return PrintNumber(checked ? 1 : 0);
 }
 
 void SetSheetSize(NestSheets& sheets, std::string_view widthText, std::string_view lengthText) {

@@ -74,8 +74,8 @@ void SetSheetCount(NestSheets& sheets, int count);
 // Keeps a coordinate within MaxNestInches.
 double ClampInches(double value);
 
-// "-->" (Check1) as the hull file keeps it in NestOption: "1" checked, "0" not. Any text is read
-// leniently, and a value other than 0 counts as checked.
+// "-->" (Check1) as the hull file keeps it in NestOption: a tick stores the number 1 or 0 as it
+// prints (" 1 ", " 0 "). Any text is read leniently, and a value other than 0 counts as checked.
 bool NestOptionChecked(std::string_view option);
 std::string NestOptionText(bool checked);
 

@@ -29,30 +29,79 @@ std::string ExportLine(const std::string& text) {
     return blankEnd || quoted ? '"' + text + '"' : text;
 }
 
+// The comma-or-line-separated read of "hull.dat", item by item, so the values may stand one a
+// line or several on a line ("1,0,0,1,0,0,0,0,0,1,"/x"").
+class SettingsItems {
+public:
+    explicit SettingsItems(std::string_view text) : text_(text) {}
+    bool AtEnd() const { return at_ >= text_.size(); }
+
+    // The next item: a quoted one is what lies between its quotes (anything after the closing
+    // quote is dropped), another runs to the next comma or line end, without blanks around it.
+    std::string Next() {
+        while (at_ < text_.size() && (text_[at_] == ' ' || text_[at_] == '\t')) {
+            ++at_;
+        }
+        if (at_ < text_.size() && text_[at_] == '"') {
+            const std::size_t close =
+                std::min(text_.find_first_of("\"\r\n", at_ + 1), text_.size());
+            std::string item(text_.substr(at_ + 1, close - at_ - 1));
+            at_ = close < text_.size() && text_[close] == '"' ? close + 1 : close;
+            Take(Until(",\r\n"));
+            return item;
+        }
+        const std::size_t start = at_;
+        const std::size_t end = Until(",\r\n");
+        Take(end);
+        return std::string(TrimBlanks(text_.substr(start, end - start)));
+    }
+
+    // The rest of the line as one item, without the blanks and one pair of quotes around it: the
+    // export folder, the last value, whose name may hold commas.
+    std::string RestOfLine() {
+        const std::size_t start = at_;
+        const std::size_t end = Until("\r\n");
+        Take(end);
+        std::string text(TrimBlanks(text_.substr(start, end - start)));
+        if (text.size() >= 2 && text.front() == '"' && text.back() == '"') {
+            text = text.substr(1, text.size() - 2);
+        }
+        return text;
+    }
+
+private:
+    std::size_t Until(std::string_view separators) const {
+        return std::min(text_.find_first_of(separators, at_), text_.size());
+    }
+    // Moves past the separator at `end`; a CR LF is one line end.
+    void Take(std::size_t end) {
+        at_ = std::min(end + 1, text_.size());
+        if (end < text_.size() && text_[end] == '\r' && at_ < text_.size() && text_[at_] == '\n') {
+            ++at_;
+        }
+    }
+
+    std::string_view text_;
+    std::size_t at_ = 0;
+};
+
 } // namespace
 
 bool ReadPatternSettings(const fs::path& folder, PatternOptions& options) {
-    const std::optional<std::vector<std::string>> lines =
-        ReadLines(folder, PatternSettingsFileName);
-    if (!lines) {
+    const std::optional<std::string> text = ReadFileBytes(folder, PatternSettingsFileName);
+    if (!text) {
         return false;
     }
-    for (std::size_t i = 0; i < OptionBoxCount && i < lines->size(); ++i) {
+    SettingsItems items(*text);
+    for (std::size_t i = 0; i < OptionBoxCount && !items.AtEnd(); ++i) {
         // A check box takes 0 or 1; any other value cannot be set and leaves the box as it was.
-        const std::vector<std::string> items = SplitItems((*lines)[i]);
-        const double value = items.empty() ? 0 : Val(items.front());
+        const double value = Val(items.Next());
         if (value == 0 || value == 1) {
             options.*OptionBoxes[i] = value == 1;
         }
     }
-    if (lines->size() > OptionBoxCount) {
-        // The export folder is taken as its whole line, so a folder name holding a comma
-        // survives; a quoted line loses its quotes.
-        std::string text(TrimBlanks((*lines)[OptionBoxCount]));
-        if (text.size() >= 2 && text.front() == '"' && text.back() == '"') {
-            text = text.substr(1, text.size() - 2);
-        }
-        SetExportText(options, text);
+    if (!items.AtEnd()) {
+        SetExportText(options, items.RestOfLine());
     }
     return true;
 }

@@ -49,8 +49,7 @@ double RescaleCurrentValue(const WorkingValues& work, RescaleItem item) {
     }
 }
 
-bool RescaleHull(HullDocument& hull, WorkingValues& work, RescaleItem item, double newValue,
-                 double typedValue) {
+bool RescaleHull(HullDocument& hull, WorkingValues& work, RescaleItem item, double newValue) {
     const double current = RescaleCurrentValue(work, item);
     // A current value of 0 (a hull with no extent, or Auto-Spline off for the beam) gives no
     // factor; the hull is left as it is.
@@ -87,7 +86,7 @@ bool RescaleHull(HullDocument& hull, WorkingValues& work, RescaleItem item, doub
     hull.OffsetZ = z;
     ScaleDesignGravity(hull, scaleY ? factor : 1, scaleZ ? factor : 1);
     if (scaleZ) {
-        work.StationText[4] = BoxText(typedValue);
+        work.StationText[4] = BoxText(newValue);
         for (int b = 1; b <= 3; ++b) {
             work.StationText[static_cast<std::size_t>(b)] = BoxText(hull.OffsetZ[b][1]);
         }

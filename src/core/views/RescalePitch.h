@@ -20,12 +20,10 @@ const char* RescalePrompt(RescaleItem item);
 double RescaleCurrentValue(const WorkingValues& work, RescaleItem item);
 
 // Multiplies the item's offsets of chines 1..ChineCount by newValue / the current value. For the
-// two length items the transom station box shows typedValue (the designer's answer, which may
-// differ from newValue when the answer kept the shown value) and the inner station boxes the new
+// two length items the transom station box shows newValue and the inner station boxes the new
 // stations of chine 1. Nothing changes (false) when the current value or newValue is 0 or the
 // factor or a scaled offset would not be a finite number. The spline points are not scaled.
-bool RescaleHull(HullDocument& hull, WorkingValues& work, RescaleItem item, double newValue,
-                 double typedValue);
+bool RescaleHull(HullDocument& hull, WorkingValues& work, RescaleItem item, double newValue);
 
 // ApplyPitch: rotates the hull about the athwartships axis by PitchAngle - AppliedPitch degrees
 // (a positive angle lowers the stern), shifts it so that its spline points start at Z 0 and Y 0,
