@@ -146,7 +146,12 @@ private slots:
         // Round on the screen, radius 20 pixels.
         const QRect ink = p.InkBounds();
         QVERIFY(std::abs(ink.width() - 41) <= 1 && std::abs(ink.height() - 41) <= 1);
-        QCOMPARE(p.At(70, 25), Palette(13));
+        // Smoothed: the pixel at the circle's right end is nearly its colour.
+        const QRgb edge = p.At(70, 25);
+        const QRgb colour = Palette(13);
+        QVERIFY(std::abs(qRed(edge) - qRed(colour)) + std::abs(qGreen(edge) - qGreen(colour)) +
+                    std::abs(qBlue(edge) - qBlue(colour)) <
+                100);
     }
 
     void absurdCoordinatesDrawNothingHarmful() {
