@@ -17,6 +17,7 @@ constexpr int FrameWidth = 1; // pixels of frame round the image
 // Drawing reaches at most this far outside the image (pixels); farther geometry is clipped
 // first, so absurd user coordinates never reach the painter.
 constexpr double ClipMargin = 8;
+constexpr int DotSize = 3;            // pixels a side
 constexpr double LargestRadius = 1e6; // pixels; larger circles are not drawn
 
 QColor QtColour(int colour) {
@@ -160,11 +161,11 @@ void PictureBox::Dot(double x, double y, int colour) {
     }
     UsePen(colour, 1);
     FlushLines();
-    // A dot fills its whole pixel, so it is drawn without smoothing.
-    QPainter& painter = Painter();
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.drawPoint(QPoint(static_cast<int>(px), static_cast<int>(py)));
-    painter.setRenderHint(QPainter::Antialiasing, !inverting_);
+    // A dot marks a point of the hull: a square of DotSize pixels round the point's pixel, in
+    // its colour and unsmoothed, easy to see on any screen.
+    const int left = static_cast<int>(px) - DotSize / 2;
+    const int top = static_cast<int>(py) - DotSize / 2;
+    Painter().fillRect(QRect(left, top, DotSize, DotSize), QtColour(colour));
     Touched();
 }
 
