@@ -1,5 +1,6 @@
 // merrowin-cli hydro, displacement, heel and transform: the hydrostatics from the command line.
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <iostream>
 #include <nlohmann/json.hpp>
@@ -29,18 +30,32 @@ const char* const HeelUsage =
 const char* const TransformUsage = "merrowin-cli transform FILE -o OUT [--overall V | --beam V | "
                                    "--height V | --length V] [--pitch DEG]";
 
-// The options that take a value are numbers, but for the output file of "-o".
+// The largest magnitude a waterline, target, angle or new size may have: far beyond any boat
+// (inches, pounds, degrees), and far enough below the largest double that the squares, cubes
+// and moments of the computation stay finite.
+constexpr double MaxArgument = 1e6;
+
 bool Parse(const std::vector<std::string>& args, const std::vector<std::string>& valueOptions,
            bool allowSwitches, Arguments& parsed) {
     const std::vector<std::string> switches = {"--seawater", "--json"};
-    if (!ParseArguments(args, valueOptions, allowSwitches ? switches : std::vector<std::string>{},
-                        parsed)) {
-        return false;
-    }
-    double number = 0;
-    return std::all_of(parsed.Values.begin(), parsed.Values.end(), [&](const auto& value) {
-        return value.first == "-o" || ParseStrictNumber(value.second, number);
+    return ParseArguments(args, valueOptions, allowSwitches ? switches : std::vector<std::string>{},
+                          parsed);
+}
+
+// The options that take a value are numbers, but for the output file of "-o": each must be a
+// strict decimal of at most MaxArgument.
+bool NumbersUsable(const Arguments& parsed) {
+    return std::all_of(parsed.Values.begin(), parsed.Values.end(), [](const auto& value) {
+        double number = 0;
+        return value.first == "-o" ||
+               (ParseStrictNumber(value.second, number) && std::fabs(number) <= MaxArgument);
     });
+}
+
+// A number the command cannot take: the usage line, and exit status 1 as for a failed run.
+int RefuseNumbers(const char* usage) {
+    Usage(usage);
+    return 1;
 }
 
 double NumberOf(const std::string& text) {
@@ -77,6 +92,16 @@ nlohmann::ordered_json Values(const HydroState& h) {
     return values;
 }
 
+// JSON has no infinity or NaN (they would print as null): such a value prints as 0, as the number
+// text of every other output prints it.
+void ZeroNonFinite(nlohmann::ordered_json& values) {
+    for (auto& value : values) {
+        if (value.is_number_float() && !std::isfinite(value.get<double>())) {
+            value = 0.0;
+        }
+    }
+}
+
 // Prints the run's report; a waterplane file that could not be written is then said on stderr and
 // makes the exit status 1.
 int Print(HeadlessWindow& window, const HydroState& h, bool json, bool heel,
@@ -95,6 +120,7 @@ int Print(HeadlessWindow& window, const HydroState& h, bool json, bool heel,
             values["HeelAngle"] = h.HeelAngle;
             values["RightingMoment"] = h.RightingMoment;
         }
+        ZeroNonFinite(values);
         document["values"] = values;
         out = document.dump(2) + "\n";
     } else {
@@ -135,6 +161,9 @@ int RunHydro(const std::vector<std::string>& args) {
     if (!Parse(args, {"--waterline"}, true, parsed) || parsed.Find("--waterline") == nullptr) {
         return Usage(HydroUsage);
     }
+    if (!NumbersUsable(parsed)) {
+        return RefuseNumbers(HydroUsage);
+    }
     return OnHull(parsed, [&](AppState& app, HeadlessWindow& window, UiServices& ui,
                               const std::filesystem::path& folder) {
         // The waterline as the slider would hold it, so that a sunk hull is brought down below
@@ -154,6 +183,9 @@ int RunDisplacement(const std::vector<std::string>& args) {
     if (!Parse(args, {"--target"}, true, parsed) || parsed.Find("--target") == nullptr) {
         return Usage(DisplacementUsage);
     }
+    if (!NumbersUsable(parsed)) {
+        return RefuseNumbers(DisplacementUsage);
+    }
     return OnHull(parsed, [&](AppState& app, HeadlessWindow& window, UiServices& ui,
                               const std::filesystem::path& folder) {
         window.Boxes().InputAnswers = {*parsed.Find("--target")};
@@ -167,6 +199,9 @@ int RunHeel(const std::vector<std::string>& args) {
     if (!Parse(args, {"--waterline", "--angle"}, true, parsed) ||
         parsed.Find("--waterline") == nullptr || parsed.Find("--angle") == nullptr) {
         return Usage(HeelUsage);
+    }
+    if (!NumbersUsable(parsed)) {
+        return RefuseNumbers(HeelUsage);
     }
     return OnHull(parsed, [&](AppState& app, HeadlessWindow& window, UiServices& ui,
                               const std::filesystem::path& folder) {
@@ -206,6 +241,9 @@ int RunTransform(const std::vector<std::string>& args) {
             item = Items[i];
             answer = *text;
         }
+    }
+    if (!NumbersUsable(parsed)) {
+        return RefuseNumbers(TransformUsage);
     }
     return OnHull(parsed, [&](AppState& app, HeadlessWindow& window, UiServices& ui,
                               const std::filesystem::path& folder) {

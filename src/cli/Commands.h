@@ -26,7 +26,8 @@ int RunTiles(const std::vector<std::string>& args);
 
 // Writes "usage: ..." to stderr and returns 2.
 int Usage(const std::string& line);
-// Strict number parse of a command-line argument: the whole text must be a finite decimal.
+// Strict number parse of a command-line argument (ReadStrictNumber): the whole text must be a
+// finite decimal, without blanks.
 bool ParseStrictNumber(const std::string& text, double& value);
 
 // The arguments of one subcommand: the hull file, the options that take a value, the switches.

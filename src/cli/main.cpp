@@ -16,6 +16,7 @@
 #include "app/OpenHullFile.h"
 #include "io/AtomicWrite.h"
 #include "io/PlotFile.h"
+#include "text/StrictNumber.h"
 
 namespace merrowin::cli {
 
@@ -25,15 +26,11 @@ int Usage(const std::string& line) {
 }
 
 bool ParseStrictNumber(const std::string& text, double& value) {
-    if (text.empty()) {
+    const std::optional<double> read = ReadStrictNumber(text);
+    if (!read) {
         return false;
     }
-    char* end = nullptr;
-    const double parsed = std::strtod(text.c_str(), &end);
-    if (end != text.c_str() + text.size() || !std::isfinite(parsed)) {
-        return false;
-    }
-    value = parsed;
+    value = *read;
     return true;
 }
 

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QCursor>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -30,7 +31,10 @@
 #include "Form3.h"
 #include "Form4.h"
 #include "Form5.h"
+#include "FullSizeDialog.h"
 #include "Logo.h"
+#include "PanelReportWindow.h"
+#include "app/History.h"
 #include "app/OpenHullFile.h"
 #include "app/Rebuild.h"
 #include "export/VrmlExport.h"
@@ -39,6 +43,7 @@
 #include "io/Files.h"
 #include "io/PlotFile.h"
 #include "model/HullFile.h"
+#include "open/OpenDialog.h"
 #include "text/NumberText.h"
 #include "views/PointEditing.h"
 #include "views/Repaint.h"
@@ -161,6 +166,15 @@ void AddMenuEntry(Form1& form, QMenuBar& bar, std::map<std::string_view, QMenu*>
     }
 }
 
+// "&Undo" takes Ctrl+Z; "&Redo" Ctrl+Shift+Z and Ctrl+Y, the two usual on the desktops.
+QList<QKeySequence> UndoKeys() {
+    return {QKeySequence(Qt::CTRL | Qt::Key_Z)};
+}
+
+QList<QKeySequence> RedoKeys() {
+    return {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)};
+}
+
 } // namespace
 
 Form1::Form1(AppState& app, std::filesystem::path folder, Dialogs* dialogs, QWidget* parent)
@@ -204,6 +218,9 @@ void Form1::CreateMenus() {
         {"dummy1", "dummy21", "&Clear old patterns", &Form1::Dummy21Click},
         {"dummy1", "dummy20", "-"},
         {"dummy1", "dummy6", "&Exit", &Form1::Dummy6Click},
+        {nullptr, "EditMenu", "&Edit"},
+        {"EditMenu", "EditUndo", "&Undo", &Form1::EditUndoClick, false, &Form1::editUndo_},
+        {"EditMenu", "EditRedo", "&Redo", &Form1::EditRedoClick, false, &Form1::editRedo_},
         {nullptr, "dummy7", "&Data"},
         {"dummy7", "dummy8", "&Offsets Table", &Form1::Dummy8Click},
         {"dummy7", "dummy16", "-"},
@@ -238,11 +255,18 @@ void Form1::CreateMenus() {
         {"dummy13", "TrueView", "&True View", &Form1::TrueViewClick, true, &Form1::trueView_},
         {nullptr, "dummy14", "&Patterns"},
         {"dummy14", "dummy15", "&Nesting", &Form1::Dummy15Click},
+        {"dummy14", "PatternsPrintLine", "-"},
+        {"dummy14", "PrintFullSize", "Print &Full Size...", &Form1::PrintFullSizeClick},
+        {"dummy14", "PanelReport", "Panel &Report...", &Form1::PanelReportClick},
     };
     std::map<std::string_view, QMenu*> menus;
     for (const MenuEntry& entry : entries) {
         AddMenuEntry(*this, *menuBar(), menus, entry);
     }
+    editUndo_->setShortcuts(UndoKeys());
+    editRedo_->setShortcuts(RedoKeys());
+    // The items show whether they would change anything each time the menu opens.
+    connect(menus.at("EditMenu"), &QMenu::aboutToShow, this, &Form1::ShowHistoryState);
 
     // The state at start-up, before the model is first shown.
     autoSpline_->setChecked(true);
@@ -480,6 +504,7 @@ void Form1::StartUp() {
     }
     ReadPlotterScale(folder_, app_.Work.PlotXScale, app_.Work.PlotYScale);
     RepaintWindow();
+    app_.History.Clear(); // the history begins with the hull the program starts with
 
     dialogs_->Message("Merrowin", StartUpText, MessageButtons::Ok, MessageIcon::Information);
     // The timer keeps running while a modal box or window of the program is open.
@@ -688,6 +713,7 @@ void Form1::RefreshControls() {
     hScroll1_->setVisible(hydro.HScroll1Visible);
     ShowResultsList();
     combo1_->setVisible(hydro.Combo1Visible);
+    ShowHistoryState();
 }
 
 // HScroll1 shows the model's range, position and steps; the change handler does not run for
@@ -763,6 +789,12 @@ bool Form1::StationBoxKeyPress(int bulkhead, int key) {
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (IsHistoryKeyOverride(watched, event)) {
+        return true; // the Edit menu's shortcut runs
+    }
+    if (watched == this && event->type() == QEvent::WindowActivate) {
+        ShowHistoryState(); // back from another window, whose boxes may have begun a step
+    }
     if (event->type() != QEvent::KeyPress) {
         return QMainWindow::eventFilter(watched, event);
     }
@@ -803,6 +835,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 // "&Open": the calculation state goes back to none (waterline, pitch, the waterline control and
 // the results list) before any file is previewed; then the Open window shows its folder afresh.
 void Form1::Dummy2Click() {
+    BeginOpenVisit(app_);
     OpenResetsCalculations(app_, Ui());
     if (!form4_) {
         form4_ = std::make_unique<Form4>(*this);
@@ -818,6 +851,7 @@ void Form1::Dummy4Click() {
     if (form3_ == nullptr) {
         form3_ = new Form3(app_, folder_, Ui(), this);
         form3_->UnloadNestingWindow = [this] { UnloadNestingWindow(); };
+        form3_->PatternRunFinished = [this] { PatternRunFinished(); };
     }
     form3_->ShowForHull();
 }
@@ -827,6 +861,7 @@ void Form1::Dummy4Click() {
 void Form1::Dummy21Click() {
     DeleteMatching(folder_, "*.uc");
     DeleteMatching(folder_, "handplot.txt");
+    PatternRunFinished(); // the full-size window must not offer the pieces just deleted
 }
 
 void Form1::Dummy6Click() {
@@ -841,6 +876,7 @@ void Form1::Dummy8Click() {
 }
 
 void Form1::AutoSplineClick() {
+    const StepScope step(app_); // the hull file keeps the mode
     app_.Hull.AutoSpline = !app_.Hull.AutoSpline;
     RepaintWindow();
 }
@@ -931,6 +967,33 @@ void Form1::UnloadNestingWindow() {
     form2_ = nullptr;
 }
 
+// "Print &Full Size...": the pieces the working folder holds now, every time it opens.
+void Form1::PrintFullSizeClick() {
+    if (!fullSize_) {
+        fullSize_ = std::make_unique<FullSizeDialog>(app_, folder_, Ui(), this);
+    }
+    fullSize_->ShowForFolder();
+}
+
+// "Panel &Report...": the report of the last run with expansions, and the tolerances of the next.
+void Form1::PanelReportClick() {
+    if (!panelReport_) {
+        panelReport_ = std::make_unique<PanelReportWindow>(app_, folder_, this);
+    }
+    panelReport_->ShowReport();
+}
+
+// A run has replaced the pattern files, or they were cleared: the windows that show them read
+// them again.
+void Form1::PatternRunFinished() {
+    if (fullSize_ && fullSize_->isVisible()) {
+        fullSize_->RefreshPieces();
+    }
+    if (panelReport_ && panelReport_->isVisible()) {
+        panelReport_->RefreshReport();
+    }
+}
+
 // "VRML": the world is written from the chine points of a fresh repaint; only a failure is told.
 void Form1::Command2Click() {
     RepaintWindow();
@@ -960,6 +1023,52 @@ void Form1::ResetPitch() {
     if (app_.Work.AppliedPitch != 0) {
         ApplyPitch(app_, *this);
     }
+}
+
+// ---------------------------------------------------------------- undo and redo
+
+void Form1::EditUndoClick() {
+    RunHistoryCommand(UndoCommand);
+}
+
+void Form1::EditRedoClick() {
+    RunHistoryCommand(RedoCommand);
+}
+
+// A step that changed the hull's name (a visit to the Open window) changes it back, and panel 1
+// names the file worked on again, as "Done" did.
+void Form1::RunHistoryCommand(bool (*command)(AppState&, RepaintHub&)) {
+    const std::string name = app_.Work.HullFileName;
+    if (command(app_, *this) && app_.Work.HullFileName != name) {
+        status_->SetPanel(1, "Working on..." + app_.Work.HullFileName);
+    }
+}
+
+void Form1::ShowHistoryState() {
+    editUndo_->setEnabled(app_.History.CanUndo(app_));
+    editRedo_->setEnabled(app_.History.CanRedo(app_));
+}
+
+// The undo and redo keys undo the hull wherever the focus is in the window: a box would
+// otherwise take them for its own text (Qt offers them to the focus first). The items are brought
+// up to date first, as a box of another window may have begun a step no repaint has shown.
+bool Form1::IsHistoryKeyOverride(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::ShortcutOverride) {
+        return false;
+    }
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr || widget->window() != this) {
+        return false;
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const QKeySequence pressed(key->keyCombination());
+    const QList<QKeySequence> undo = UndoKeys();
+    const QList<QKeySequence> redo = RedoKeys();
+    if (!undo.contains(pressed) && !redo.contains(pressed)) {
+        return false;
+    }
+    ShowHistoryState();
+    return true;
 }
 
 // ---------------------------------------------------------------- autosave and closing

@@ -27,6 +27,8 @@ class Form2;
 class Form3;
 class Form4;
 class Form5;
+class FullSizeDialog;
+class PanelReportWindow;
 
 class Form1 : public QMainWindow, public RepaintHub {
     Q_OBJECT
@@ -69,6 +71,11 @@ public:
     // (else nullptr).
     Form4* OpenWindow() const { return form4_.get(); }
     Form5* OffsetsWindow() const { return form5_.get(); }
+
+    // The full-size printing window and the panel report, once their Patterns items have opened
+    // them (else nullptr).
+    FullSizeDialog* FullSizeWindow() const { return fullSize_.get(); }
+    PanelReportWindow* PanelReportView() const { return panelReport_.get(); }
 
     // Centres the window on the screen, as at start-up and when the Open window or the offsets
     // table is left.
@@ -134,6 +141,10 @@ private:
     void TrueViewClick();
     void Dummy15Click(); // "&Nesting"
     void UnloadNestingWindow();
+
+    void PrintFullSizeClick(); // "Print &Full Size..."
+    void PanelReportClick();   // "Panel &Report..."
+    void PatternRunFinished();
     void Command2Click(); // "VRML"
     void HScroll1Change(int value);
     void Combo1Click(int index);
@@ -182,6 +193,18 @@ private:
     QAction* profile_ = nullptr;
     QAction* plan_ = nullptr;
     QAction* trueView_ = nullptr;
+
+    // Created on first use and kept for the run; they go before the status bar they write to.
+    std::unique_ptr<FullSizeDialog> fullSize_;
+    std::unique_ptr<PanelReportWindow> panelReport_;
+    // The Edit menu: undo and redo of the designer's steps.
+    void EditUndoClick(); // "&Undo"
+    void EditRedoClick(); // "&Redo"
+    void RunHistoryCommand(bool (*command)(AppState&, RepaintHub&));
+    void ShowHistoryState();
+    bool IsHistoryKeyOverride(QObject* watched, QEvent* event);
+    QAction* editUndo_ = nullptr;
+    QAction* editRedo_ = nullptr;
 };
 
 } // namespace merrowin

@@ -26,6 +26,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "app/History.h"
 #include "io/Files.h"
 #include "nesting/HandPlotReader.h"
 #include "nesting/NestCommands.h"
@@ -422,6 +423,7 @@ void Form2::Picture1MouseUp() {
 }
 
 void Form2::Check1Click(bool checked) {
+    const StepScope step(app_); // the hull file keeps the option
     app_.Hull.NestOption = NestOptionText(checked);
     if (!checked) {
         RepaintSheets(); // no cross stays behind

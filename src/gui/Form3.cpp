@@ -13,8 +13,12 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include <cmath>
+
+#include "app/History.h"
 #include "patterns/PatternGeneration.h"
 #include "patterns/PatternSettings.h"
 #include "text/NumberText.h"
@@ -92,6 +96,11 @@ Form3::Form3(AppState& app, std::filesystem::path folder, UiServices ui, QWidget
     ConnectHandlers();
     browser_->SetFolder(QString::fromStdString(folder_.string()));
     command1_->setFocus();
+    ui_.Hub.AddListener(*this);
+}
+
+Form3::~Form3() {
+    ui_.Hub.RemoveListener(*this);
 }
 
 void Form3::CreateControls() {
@@ -209,12 +218,14 @@ void Form3::ConnectHandlers() {
     for (int i = 0; i < 4; ++i) {
         connect(infoText_[static_cast<std::size_t>(i)], &QLineEdit::textChanged, this,
                 [this, i](const QString& text) {
+                    app_.History.BeginRun({RunKind::InfoLine, i}, app_);
                     app_.Hull.InfoLines[static_cast<std::size_t>(i)] = text.toStdString();
                 });
     }
     for (int f = 0; f < 8; ++f) {
         connect(frameText_[static_cast<std::size_t>(f)], &QLineEdit::textChanged, this,
                 [this, f](const QString& text) {
+                    app_.History.BeginRun({RunKind::FrameBox, f}, app_);
                     SetFrameText(app_.Hull, app_.Work.Patterns, f, text.toStdString());
                 });
     }
@@ -253,6 +264,30 @@ void Form3::ShowForHull() {
     activateWindow();
 }
 
+// A box that reads the hull's value keeps what was typed ("5." stays "5."); the change
+// handlers do not run, so nothing here is a step of its own.
+void Form3::ModelRepainted() {
+    if (!isVisible()) {
+        return; // "&Save, Create" fills the boxes afresh
+    }
+    for (std::size_t i = 0; i < infoText_.size(); ++i) {
+        const QString line = ToQt(app_.Hull.InfoLines[i]);
+        if (infoText_[i]->text() != line) {
+            const QSignalBlocker blocker(infoText_[i]);
+            infoText_[i]->setText(line);
+        }
+    }
+    for (std::size_t f = 0; f < frameText_.size(); ++f) {
+        const double station = app_.Hull.FramePositions[f];
+        if (std::fabs(Val(frameText_[f]->text().toStdString())) != station) {
+            const std::string shown = BoxText(station);
+            app_.Work.Patterns.FrameText[f] = shown;
+            const QSignalBlocker blocker(frameText_[f]);
+            frameText_[f]->setText(ToQt(shown));
+        }
+    }
+}
+
 void Form3::Command1Click() {
     if (app_.Work.Patterns.Expansions) {
         hide();
@@ -273,6 +308,9 @@ void Form3::Command1Click() {
     }
     ShowOptions();
     RefreshFileList();
+    if (PatternRunFinished) {
+        PatternRunFinished();
+    }
 }
 
 void Form3::Command2Click() {

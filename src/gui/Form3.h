@@ -24,12 +24,17 @@ class QPushButton;
 
 namespace merrowin {
 
-class Form3 : public QDialog {
+class Form3 : public QDialog, public RepaintListener {
     Q_OBJECT
 public:
     // Load: reads "hull.dat" of the working folder into the option boxes and the export folder
     // (the program's folder when that is empty). The folder list starts at the working folder.
     Form3(AppState& app, std::filesystem::path folder, UiServices ui, QWidget* parent = nullptr);
+    ~Form3() override;
+
+    // RepaintListener: while shown, an information line or frame station the hull no longer
+    // holds (an undo, a hull opened meanwhile) shows the hull's.
+    void ModelRepainted() override;
 
     // What "&Save, Create" of the main window does after resetting the pitch: the frame, file
     // name and information boxes filled from the model, the file list refreshed, the dialog shown.
@@ -37,6 +42,8 @@ public:
 
     // Called before a run with "Expansions" set, to unload the nesting window.
     std::function<void()> UnloadNestingWindow;
+    // Called after every run, so that the windows showing its files read them again.
+    std::function<void()> PatternRunFinished;
 
     // Handlers, callable directly.
     void Command1Click(); // "Save"

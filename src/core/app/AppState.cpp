@@ -20,6 +20,7 @@ void ResetToStartup(AppState& app) {
     SetWorkingDefaults(app.Work);
     app.Hull = HullDocument{};
     LoadDefaultHull(app.Hull);
+    app.History.Clear();
 }
 
 void UpdateHullGeometry(HullDocument& hull, WorkingValues& work) {

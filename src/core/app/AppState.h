@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/History.h"
 #include "app/Working.h"
 #include "io/Files.h"
 #include "model/Hull.h"
@@ -13,9 +14,11 @@ namespace merrowin {
 struct AppState {
     HullDocument Hull;
     WorkingValues Work;
+    UndoHistory History; // the designer's steps, for "&Undo" and "&Redo"
 };
 
-// Start-up state before any file is read: working defaults, the default hull, four chines.
+// Start-up state before any file is read: working defaults, the default hull, four chines, no
+// steps to undo.
 void ResetToStartup(AppState& app);
 
 // The hull's own steps of a repaint (the first of RebuildGeometry): normalise and measure the

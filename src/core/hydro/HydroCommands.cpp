@@ -5,6 +5,7 @@
 #include <cmath>
 #include <utility>
 
+#include "app/History.h"
 #include "hydro/DisplacementSearch.h"
 #include "hydro/Heel.h"
 #include "hydro/Results.h"
@@ -155,6 +156,7 @@ Outcome WaterChoice(AppState& app, UiServices& ui, const fs::path& folder, bool 
 }
 
 void RescaleCommand(AppState& app, UiServices& ui, RescaleItem item) {
+    const StepScope step(app);
     const double current = RescaleCurrentValue(app.Work, item);
     const std::string shown = FormatNumber(current, "0.000");
     const std::string answer = ui.Boxes.Input("ReScale", RescalePrompt(item), shown);
@@ -172,6 +174,7 @@ void RescaleCommand(AppState& app, UiServices& ui, RescaleItem item) {
 }
 
 Outcome PitchCommand(AppState& app, UiServices& ui, const fs::path& folder) {
+    const StepScope step(app);
     WorkingValues& work = app.Work;
     if (work.PitchWarningShown == 0) {
         const MessageAnswer answer = ui.Boxes.Message(

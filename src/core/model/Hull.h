@@ -54,6 +54,9 @@ struct HullDocument {
     std::string NestOption = "0";           // Check1 of the nesting window, held as text
     double BallastWeight = 0, BallastHeight = 0, BallastStation = 0;
     double ReservedValue = 0; // carried through the file unchanged, used nowhere
+
+    // Every value alike (the undo history keeps a step only when the hull changed).
+    friend bool operator==(const HullDocument&, const HullDocument&) = default;
 };
 
 // The chines a routine may index: the model keeps the count in 2..30, this clamp only keeps a

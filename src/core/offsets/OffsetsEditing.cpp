@@ -48,8 +48,9 @@ std::string SelectedCellText(const OffsetsGrid& grid, int row, int column, doubl
     return text;
 }
 
-bool EditOffsetCell(HullDocument& hull, OffsetsGrid& grid, int row, int column,
-                    std::string_view entry, double yDatum, RepaintHub& hub) {
+bool EditOffsetCell(AppState& app, OffsetsGrid& grid, int row, int column, std::string_view entry,
+                    double yDatum, RepaintHub& hub) {
+    HullDocument& hull = app.Hull;
     // Label cells are never written: a label such as "1 keel" would become the number 1.
     if (!EditableCell(grid, row, column)) {
         return false;
@@ -59,6 +60,7 @@ bool EditOffsetCell(HullDocument& hull, OffsetsGrid& grid, int row, int column,
     if (!crossing || crossing->Chine > chines) {
         return false;
     }
+    app.History.BeginRun({RunKind::OffsetsCell, row * GridColumns + column}, app);
     double value = FiniteOrZero(ParseEntry(entry));
     if (column == YColumn && yDatum > 0) {
         value = FiniteOrZero(yDatum - value);
@@ -82,6 +84,10 @@ bool EditOffsetCell(HullDocument& hull, OffsetsGrid& grid, int row, int column,
     }
     hub.RepaintWindow();
     return true;
+}
+
+void OffsetsSelectionMoved(AppState& app) {
+    app.History.EndRun(app);
 }
 
 void YDatumChanged(OffsetsTableState& state, std::string_view text) {

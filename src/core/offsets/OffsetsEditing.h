@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/Hull.h"
+#include "app/AppState.h"
 #include "offsets/OffsetsGrid.h"
 #include "ui/RepaintHub.h"
 #include "ui/Services.h"
@@ -34,9 +34,13 @@ std::string SelectedCellText(const OffsetsGrid& grid, int row, int column, doubl
 // the cell. A Z entry at an inner bulkhead is stored for every chine there, so the bulkhead stays
 // planar; the other rows' cells keep their text until the grid is built again. The main window is
 // repainted after a store. Returns false, changing nothing, for a cell that takes no typing or a
-// row the hull no longer has.
-bool EditOffsetCell(HullDocument& hull, OffsetsGrid& grid, int row, int column,
-                    std::string_view entry, double yDatum, RepaintHub& hub);
+// row the hull no longer has. The entries typed into one cell are one step of the undo history,
+// until the window ends it when the selection moves (OffsetsSelectionMoved).
+bool EditOffsetCell(AppState& app, OffsetsGrid& grid, int row, int column, std::string_view entry,
+                    double yDatum, RepaintHub& hub);
+
+// Grid1's selection moved, or the table was left: the cell's step ends.
+void OffsetsSelectionMoved(AppState& app);
 
 // Text2 changed: the Y datum the text gives in shop notation.
 void YDatumChanged(OffsetsTableState& state, std::string_view text);

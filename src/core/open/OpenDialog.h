@@ -17,6 +17,11 @@ namespace merrowin {
 // root); an empty path leaves the name as it is (the working folder).
 std::string JoinHullFileName(std::string_view folderPath, std::string_view fileName);
 
+// "&Open": the visit to the Open window begins. Everything up to "Done" (the resets of "&Open",
+// every preview, the rig and ballast boxes) is one step of the undo history, so an undo gives
+// back the hull there was before.
+void BeginOpenVisit(AppState& app);
+
 // File1 click on `fileName` listed in `folderPath`: the figure choice is cleared and the joined
 // name is opened as every hull file is (OpenHullFile: read with its comma repair, made
 // HullFileName, its chine count applied); panel 1 reads "Working on..." and the name. A damaged
@@ -27,8 +32,8 @@ std::string JoinHullFileName(std::string_view folderPath, std::string_view fileN
 bool File1Click(AppState& app, FigureFrame& frame, const fs::path& workingFolder,
                 std::string_view folderPath, std::string_view fileName, StatusBar& status);
 
-// "Done": panel 1 reads "Working on..." and HullFileName, the main window is repainted; the window
-// then centres the main window and hides itself.
-void OpenDone(const AppState& app, StatusBar& status, RepaintHub& hub);
+// "Done": panel 1 reads "Working on..." and HullFileName, the main window is repainted, and the
+// visit's step ends; the window then centres the main window and hides itself.
+void OpenDone(AppState& app, StatusBar& status, RepaintHub& hub);
 
 } // namespace merrowin

@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "app/History.h"
 #include "model/Constants.h"
 #include "text/NumberText.h"
 #include "views/ViewGeometry.h"
@@ -297,6 +298,8 @@ void Picture2MouseDown(AppState& app, int button, double mx, double my) {
     if (!FiniteMouse(mx, my)) {
         return;
     }
+    // Press to release is one step of the undo history, whatever the drag moves.
+    app.History.BeginLong(LongStep::Drag, app);
     ViewState& view = app.Work.View;
     if (button == RightButton) {
         view.ZoomX1 = view.ZoomX2 = ToSingle(mx);
@@ -344,6 +347,7 @@ void Picture2MouseUp(AppState& app, UiServices& ui, int button, double /*mx*/, d
     }
     EndWaterlineMode(app.Work.Hydro);
     ui.Hub.RepaintWindow();
+    app.History.EndLong(LongStep::Drag, app);
 }
 
 void Picture2DblClick(AppState& app, UiServices& ui) {
@@ -360,6 +364,7 @@ void Picture2DblClick(AppState& app, UiServices& ui) {
     if (EditedView(app.Work.View) == ViewKind::Perspective) {
         return;
     }
+    const StepScope step(app); // the boxes answered are one step
     const bool autoSpline = app.Hull.AutoSpline;
     for (const EntryBox& box : autoSpline ? BulkheadBoxes : SplineBoxes) {
         // Each repaint may change the model; the selection must still name a point of the

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <limits>
 
+#include "app/History.h"
 #include "text/NumberText.h"
 
 namespace merrowin {
@@ -93,6 +94,8 @@ bool RescaleHull(HullDocument& hull, WorkingValues& work, RescaleItem item, doub
 }
 
 void ApplyPitch(AppState& app, RepaintHub& hub) {
+    // Every pitch of the hull, asked for or the reset to zero before a save, is a step.
+    const StepScope step(app);
     WorkingValues& work = app.Work;
     const double change = work.PitchAngle - work.AppliedPitch;
     if (change == 0) {

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "app/History.h"
 #include "model/ChineCount.h"
 #include "text/NumberText.h"
 
@@ -107,6 +108,8 @@ bool ArrowKey(AppState& app, int keyCode, RepaintHub& hub) {
 
 void StationBoxKey(AppState& app, int bulkhead, const std::string& text, int keyCode,
                    RepaintHub& hub) {
+    // The keys typed into one box up to Enter are one step of the undo history.
+    app.History.BeginRun({RunKind::StationBox, bulkhead}, app);
     // Typing in a station box makes the bulkhead offsets the master again.
     app.Hull.AutoSpline = true;
     if (keyCode != KeyEnter || bulkhead < 0 || bulkhead >= BulkheadCount) {
@@ -119,9 +122,11 @@ void StationBoxKey(AppState& app, int bulkhead, const std::string& text, int key
         app.Hull.OffsetZ[bulkhead][c] = station;
     }
     hub.RepaintWindow();
+    app.History.EndRun(app);
 }
 
 std::string ChineCountChanged(AppState& app, const std::string& text, RepaintHub& hub) {
+    const StepScope step(app);
     std::string shown = ApplyChineCountText(app.Hull, app.Work, text);
     app.Work.ChineCountText = shown;
     hub.RepaintWindow();
