@@ -224,6 +224,17 @@ int WriteScreenshots(const std::filesystem::path& outFolder) {
     Settle();
     saved = Save(form, out, "waterline.png") && saved;
 
+    // The window at its smallest with the hull heeled 15 degrees: the results list shows its
+    // longest title whole beside the slider.
+    const QSize size = form.size();
+    form.resize(form.minimumSize());
+    Settle();
+    dialogs.InputAnswers = {"15"};
+    ChooseMenuView(form, "EnterHeel");
+    saved = Save(form, out, "smallest.png") && saved;
+    form.resize(size);
+    Settle();
+
     saved = SaveOpenAndOffsetsShots(form, out) && saved;
     saved = SaveNestingWindow(form, out) && saved;
     return saved ? 0 : 1;

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCursor>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
@@ -18,6 +19,8 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTimer>
 
 #include <algorithm>
@@ -68,22 +71,31 @@ constexpr int ViewWidthMargin = Px(345);
 constexpr int ViewHeightMargin = Px(2745);
 constexpr int SliderOffset = Px(3015);
 
+// The margin around the controls, the row of station boxes under the thumbnails, the row at the
+// foot holding the waterline slider and the results list, and the main view's least height in
+// the smallest window (pixels).
+constexpr int Margin = Px(120);
+constexpr int StationRowTop = Px(120) + Px(1361) + 5;
+constexpr int RowHeight = 22;
+constexpr int FootRowHeight = 30;
+constexpr int SmallestViewHeight = 240;
+
 constexpr int AutosaveMilliseconds = 30000;
 constexpr const char* AutosaveName = "default.hul";
 
-// The start-up information box: who makes Merrowin, where to get help, and what the builder
-// takes on by using it.
+// The start-up information box: what Merrowin is, where its manual and help are, and what the
+// builder takes on by using it. It names only what comes with the program.
 const char* const StartUpText =
     "Merrowin 1.91\n"
     "Design of hard-chine boats built from plywood sheets.\n"
     "\n"
-    "Contact: the Merrowin project, https://merrowin.org\n"
-    "Support: support@merrowin.org, or report a problem on the project's issue tracker.\n"
+    "User manual: the Merrowin User Manual, manual.md, installed in share/doc/merrowin "
+    "(docs/manual.md in the Merrowin sources).\n"
+    "Help on the command line: merrowin --help and merrowin-cli --help.\n"
     "\n"
-    "User manual: Merrowin User Manual (docs/ in the Merrowin sources).\n"
-    "\n"
-    "Full-size plotting: patterns@merrowin.org will put you in touch with a plotting service "
-    "that cuts or plots your pattern files at full size.\n"
+    "Full-size plotting: the DXF and HPGL pattern files (.dxf, .plt) are written into the "
+    "export folder of Save and Create Patterns; any plotting or cutting service that takes them "
+    "can make your patterns at full size.\n"
     "\n"
     "Merrowin is provided as it is, without warranty of any kind. Check every offset, pattern "
     "and hydrostatic figure against your drawings and a mock-up before you cut plywood. The "
@@ -180,7 +192,9 @@ Form1::Form1(AppState& app, std::filesystem::path folder, Dialogs* dialogs, QWid
     ui_.emplace(UiServices{*status_, *dialogs_, *this});
     CreateMenus();
     CreateControls();
-    resize(InitialWidth, InitialHeight);
+    ApplyLayout();
+    setMinimumSize(SmallestSize());
+    resize(std::max(InitialWidth, minimumWidth()), std::max(InitialHeight, minimumHeight()));
     // Arrow keys belong to the window whichever of its controls has the focus, and the station
     // boxes' keys are seen before the boxes edit their text.
     qApp->installEventFilter(this);
@@ -342,7 +356,16 @@ void Form1::ConnectMainView() {
             RefreshControls(); // the release leaves the waterline mode
         }
     });
-    connect(picture2_, &PictureBox::DoubleClick, this, [this] { Picture2DblClick(app_, Ui()); });
+    // The exact-value boxes of a double click stand beside the point clicked.
+    connect(picture2_, &PictureBox::DoubleClick, this, [this] {
+        if (ownDialogs_) {
+            ownDialogs_->SetAnchor(QCursor::pos());
+        }
+        Picture2DblClick(app_, Ui());
+        if (ownDialogs_) {
+            ownDialogs_->SetAnchor(std::nullopt);
+        }
+    });
 }
 
 // Spin buttons, one above the other, and the 3-D export button above them.
@@ -411,7 +434,30 @@ void Form1::CreateChineCountBox() {
     vScroll1_->setObjectName(QStringLiteral("VScroll1"));
     vScroll1_->setRange(2, MaxChines);
     vScroll1_->setValue(4);
-    vScroll1_->setInvertedAppearance(true); // the upper arrow raises the count
+    // The count grows upwards: the thumb stands high for many chines, the upper arrow and the
+    // trough above the thumb raise the count, and so does the wheel turned away from the user.
+    // Qt's scroll bar lowers its value with its upper arrow whatever its appearance, so each
+    // step is turned round before the value moves.
+    vScroll1_->setInvertedAppearance(true);
+    vScroll1_->setInvertedControls(false);
+    connect(vScroll1_, &QAbstractSlider::actionTriggered, this, [this](int action) {
+        int step = 0;
+        switch (action) {
+        case QAbstractSlider::SliderSingleStepAdd:
+        case QAbstractSlider::SliderSingleStepSub:
+            step = vScroll1_->singleStep();
+            break;
+        case QAbstractSlider::SliderPageStepAdd:
+        case QAbstractSlider::SliderPageStepSub:
+            step = vScroll1_->pageStep();
+            break;
+        default:
+            return;
+        }
+        const bool raise = action == QAbstractSlider::SliderSingleStepSub ||
+                           action == QAbstractSlider::SliderPageStepSub;
+        vScroll1_->setSliderPosition(vScroll1_->value() + (raise ? step : -step));
+    });
     connect(text3_, &QLineEdit::textChanged, this, &Form1::Text3Change);
     connect(vScroll1_, &QScrollBar::valueChanged, this, &Form1::VScroll1Change);
 }
@@ -480,49 +526,99 @@ void Form1::CentreOnScreen() {
 }
 
 // The main view takes the window's size less fixed margins; a size that would be negative is
-// not applied. The view stands below the thumbnail band and the station boxes, as low as its
-// height allows, so that it ends just above the status bar.
+// not applied. The view stands below the thumbnail band and the station boxes, and above the foot
+// row, where the waterline slider keeps the left edge the layout rule gives it and the results
+// list stands beside it on its left. Qt's window height leaves out the title bar that the
+// margins were measured with, which makes room for the foot row.
 void Form1::ApplyLayout() {
-    const int margin = Px(120);
-    const int rowTop = Px(120) + Px(1361) + 5; // station boxes, under the thumbnails
-    const int rowHeight = 22;
-
-    int x = margin;
+    const int stationWidth = StationBoxWidth();
+    int x = Margin;
     for (int b = 0; b < 5; ++b) {
         QLabel* label = text1Labels_[static_cast<std::size_t>(b)];
         const int labelWidth = label->sizeHint().width();
-        label->setGeometry(x, rowTop, labelWidth, rowHeight);
-        x += labelWidth + 4;
-        text1_[static_cast<std::size_t>(b)]->setGeometry(x, rowTop, 60, rowHeight);
-        x += 60 + 14;
+        label->setGeometry(x, StationRowTop, labelWidth, RowHeight);
+        x += labelWidth + 3;
+        text1_[static_cast<std::size_t>(b)]->setGeometry(x, StationRowTop, stationWidth, RowHeight);
+        x += stationWidth + 4;
     }
     const int chnWidth = chnLabel_->sizeHint().width();
-    chnLabel_->setGeometry(x, rowTop, chnWidth, rowHeight);
+    chnLabel_->setGeometry(x, StationRowTop, chnWidth, RowHeight);
     x += chnWidth + 4;
-    text3_->setGeometry(x, rowTop, 36, rowHeight);
-    vScroll1_->setGeometry(x + 36, rowTop, 17, rowHeight);
+    text3_->setGeometry(x, StationRowTop, 36, RowHeight);
+    vScroll1_->setGeometry(x + 36, StationRowTop, 17, RowHeight);
 
+    const int clientHeight = ClientHeight();
+    const int footTop = clientHeight - Margin - FootRowHeight;
     const int viewWidth = width() - ViewWidthMargin;
-    const int viewHeight = height() - ViewHeightMargin;
+    const int viewHeight = height() - ViewHeightMargin - FootRowHeight;
     QRect view = picture2_->geometry();
     if (viewWidth >= 0) {
-        view.setLeft(margin);
+        view.setLeft(Margin);
         view.setWidth(viewWidth);
     }
     if (viewHeight >= 0) {
-        const int clientHeight =
-            height() - menuBar()->sizeHint().height() - statusBar()->sizeHint().height();
-        const int top = std::max(rowTop + rowHeight + 5, clientHeight - margin - viewHeight);
+        const int top = std::max(StationRowTop + RowHeight + 5, footTop - 4 - viewHeight);
         view.setTop(top);
-        view.setHeight(viewHeight);
+        view.setHeight(std::min(viewHeight, footTop - 4 - top));
     }
     picture2_->setGeometry(view);
 
     const int sliderLeft = picture2_->width() - SliderOffset;
     if (sliderLeft >= 0) {
-        hScroll1_->setGeometry(sliderLeft, Px(120), SliderOffset - margin, 17);
-        combo1_->setGeometry(sliderLeft, Px(120) + 24, SliderOffset - margin, 24);
+        const int sliderRight = picture2_->geometry().right() + 1;
+        hScroll1_->setGeometry(sliderLeft, footTop + (FootRowHeight - 17) / 2,
+                               sliderRight - sliderLeft, 17);
+        const int listWidth = ResultsListWidth();
+        const int listLeft = std::max(Margin, sliderLeft - 8 - listWidth);
+        combo1_->setGeometry(listLeft, footTop + (FootRowHeight - 24) / 2,
+                             sliderLeft - 8 - listLeft, 24);
     }
+}
+
+// Ten digits show whole in a station box, within its frame and the line edit's own margins.
+int Form1::StationBoxWidth() const {
+    const QLineEdit& box = *text1_[1];
+    const int frame = box.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &box);
+    return box.fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 2 * frame + 6;
+}
+
+// The results list is as wide as the longest line it may show, or wider when one of the lines it
+// holds is longer still.
+int Form1::ResultsListWidth() const {
+    const QFontMetrics metrics = combo1_->fontMetrics();
+    int text = 0;
+    for (const QString& line : {QStringLiteral("Results, Heeled 15.0 degree"),
+                                QStringLiteral("Center of Lateral Area, Z: 000.0 in.\"")}) {
+        text = std::max(text, metrics.horizontalAdvance(line));
+    }
+    for (int i = 0; i < combo1_->count(); ++i) {
+        text = std::max(text, metrics.horizontalAdvance(combo1_->itemText(i)));
+    }
+    QStyleOptionComboBox option;
+    option.initFrom(combo1_);
+    const QSize size = combo1_->style()->sizeFromContents(QStyle::CT_ComboBox, &option,
+                                                          QSize(text, metrics.height()), combo1_);
+    return size.width() + 4;
+}
+
+int Form1::ClientHeight() const {
+    return height() - menuBar()->sizeHint().height() - statusBar()->sizeHint().height();
+}
+
+// The smallest window in which no control covers another: the thumbnail band with the logo, the
+// row of station boxes, the results list beside the slider, and a main view of some size.
+QSize Form1::SmallestSize() const {
+    int right = picture3_->geometry().right() + 1;
+    right = std::max(right, command2_->geometry().right() + 1);
+    right = std::max(right, vScroll1_->geometry().right() + 1);
+    const int footWidth = ResultsListWidth() + 8 + SliderOffset;
+    const int width = std::max(right + Margin, footWidth + Margin + ViewWidthMargin);
+    const int chrome = height() - ClientHeight();
+    const int client =
+        StationRowTop + RowHeight + 5 + SmallestViewHeight + 4 + FootRowHeight + Margin;
+    const int height =
+        std::max(chrome + client, ViewHeightMargin + FootRowHeight + SmallestViewHeight);
+    return {width, height};
 }
 
 void Form1::resizeEvent(QResizeEvent* event) {
@@ -588,6 +684,8 @@ void Form1::RefreshControls() {
         const QString text = ToQt(app_.Work.StationText[b]);
         if (text1_[b]->text() != text) {
             text1_[b]->setText(text);
+            // A long number shows from its first figure, not its last.
+            text1_[b]->setCursorPosition(0);
         }
     }
     const int count = app_.Hull.ChineCount;
@@ -657,8 +755,9 @@ void Form1::ShowResultsList() {
     }
     combo1_->setCurrentIndex(picked ? hydro.ResultsSelected : -1);
     if (linesChanged) {
-        // The lines are longer than the box is wide: the open list shows them whole.
+        // The open list shows the lines whole, and the box widens for a line longer than usual.
         combo1_->view()->setMinimumWidth(combo1_->view()->sizeHintForColumn(0) + 24);
+        ApplyLayout();
     }
 }
 
@@ -706,12 +805,19 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     }
     const auto* key = static_cast<QKeyEvent*>(event);
     const int arrow = WindowKeyCode(key->key());
+    // Left and Right move the cursor of a text box the user types in; everywhere else, and Up
+    // and Down always, the arrows spin the view.
+    const auto* textBox = qobject_cast<QLineEdit*>(watched);
+    const bool editing = textBox != nullptr && !textBox->isReadOnly();
+    if (editing && (key->key() == Qt::Key_Left || key->key() == Qt::Key_Right)) {
+        return QMainWindow::eventFilter(watched, event);
+    }
     if (arrow != 0) {
         if (ArrowKey(app_, arrow, *this)) {
             FocusFirstStationBox();
             RefreshControls();
         }
-        return true; // the window takes the arrows; they never move a text cursor
+        return true;
     }
     for (int b = 0; b < 5; ++b) {
         if (watched == text1_[static_cast<std::size_t>(b)]) {

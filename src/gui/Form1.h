@@ -114,6 +114,10 @@ private:
     void CreateCalculationControls();
     void StartUp();
     void ApplyLayout();
+    int StationBoxWidth() const;
+    int ResultsListWidth() const;
+    int ClientHeight() const;
+    QSize SmallestSize() const;
     void FocusFirstStationBox();
     void ResetPitch();
     bool StationBoxKeyPress(int bulkhead, int key);

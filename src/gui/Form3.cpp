@@ -80,8 +80,10 @@ Form3::Form3(AppState& app, std::filesystem::path folder, UiServices ui, QWidget
     // Load: the remembered options, then the boxes show them.
     PatternOptions& options = app_.Work.Patterns;
     ReadPatternSettings(folder_, options);
+    // Exports go into the working folder until the user chooses another: an installed
+    // program's own folder cannot be written.
     if (options.ExportText.empty()) {
-        SetExportText(options, QCoreApplication::applicationDirPath().toStdString());
+        SetExportText(options, folder_.string());
     }
     ShowOptions();
     text6_->setText(ToQt(options.ExportText));
@@ -293,13 +295,14 @@ void Form3::Command1Click() {
             UnloadNestingWindow();
         }
     }
-    const Outcome outcome =
-        CreatePatterns(folder_, app_.Hull, app_.Work, ui_.Status, &ui_.Hub.MainPicture());
-    ui_.Status.SetPanel(1, PatternRunStatusText(outcome, app_.Work.HullFileName));
+    PatternRunFiles written;
+    const Outcome outcome = CreatePatterns(folder_, app_.Hull, app_.Work, ui_.Status,
+                                           &ui_.Hub.MainPicture(), nullptr, &written);
+    ui_.Status.SetPanel(1, PatternRunStatusText(outcome, app_.Work.HullFileName, written));
     // The settings as the run leaves them ("Soles" cleared on fewer than three chines); a run
     // that failed keeps its own text on the status line.
     if (!WriteSettings() && outcome.HasFailed()) {
-        ui_.Status.SetPanel(1, PatternRunStatusText(outcome, app_.Work.HullFileName));
+        ui_.Status.SetPanel(1, PatternRunStatusText(outcome, app_.Work.HullFileName, written));
     }
     // The run may have pulled frame boxes inside the hull and cleared "Soles".
     for (int f = 0; f < 8; ++f) {

@@ -17,6 +17,7 @@ constexpr int FrameWidth = 1; // pixels of frame round the image
 // Drawing reaches at most this far outside the image (pixels); farther geometry is clipped
 // first, so absurd user coordinates never reach the painter.
 constexpr double ClipMargin = 8;
+constexpr int DotSize = 3;            // pixels a side
 constexpr double LargestRadius = 1e6; // pixels; larger circles are not drawn
 
 QColor QtColour(int colour) {
@@ -112,8 +113,8 @@ void PictureBox::Scale(double left, double top, double right, double bottom) {
     top_ = top;
     right_ = right;
     bottom_ = bottom;
-    scaleX_ = image_.width() / (right - left);
-    scaleY_ = image_.height() / (bottom - top);
+    scaleX_ = logicalWidth_ / (right - left);
+    scaleY_ = logicalHeight_ / (bottom - top);
 }
 
 void PictureBox::Clear() {
@@ -121,7 +122,7 @@ void PictureBox::Clear() {
     lines_.clear(); // covered by the fill anyway
     QPainter& painter = Painter();
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.fillRect(image_.rect(), Qt::white);
+    painter.fillRect(QRect(0, 0, logicalWidth_, logicalHeight_), Qt::white);
     painter.setCompositionMode(inverting_ ? QPainter::RasterOp_SourceXorDestination
                                           : QPainter::CompositionMode_SourceOver);
     currentX_ = 0;
@@ -155,12 +156,16 @@ void PictureBox::Dot(double x, double y, int colour) {
     currentY_ = y;
     const double px = PixelX(x);
     const double py = PixelY(y);
-    if (!Finite(px, py) || px < 0 || py < 0 || px >= image_.width() || py >= image_.height()) {
+    if (!Finite(px, py) || px < 0 || py < 0 || px >= logicalWidth_ || py >= logicalHeight_) {
         return;
     }
     UsePen(colour, 1);
     FlushLines();
-    Painter().drawPoint(QPoint(static_cast<int>(px), static_cast<int>(py)));
+    // A dot marks a point of the hull: a square of DotSize pixels round the point's pixel, in
+    // its colour and unsmoothed, easy to see on any screen.
+    const int left = static_cast<int>(px) - DotSize / 2;
+    const int top = static_cast<int>(py) - DotSize / 2;
+    Painter().fillRect(QRect(left, top, DotSize, DotSize), QtColour(colour));
     Touched();
 }
 
@@ -174,13 +179,13 @@ void PictureBox::Circle(double cx, double cy, double radius, int colour) {
         return;
     }
     // Entirely outside the image: nothing to draw.
-    if (px + r < -ClipMargin || py + r < -ClipMargin || px - r > image_.width() + ClipMargin ||
-        py - r > image_.height() + ClipMargin) {
+    if (px + r < -ClipMargin || py + r < -ClipMargin || px - r > logicalWidth_ + ClipMargin ||
+        py - r > logicalHeight_ + ClipMargin) {
         return;
     }
     UsePen(colour, penWidth_);
     FlushLines();
-    Painter().drawEllipse(QPointF(px, py), r, r);
+    Painter().drawEllipse(OnPixel(px, py), r, r);
     Touched();
 }
 
@@ -216,6 +221,8 @@ void PictureBox::InvertingPen(bool on) {
     if (painter_) {
         painter_->setCompositionMode(on ? QPainter::RasterOp_SourceXorDestination
                                         : QPainter::CompositionMode_SourceOver);
+        // What the inverting pen draws must come off exactly when drawn again: no smoothing.
+        painter_->setRenderHint(QPainter::Antialiasing, !on);
     }
 }
 
@@ -253,25 +260,32 @@ void PictureBox::resizeEvent(QResizeEvent*) {
 void PictureBox::SyncImageSize() {
     const int w = std::max(1, width() - 2 * FrameWidth);
     const int h = std::max(1, height() - 2 * FrameWidth);
-    if (w == image_.width() && h == image_.height()) {
+    const qreal ratio = std::clamp(devicePixelRatioF(), 1.0, 8.0);
+    if (w == logicalWidth_ && h == logicalHeight_ && ratio == image_.devicePixelRatio()) {
         return;
     }
     EndPainting();
-    QImage resized(w, h, QImage::Format_RGB32);
+    // The image has one pixel for each pixel of the screen: sharp on a dense screen, where the
+    // drawing is in the widget's pixels all the same.
+    QImage resized(static_cast<int>(std::lround(w * ratio)),
+                   static_cast<int>(std::lround(h * ratio)), QImage::Format_RGB32);
+    resized.setDevicePixelRatio(ratio);
     resized.fill(Qt::white);
     {
         QPainter copy(&resized);
         copy.drawImage(0, 0, image_);
     }
     image_ = std::move(resized);
+    logicalWidth_ = w;
+    logicalHeight_ = h;
     // Until a scale is set the user units are pixels; afterwards the user coordinates keep their
     // values and stretch over the new size.
     if (!userScale_) {
         right_ = left_ + w;
         bottom_ = top_ + h;
     }
-    scaleX_ = image_.width() / (right_ - left_);
-    scaleY_ = image_.height() / (bottom_ - top_);
+    scaleX_ = logicalWidth_ / (right_ - left_);
+    scaleY_ = logicalHeight_ / (bottom_ - top_);
     Touched();
 }
 
@@ -316,7 +330,7 @@ void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) {
 QPainter& PictureBox::Painter() {
     if (!painter_) {
         painter_ = std::make_unique<QPainter>(&image_);
-        painter_->setRenderHint(QPainter::Antialiasing, false);
+        painter_->setRenderHint(QPainter::Antialiasing, !inverting_);
         if (inverting_) {
             painter_->setCompositionMode(QPainter::RasterOp_SourceXorDestination);
         }
@@ -349,9 +363,10 @@ void PictureBox::UsePen(int colour, int width) {
         return;
     }
     FlushLines(); // the waiting lines keep the pen they were drawn with
+    // Widths are in the widget's pixels, so a line is as thick on a dense screen as on another.
     QPen pen(QtColour(colour));
     pen.setWidth(width);
-    pen.setCosmetic(true);
+    pen.setCosmetic(false);
     painter.setPen(pen);
     penColour_ = colour;
     painterPenWidth_ = width;
@@ -364,6 +379,16 @@ void PictureBox::FlushLines() {
     lines_.clear();
 }
 
+QPointF PictureBox::OnPixel(double px, double py) const {
+    if (inverting_) {
+        return {px, py};
+    }
+    if (painterPenWidth_ % 2 == 0) {
+        return {std::round(px), std::round(py)};
+    }
+    return {std::floor(px) + 0.5, std::floor(py) + 0.5};
+}
+
 void PictureBox::DrawSegment(double x1, double y1, double x2, double y2) {
     double px1 = PixelX(x1);
     double py1 = PixelY(y1);
@@ -372,11 +397,11 @@ void PictureBox::DrawSegment(double x1, double y1, double x2, double y2) {
     if (!Finite(px1, py1) || !Finite(px2, py2)) {
         return;
     }
-    if (!ClipSegment(px1, py1, px2, py2, -ClipMargin, -ClipMargin, image_.width() + ClipMargin,
-                     image_.height() + ClipMargin)) {
+    if (!ClipSegment(px1, py1, px2, py2, -ClipMargin, -ClipMargin, logicalWidth_ + ClipMargin,
+                     logicalHeight_ + ClipMargin)) {
         return;
     }
-    lines_.emplace_back(px1, py1, px2, py2);
+    lines_.emplace_back(OnPixel(px1, py1), OnPixel(px2, py2));
     Touched();
 }
 

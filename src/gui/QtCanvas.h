@@ -74,10 +74,15 @@ private:
     double PixelX(double x) const { return (x - left_) * scaleX_; }
     double PixelY(double y) const { return (y - top_) * scaleY_; }
     void DrawSegment(double x1, double y1, double x2, double y2);
+    // Smoothed lines of an odd width run through the middle of the pixel a point falls in, so
+    // that they stay sharp where they run straight across or down; the inverting pen is not
+    // smoothed and draws on the pixel itself.
+    QPointF OnPixel(double px, double py) const;
 
-    QImage image_;
-    std::unique_ptr<QPainter> painter_; // open on image_ while drawing goes on
-    std::vector<QLineF> lines_;         // image pixels, in the painter's current pen
+    QImage image_;                             // the screen's pixels (device pixel ratio)
+    int logicalWidth_ = 1, logicalHeight_ = 1; // its size in the widget's pixels
+    std::unique_ptr<QPainter> painter_;        // open on image_ while drawing goes on
+    std::vector<QLineF> lines_;                // image pixels, in the painter's current pen
     bool updatePending_ = false;
     bool leftPressedInside_ = false;
 

@@ -1,10 +1,14 @@
 // The status bar panels and the message and input boxes, over Qt widgets.
 #include "QtServices.h"
 
+#include <QFontMetrics>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
 #include <QStatusBar>
+
+#include <algorithm>
 
 namespace merrowin {
 
@@ -107,10 +111,43 @@ std::string QtDialogs::Input(const std::string& title, const std::string& prompt
     dialog.setWindowTitle(ToQt(title));
     dialog.setLabelText(ToQt(prompt));
     dialog.setTextValue(ToQt(defaultText));
+    dialog.adjustSize();
+    const int width = InputBoxWidth(dialog.fontMetrics(), ToQt(title), ToQt(prompt));
+    dialog.resize(std::max(width, dialog.width()), dialog.height());
+    const QScreen* screen = parent_ != nullptr ? parent_->screen() : nullptr;
+    if (anchor_ && screen != nullptr) {
+        dialog.move(
+            PlaceBeside(*anchor_, dialog.frameGeometry().size(), screen->availableGeometry()));
+    }
     if (dialog.exec() != QDialog::Accepted) {
         return {};
     }
     return dialog.textValue().toStdString();
+}
+
+// The title bar's buttons and the box's margins, in pixels, besides the texts themselves.
+int InputBoxWidth(const QFontMetrics& metrics, const QString& title, const QString& prompt) {
+    constexpr int TitleBarButtons = 140;
+    constexpr int Margins = 60;
+    return std::max(metrics.horizontalAdvance(title) + TitleBarButtons,
+                    metrics.horizontalAdvance(prompt) + Margins);
+}
+
+QPoint PlaceBeside(QPoint point, QSize size, const QRect& screen) {
+    constexpr int Gap = 24; // between the point and the box, so the point stays in sight
+    int left = point.x() + Gap;
+    if (left + size.width() > screen.right() + 1) {
+        left = point.x() - Gap - size.width();
+    }
+    int top = point.y() + Gap;
+    if (top + size.height() > screen.bottom() + 1) {
+        top = point.y() - Gap - size.height();
+    }
+    left =
+        std::clamp(left, screen.left(), std::max(screen.left(), screen.right() + 1 - size.width()));
+    top =
+        std::clamp(top, screen.top(), std::max(screen.top(), screen.bottom() + 1 - size.height()));
+    return {left, top};
 }
 
 } // namespace merrowin

@@ -26,7 +26,9 @@ struct RunFolder {
     }
     const fs::path& Path() const { return Folder.Path(); }
     bool Has(const char* name) const { return FileExists(Folder.Path(), name); }
-    Outcome Go() { return CreatePatterns(Folder.Path(), App.Hull, App.Work, Status, nullptr); }
+    Outcome Go(PatternRunFiles* written = nullptr) {
+        return CreatePatterns(Folder.Path(), App.Hull, App.Work, Status, nullptr, nullptr, written);
+    }
 };
 
 // Every file under the folder with its bytes, folders by name alone.
@@ -51,7 +53,8 @@ TEST(PatternRun, DeletesOnlyOldPatternFilesOfTheWorkingFolder) {
     test::WriteRaw(outside / "chine1.tri", "x\r\n");
     run.App.Work.Patterns.Dxf = true;
     run.App.Work.HullFileName = "chines.hul";
-    ASSERT_TRUE(run.Go().Ok());
+    PatternRunFiles written;
+    ASSERT_TRUE(run.Go(&written).Ok());
     for (const char* name : {"chine9.tri", "CHINE8.TRI", "old.uc", "temp.uc", "chine7.dxf"}) {
         EXPECT_FALSE(run.Has(name)) << name;
     }
@@ -64,7 +67,16 @@ TEST(PatternRun, DeletesOnlyOldPatternFilesOfTheWorkingFolder) {
     EXPECT_TRUE(run.Has("panels.txt"));
     EXPECT_EQ(test::ReadRaw(outside / "kept.uc"), "x\r\n");
     EXPECT_EQ(test::ReadRaw(outside / "chine1.tri"), "x\r\n");
-    EXPECT_EQ(PatternRunStatusText(Outcome(), "boat.hul"), "Working on...boat.hul");
+    // The status names the folder and counts what went into it: the run's files, the hull
+    // file and its copy; the DXF exports went into the same folder.
+    std::size_t files = 0;
+    for (const auto& entry : fs::directory_iterator(run.Path())) {
+        files += entry.is_regular_file() ? 1 : 0;
+    }
+    files -= 2; // the earlier files the run keeps: keel.tri and notes.txt
+    EXPECT_EQ(PatternRunStatusText(Outcome(), "chines.hul", written),
+              "Working on...chines.hul - " + std::to_string(files) + " files written in " +
+                  run.Path().string());
 }
 
 TEST(PatternRun, TwoChinesClearSolesAndMakeOnePanel) {
@@ -131,7 +143,8 @@ TEST(PatternRun, AHullThatCannotBeSavedNeverReadsAsSaved) {
     run.App.Work.Patterns.Expansions = false;
     run.App.Work.HullFileName = "missing-folder/boat.hul";
     const Outcome outcome = run.Go();
-    EXPECT_EQ(PatternRunStatusText(outcome, "boat.hul"), "Could not save missing-folder/boat.hul");
+    EXPECT_EQ(PatternRunStatusText(outcome, "boat.hul", {}),
+              "Could not save missing-folder/boat.hul");
     EXPECT_FALSE(run.Has("default.hul"));
     EXPECT_FALSE(run.Has("panels.txt"));
 }

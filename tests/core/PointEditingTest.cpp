@@ -80,14 +80,13 @@ TEST_F(PointEditing, DraggingAnInnerBulkheadInProfileMovesItWhole) {
         EXPECT_EQ(hull.OffsetZ[2][c], 61.234); // the whole bulkhead takes the mouse station
     }
     EXPECT_EQ(hull.OffsetY[2][3], 15.68); // the height as its two-decimal text
-    EXPECT_EQ(Panel(3), "61.234z");
+    EXPECT_EQ(Panel(3), "61.23z");        // hundredths, never the unrounded station
 
-    // The transom crossing moves alone; the read-out shows what the drag stored as text, the
-    // untouched half-breadth as its number.
+    // The transom crossing moves alone; the read-out shows every coordinate in hundredths.
     Drag(ViewKind::Profile, 140, 17, 138.006, 17); // bulkhead 4, chine 3
     EXPECT_TRUE(hull.OffsetZ[4][3] == 138.01 && hull.OffsetZ[4][2] == 140);
     EXPECT_EQ(Panel(3), "138.01z");
-    EXPECT_EQ(Panel(5), BoxText(hull.OffsetX[4][3]) + "x");
+    EXPECT_EQ(Panel(5), FormatNumber(hull.OffsetX[4][3], "0.00") + "x");
 }
 
 TEST_F(PointEditing, LockKeepsTheStationsInProfileAndPlan) {
@@ -103,7 +102,7 @@ TEST_F(PointEditing, DraggedCrossingsStayOnTheStarboardSideAndPointsTakeTwoDecim
     Select(3, 2);
     Picture2MouseMove(app, ui, LeftButton, -3, -2);
     EXPECT_TRUE(hull.OffsetX[2][3] == 0.1 && hull.OffsetY[2][3] == 0);
-    EXPECT_EQ(Panel(4), "0y"); // clamped: no longer the dragged text
+    EXPECT_EQ(Panel(4), "0.00y"); // clamped
 
     hull.AutoSpline = false;
     Select(3, 8);

@@ -41,6 +41,15 @@ TEST_F(ViewCommands, MenuThumbnailAndLogoChooseTheView) {
     EXPECT_EQ(app.Work.View.ZoomX2, 0);
     EXPECT_EQ(window.WindowRepaints(), repaints + 1);
 
+    // A zoom stays in its own view and goes when the menu shows another.
+    ChooseView(app, ViewKind::Plan, window);
+    app.Work.View.ZoomX2 = 5;
+    ChooseView(app, ViewKind::Plan, window);
+    EXPECT_EQ(app.Work.View.ZoomX2, 5);
+    ChooseView(app, ViewKind::Profile, window);
+    EXPECT_EQ(app.Work.View.ZoomX2, 0);
+    ClickLogo(app, window);
+
     ClickThumbnail(app, 3, window); // no such thumbnail
     EXPECT_EQ(EditedView(app.Work.View), ViewKind::Perspective);
 }

@@ -11,6 +11,7 @@
 #include "ui/RecordingCanvas.h"
 #include "views/HeadlessWindow.h"
 #include "views/Repaint.h"
+#include "views/ScaleBar.h"
 #include "views/ViewCommands.h"
 #include "views/ViewGeometry.h"
 
@@ -37,6 +38,12 @@ protected:
             centres.emplace_back((box.X1 + box.X2) / 2, (box.Y1 + box.Y2) / 2);
         }
         return centres;
+    }
+
+    // The length the scale bar of a flat view shows, drawn last.
+    static std::string BarLabel(const RecordingCanvas& canvas) {
+        const CanvasScale scale = canvas.CurrentScale();
+        return ChooseScaleBar((scale.Right - scale.Left) / canvas.Width()).Label;
     }
 
     AppState app;
@@ -88,7 +95,7 @@ TEST_F(ViewDrawing, WaterlineMarkersOnlyWithAWaterline) {
     hydro.WaterlineFore = 5;
     hydro.WaterlineAft = 135;
     RecordingCanvas& profile = Draw(ViewKind::Profile);
-    EXPECT_EQ(profile.Texts(), (std::vector<std::string>{"cb", "cla"}));
+    EXPECT_EQ(profile.Texts(), (std::vector<std::string>{"cb", "cla", BarLabel(profile)}));
     const CanvasCall buoyancy = profile.Of(CanvasOp::Circle).at(0);
     EXPECT_TRUE(buoyancy.X1 == 70 && buoyancy.Y1 == 6);
     EXPECT_DOUBLE_EQ(buoyancy.Radius, app.Work.HullLength / 75);
@@ -108,7 +115,7 @@ TEST_F(ViewDrawing, WaterlineMarkersOnlyWithAWaterline) {
 
 TEST_F(ViewDrawing, SectionsLabelEachBulkheadAtItsSheer) {
     const auto texts = Draw(ViewKind::Sections).Of(CanvasOp::Text);
-    ASSERT_EQ(texts.size(), 5u);
+    ASSERT_EQ(texts.size(), 6u); // and the scale bar's length last
     EXPECT_EQ(texts[3].Text, " 3");
     EXPECT_TRUE(texts[3].X1 == app.Hull.OffsetX[3][4] && texts[3].Y1 == app.Hull.OffsetY[3][4]);
 }
@@ -129,7 +136,8 @@ TEST_F(ViewDrawing, RigIsDrawnInProfileWhateverTheMenuAndFigureFollowsItsOutline
     const CanvasCall mast = canvas.Of(CanvasOp::Line, LightMagenta).at(0);
     EXPECT_TRUE(mast.X1 == 40 && mast.X2 == 40);
     EXPECT_DOUBLE_EQ(mast.Y2 - mast.Y1, 180);
-    EXPECT_TRUE(canvas.Of(CanvasOp::Text).empty()); // no section labels: this is the profile
+    // No section labels, this is the profile: only the scale bar's length.
+    EXPECT_EQ(canvas.Texts(), std::vector<std::string>{BarLabel(canvas)});
     // The profile extent was raised to the mast top, the measured height was not.
     EXPECT_GE(canvas.CurrentScale().Top, mast.Y2);
     EXPECT_EQ(app.Work.HullHeight, 38);

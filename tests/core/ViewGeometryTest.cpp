@@ -36,7 +36,7 @@ TEST(ViewGeometry, FittedExtentsOfTheDefaultHull) {
     const double L = app.Work.HullLength, B = app.Work.HullBeam;
     ASSERT_EQ(L, 140);
     // A box twice as wide as high: in true view a hull of 46 / 140, not above 0.5, fits its
-    // length, one of 100 / 140 its height; the perspective ignores proportional scaling.
+    // length, one of 100 / 140 its height.
     const std::tuple<bool, ViewKind, double, double, double> cases[] = {
         {false, ViewKind::Profile, 46, 46 + m, L + m},
         {true, ViewKind::Profile, 46, (L + m) * 0.5, L + m},
@@ -44,8 +44,7 @@ TEST(ViewGeometry, FittedExtentsOfTheDefaultHull) {
         {true, ViewKind::Sections, 100, 100 + m, (100 + m) / 0.5},
         {false, ViewKind::Sections, 100, 100 + m, B + m},
         {false, ViewKind::Plan, 46, B + m, L + m},
-        {true, ViewKind::Plan, 46, (L + m) * 0.5, L + m},
-        {false, ViewKind::Perspective, 46, (L + m) * 0.5, L + m}};
+        {true, ViewKind::Plan, 46, (L + m) * 0.5, L + m}};
     for (const auto& [trueView, kind, height, top, right] : cases) {
         app.Work.View.TrueView = trueView;
         app.Work.HullHeight = height;
@@ -54,6 +53,26 @@ TEST(ViewGeometry, FittedExtentsOfTheDefaultHull) {
         EXPECT_TRUE(e.Left == -m && e.Bottom == -m);
         EXPECT_DOUBLE_EQ(e.Top, top) << static_cast<int>(kind) << " " << trueView;
         EXPECT_DOUBLE_EQ(e.Right, right) << static_cast<int>(kind) << " " << trueView;
+    }
+}
+
+// The perspective stands in the middle of the view, whole, in equal units, however it is spun.
+TEST(ViewGeometry, PerspectiveIsCentredAndWholeAfterSpinning) {
+    AppState app = StartedApp();
+    const double m = app.Work.View.ViewMargin;
+    for (int spin = 0; spin < 40; ++spin) {
+        const PerspectiveOrigin drawn = FindPerspectiveOrigin(app.Hull, app.Work.View);
+        ASSERT_TRUE(drawn.Drawn);
+        ViewExtent e;
+        ASSERT_TRUE(MainViewExtent(app, ViewKind::Perspective, 0.5, e));
+        EXPECT_NEAR(e.Left + e.Right, drawn.Left + drawn.Right, 1e-9);
+        EXPECT_NEAR(e.Top + e.Bottom, drawn.Top + drawn.Bottom, 1e-9);
+        EXPECT_TRUE(e.Left <= drawn.Left - m + 1e-9 && e.Right >= drawn.Right + m - 1e-9);
+        EXPECT_TRUE(e.Bottom <= drawn.Bottom - m + 1e-9 && e.Top >= drawn.Top + m - 1e-9);
+        EXPECT_NEAR((e.Top - e.Bottom) / (e.Right - e.Left), 0.5, 1e-12);
+        EXPECT_GE(e.Right - e.Left, app.Work.HullLength + 2 * m - 1e-9);
+        // Turned about the upright axis, then tipped, a little more each time.
+        RotateViewArrays(app.Work.View, app.Hull.ChineCount, spin % 2 ? AxisX : AxisY, AxisZ, 0.2);
     }
 }
 

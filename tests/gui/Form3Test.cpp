@@ -48,8 +48,8 @@ private slots:
         Form3& dialog = d.Open();
         QVERIFY(!dialog.Check(5).isChecked() && dialog.Check(1).isChecked());
         QVERIFY(dialog.Check(10).isChecked() && dialog.Check(4).isChecked());
-        // No export folder saved: the program's folder.
-        QCOMPARE(dialog.Text6().text(), QCoreApplication::applicationDirPath());
+        // No export folder saved: the working folder, never the program's own.
+        QCOMPARE(dialog.Text6().text(), d.dir.path());
         QCOMPARE(dialog.Label3().text(), d.dir.path());
 
         dialog.Check(3).click(); // HPGL
@@ -125,10 +125,16 @@ private slots:
         dialog.UnloadNestingWindow = [&] { nestingUnloaded = true; };
         dialog.Check(8).click(); // Soles: cleared by a run on two chines
         TypeInto(dialog.FrameText(0), "500");
+        dialog.Check(4).click(); // DXF, with the export box emptied
+        dialog.Text6().clear();
         dialog.Command1().click();
         QVERIFY(!dialog.isVisible() && nestingUnloaded);
         QVERIFY(!dialog.Check(8).isChecked() && dialog.FrameText(0).text() == "140");
-        QVERIFY(d.Exists("chine1.tri") && d.Exists("frame1.uc"));
+        QVERIFY(d.Exists("chine1.tri") && d.Exists("frame1.uc") && d.Exists("frame1.dxf"));
+        // The status names the folder and how many files went into it.
+        const int files = static_cast<int>(QDir(d.dir.path()).entryList(QDir::Files).size());
+        QCOMPARE(d.Status(), "Working on...default.hul - " + std::to_string(files - 1) +
+                                 " files written in " + d.Folder().string());
         // The settings are written as the run left them, and again when the main window
         // closes and unloads the hidden dialog.
         PatternOptions reread;

@@ -10,6 +10,7 @@
 #include <QtTest/qtestspontaneevent.h>
 #include <QtTest>
 
+#include <cmath>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -72,9 +73,33 @@ inline QRgb Palette(int colour) {
     return qRgb(rgb.R, rgb.G, rgb.B);
 }
 
-// The pixels in one palette colour, and those that are not white.
+// The pixels drawn in one palette colour: the colour itself, or the colour at least half covering
+// a white pixel where a smoothed line passes; and those that are not white.
+inline bool DrawnIn(QRgb pixel, QRgb colour) {
+    const int p[3] = {qRed(pixel), qGreen(pixel), qBlue(pixel)};
+    const int c[3] = {qRed(colour), qGreen(colour), qBlue(colour)};
+    double cover = 0;
+    int coloured = 0;
+    for (int k = 0; k < 3; ++k) {
+        if (c[k] < 255) {
+            cover += (255.0 - p[k]) / (255.0 - c[k]);
+            ++coloured;
+        }
+    }
+    cover = coloured > 0 ? cover / coloured : (pixel == colour ? 1 : 0);
+    if (cover < 0.5) {
+        return false;
+    }
+    for (int k = 0; k < 3; ++k) {
+        if (std::abs(p[k] - (cover * c[k] + (1 - cover) * 255)) > 12) {
+            return false;
+        }
+    }
+    return true;
+}
 inline int PixelsOf(const QImage& image, int colour) {
-    return CountPixels(image, [wanted = Palette(colour)](QRgb pixel) { return pixel == wanted; });
+    return CountPixels(image,
+                       [wanted = Palette(colour)](QRgb pixel) { return DrawnIn(pixel, wanted); });
 }
 inline int Inked(const QImage& image) {
     return CountPixels(image, [](QRgb pixel) { return pixel != qRgb(255, 255, 255); });

@@ -294,4 +294,13 @@ Outcome FileBatch::Commit() const {
     return {};
 }
 
+std::size_t FileBatch::CountIn(const fs::path& folder) const {
+    const fs::path wanted = (folder / "x").lexically_normal().parent_path();
+    std::size_t count = 0;
+    for (const Entry& entry : files_) {
+        count += entry.Target.parent_path() == wanted ? 1 : 0;
+    }
+    return count;
+}
+
 } // namespace merrowin

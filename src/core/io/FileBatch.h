@@ -38,6 +38,8 @@ public:
     Outcome Commit() const;
 
     std::size_t Size() const { return files_.size(); }
+    // The files of the batch that go into one folder.
+    std::size_t CountIn(const fs::path& folder) const;
 
 private:
     struct Entry {

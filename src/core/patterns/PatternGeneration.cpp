@@ -380,12 +380,21 @@ void MakePatternFiles(const PatternRun& run, const HullDocument& hull, FileBatch
     WriteHandPlot(run, hull, files, status);
 }
 
+// A folder as a comparable path, "/boats/" and "/boats/./" alike.
+fs::path TargetFolder(const fs::path& folder) {
+    return (folder / "x").lexically_normal().parent_path();
+}
+
 } // namespace
 
 Outcome CreatePatterns(const fs::path& folder, HullDocument& hull, WorkingValues& work,
-                       StatusBar& status, Canvas* canvas, PanelReport* report) {
+                       StatusBar& status, Canvas* canvas, PanelReport* report,
+                       PatternRunFiles* written) {
     PatternOptions& options = work.Patterns;
     const std::string& hullFile = work.HullFileName;
+    PatternRunFiles counted;
+    counted.Folder = folder;
+    counted.ExportFolder = folder;
     Outcome outcome;
     if (options.Expansions) {
         if (hull.ChineCount < 3) {
@@ -422,17 +431,44 @@ Outcome CreatePatterns(const fs::path& folder, HullDocument& hull, WorkingValues
         if (outcome.Ok()) {
             outcome = files.Commit();
         }
+        counted.InFolder = files.CountIn(folder);
+        counted.ExportFolder = run.ExportFolder;
+        if (TargetFolder(run.ExportFolder) != TargetFolder(folder)) {
+            counted.InExportFolder = files.CountIn(run.ExportFolder);
+        }
     }
     const Outcome saved = WriteHullFile(folder, hullFile, hull);
     outcome.Keep(saved);
     if (saved.Ok()) {
         outcome.Keep(CopyFileAtomic(folder, hullFile, AutosaveFileName));
+        // The hull file (unless it lives in another folder) and its copy "default.hul".
+        const bool hullHere =
+            TargetFolder(InFolder(folder, hullFile).parent_path()) == TargetFolder(folder);
+        const bool copyApart =
+            !EqualNoCase(fs::path(hullFile).filename().string(), AutosaveFileName);
+        counted.InFolder += (hullHere ? 1 : 0) + (copyApart || !hullHere ? 1 : 0);
+    }
+    if (written != nullptr && outcome.Ok()) {
+        *written = counted;
     }
     return outcome;
 }
 
-std::string PatternRunStatusText(const Outcome& outcome, const std::string& hullFileName) {
-    return outcome.Ok() ? "Working on..." + hullFileName : outcome.Text();
+std::string PatternRunStatusText(const Outcome& outcome, const std::string& hullFileName,
+                                 const PatternRunFiles& written) {
+    if (outcome.HasFailed()) {
+        return outcome.Text();
+    }
+    auto files = [](std::size_t count) {
+        return std::to_string(count) + (count == 1 ? " file" : " files");
+    };
+    std::string text = "Working on..." + hullFileName + " - " + files(written.InFolder) +
+                       " written in " + written.Folder.string();
+    if (written.InExportFolder > 0) {
+        text +=
+            ", " + std::to_string(written.InExportFolder) + " in " + written.ExportFolder.string();
+    }
+    return text;
 }
 
 } // namespace merrowin

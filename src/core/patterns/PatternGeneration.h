@@ -28,11 +28,22 @@ struct PanelReport;
 // stages' progress, and the caller shows the outcome (PatternRunStatusText). The run also writes
 // the panel report "panels.txt"; `report`, when given, receives it whenever the run makes it
 // (with "Expansions" set), to be shown only when the outcome is a success.
+// `written`, when given, receives how many files a successful run put into each folder.
+struct PatternRunFiles {
+    fs::path Folder;                // the working folder
+    std::size_t InFolder = 0;       // pattern files, the hull file and its copy there
+    fs::path ExportFolder;          // where the DXF and HPGL exports went
+    std::size_t InExportFolder = 0; // exports written there, when it is another folder
+};
 Outcome CreatePatterns(const fs::path& folder, HullDocument& hull, WorkingValues& work,
-                       StatusBar& status, Canvas* canvas = nullptr, PanelReport* report = nullptr);
+                       StatusBar& status, Canvas* canvas = nullptr, PanelReport* report = nullptr,
+                       PatternRunFiles* written = nullptr);
 
-// The status text a finished run leaves: "Working on..." and the hull file name, or the failure.
-std::string PatternRunStatusText(const Outcome& outcome, const std::string& hullFileName);
+// The status text a finished run leaves: "Working on..." and the hull file name, then how many
+// files went into which folder ("Working on...boat.hul - 31 files written in /boats"), or the
+// failure.
+std::string PatternRunStatusText(const Outcome& outcome, const std::string& hullFileName,
+                                 const PatternRunFiles& written);
 
 // The 77 numbers of the triangulation file of a panel between a lower and an upper edge of 13
 // points each (X, Y, Z in inches, index 1..13; index 0 unused).

@@ -86,10 +86,12 @@ public:
     MessageAnswer NextMessageAnswer = MessageAnswer::Ok;
     std::vector<std::string> InputAnswers; // taken from the front
     std::vector<std::string> Asked;        // title of every box shown, in order
+    std::vector<std::string> Texts;        // the text of every message box, in order
 
-    MessageAnswer Message(const std::string& title, const std::string&, MessageButtons,
+    MessageAnswer Message(const std::string& title, const std::string& text, MessageButtons,
                           MessageIcon) override {
         Asked.push_back(title);
+        Texts.push_back(text);
         return NextMessageAnswer;
     }
     std::string Input(const std::string& title, const std::string&, const std::string&) override {

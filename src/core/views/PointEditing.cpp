@@ -88,20 +88,14 @@ void Pick(AppState& app, ViewKind kind, double mx, double my) {
     }
 }
 
-// The coordinates of the selected crossing that a drag step stored as two-decimal text; the
-// read-out shows them as that text ("36.00y").
-struct StoredAsText {
-    bool X = false, Y = false, Z = false;
-};
-
 // Moves the selected crossing lengthwise (profile and plan, Auto-Spline on): an inner bulkhead
 // moves whole, with its station box, unless the bulkheads are locked; the stem and transom
-// crossings move alone. True when the crossing's station was stored as two-decimal text (the
-// whole bulkhead takes the unrounded mouse station).
-bool DragStation(AppState& app, int s, int c, double mx) {
+// crossings move alone, their station rounded to hundredths (the whole bulkhead takes the
+// unrounded mouse station).
+void DragStation(AppState& app, int s, int c, double mx) {
     HullDocument& hull = app.Hull;
     if (app.Work.LockBulkheads) {
-        return false;
+        return;
     }
     if (s > 0 && s < BulkheadCount - 1) {
         app.Work.StationText[s] = FormatNumber(mx, "0.00");
@@ -109,38 +103,33 @@ bool DragStation(AppState& app, int s, int c, double mx) {
         for (int other = 1; other <= chines; ++other) {
             hull.OffsetZ[s][other] = mx;
         }
-        return false;
+        return;
     }
     hull.OffsetZ[s][c] = Hundredths(mx);
-    return true;
 }
 
-StoredAsText MovePoint(AppState& app, ViewKind kind, double mx, double my) {
+void MovePoint(AppState& app, ViewKind kind, double mx, double my) {
     HullDocument& hull = app.Hull;
     const int c = app.Work.SelectedChine;
     const int s = app.Work.SelectedBulkhead;
-    StoredAsText stored;
     if (hull.AutoSpline) {
         switch (kind) {
         case ViewKind::Profile:
-            stored.Z = DragStation(app, s, c, mx);
+            DragStation(app, s, c, mx);
             hull.OffsetY[s][c] = Hundredths(my);
-            stored.Y = true;
             break;
         case ViewKind::Plan:
-            stored.Z = DragStation(app, s, c, mx);
+            DragStation(app, s, c, mx);
             hull.OffsetX[s][c] = Hundredths(my);
-            stored.X = true;
             break;
         case ViewKind::Sections:
             hull.OffsetX[s][c] = Hundredths(mx);
             hull.OffsetY[s][c] = Hundredths(my);
-            stored.X = stored.Y = true;
             break;
         case ViewKind::Perspective:
             break;
         }
-        return stored;
+        return;
     }
     auto& point = hull.SplinePoints[c][s];
     switch (kind) {
@@ -159,14 +148,12 @@ StoredAsText MovePoint(AppState& app, ViewKind kind, double mx, double my) {
     case ViewKind::Perspective:
         break;
     }
-    return stored;
 }
 
 // After a drag: the crossing at the selection's indices keeps a half-breadth of at least 0.1
-// inch and no negative height or station, whatever the mode; the panels show it, a coordinate
-// the drag stored as text in that text, any other (untouched, clamped, or an unrounded station)
-// as the number it holds.
-void SettleCrossing(AppState& app, StatusBar& status, StoredAsText stored) {
+// inch and no negative height or station, whatever the mode; the panels show it in hundredths,
+// as the position read-out does (an unrounded station would otherwise show fifteen digits).
+void SettleCrossing(AppState& app, StatusBar& status) {
     if (!CrossingSelected(app)) {
         return;
     }
@@ -181,30 +168,24 @@ void SettleCrossing(AppState& app, StatusBar& status, StoredAsText stored) {
     }
     if (x <= 0) {
         x = 0.1;
-        stored.X = false;
     }
     if (y < 0) {
         y = 0;
-        stored.Y = false;
     }
     if (z < 0) {
         z = 0;
-        stored.Z = false;
     }
-    auto reading = [](double value, bool asText) {
-        return asText ? FormatNumber(value, "0.00") : BoxText(value);
-    };
-    status.SetPanel(5, reading(x, stored.X) + "x");
-    status.SetPanel(4, reading(y, stored.Y) + "y");
-    status.SetPanel(3, reading(z, stored.Z) + "z");
+    status.SetPanel(5, FormatNumber(x, "0.00") + "x");
+    status.SetPanel(4, FormatNumber(y, "0.00") + "y");
+    status.SetPanel(3, FormatNumber(z, "0.00") + "z");
 }
 
 // Every move with the left button held repaints the whole window, even when nothing is picked
 // and so nothing moves.
 void Drag(AppState& app, UiServices& ui, double mx, double my) {
     if (PointSelected(app)) {
-        const StoredAsText stored = MovePoint(app, EditedView(app.Work.View), mx, my);
-        SettleCrossing(app, ui.Status, stored);
+        MovePoint(app, EditedView(app.Work.View), mx, my);
+        SettleCrossing(app, ui.Status);
     }
     ui.Hub.RepaintWindow();
 }

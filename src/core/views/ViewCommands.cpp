@@ -27,7 +27,12 @@ void ClearZoom(ViewState& view) {
 
 } // namespace
 
+// A zoom rectangle holds coordinates of the view it was drawn in; in another view it would show
+// some unrelated corner, so choosing another view shows that view whole.
 void ChooseView(AppState& app, ViewKind kind, RepaintHub& hub) {
+    if (kind != EditedView(app.Work.View)) {
+        ClearZoom(app.Work.View);
+    }
     CheckView(app.Work.View, kind);
     hub.RepaintMainView();
 }

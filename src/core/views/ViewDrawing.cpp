@@ -6,6 +6,7 @@
 #include "model/Constants.h"
 #include "text/NumberText.h"
 #include "views/Repaint.h"
+#include "views/ScaleBar.h"
 #include "views/ViewGeometry.h"
 #include "views/ViewPen.h"
 
@@ -349,6 +350,9 @@ void PaintMainView(const AppState& app, Canvas& picture2, Canvas* planThumbnail)
     DrawFigure(pen, view);
     if (view.Rig) {
         DrawRig(pen, app.Hull, view);
+    }
+    if (kind != ViewKind::Perspective) {
+        DrawScaleBar(picture2, visible, picture2.Width(), picture2.Height());
     }
 }
 

@@ -49,6 +49,31 @@ void CheckView(ViewState& view, ViewKind kind) {
     view.Plan = kind == ViewKind::Plan;
 }
 
+namespace {
+
+// The perspective picture in the middle of the view, with the margin all round, in equal units
+// across and up, and never smaller than the hull's length: whole whichever way it has been spun.
+void CentrePerspective(const AppState& app, double aspect, ViewExtent& e) {
+    const PerspectiveOrigin drawn = FindPerspectiveOrigin(app.Hull, app.Work.View);
+    if (!drawn.Drawn || !(aspect > 0)) {
+        return;
+    }
+    const double m = app.Work.View.ViewMargin;
+    const double width = std::max({app.Work.HullLength + 2 * m, drawn.Right - drawn.Left + 2 * m,
+                                   (drawn.Top - drawn.Bottom + 2 * m) / aspect});
+    const double height = width * aspect;
+    ViewExtent centred;
+    centred.Left = (drawn.Left + drawn.Right - width) / 2;
+    centred.Right = centred.Left + width;
+    centred.Bottom = (drawn.Bottom + drawn.Top - height) / 2;
+    centred.Top = centred.Bottom + height;
+    if (Finite(centred)) {
+        e = centred;
+    }
+}
+
+} // namespace
+
 bool MainViewExtent(const AppState& app, ViewKind kind, double aspect, ViewExtent& extent) {
     return MainViewExtent(app, kind, aspect, app.Work.HullHeight, extent);
 }
@@ -99,6 +124,7 @@ bool MainViewExtent(const AppState& app, ViewKind kind, double aspect, double hu
         case ViewKind::Perspective:
             e.Top = (L + m) * A;
             e.Right = L + m;
+            CentrePerspective(app, A, e);
             break;
         }
     }
@@ -156,9 +182,18 @@ PerspectiveOrigin FindPerspectiveOrigin(const HullDocument& hull, const ViewStat
                 }
                 origin.Umin = std::min(origin.Umin, u);
                 origin.Vmin = std::min(origin.Vmin, v);
+                origin.Left = origin.Drawn ? std::min(origin.Left, u) : u;
+                origin.Right = origin.Drawn ? std::max(origin.Right, u) : u;
+                origin.Bottom = origin.Drawn ? std::min(origin.Bottom, v) : v;
+                origin.Top = origin.Drawn ? std::max(origin.Top, v) : v;
+                origin.Drawn = true;
             }
         }
     }
+    origin.Left -= origin.Umin;
+    origin.Right -= origin.Umin;
+    origin.Bottom -= origin.Vmin;
+    origin.Top -= origin.Vmin;
     return origin;
 }
 

@@ -36,8 +36,11 @@ bool ProjectFlat(ViewKind kind, double x, double y, double z, double& u, double&
 
 // The perspective picture's lower left corner: the smallest projected u and v over both view
 // arrays (chines in use, points 1..13), each starting at 500.
+// Beside it, the span the picture covers once shifted by that corner (Drawn: any point at all).
 struct PerspectiveOrigin {
     double Umin = 500, Vmin = 500;
+    bool Drawn = false;
+    double Left = 0, Right = 0, Bottom = 0, Top = 0;
 };
 PerspectiveOrigin FindPerspectiveOrigin(const HullDocument& hull, const ViewState& view);
 // A rotated point (coordinates 1..3 of a view array) seen from 5000 inches ahead; false when it
