@@ -12,7 +12,6 @@ set(refused
     "hydro|--waterline|8x"
     "hydro|--waterline|0x10"
     "hydro|--waterline| 5"
-    "hydro|--waterline|5 "
     "hydro|--waterline|inf"
     "hydro|--waterline|nan"
     "hydro|--waterline|1e400"

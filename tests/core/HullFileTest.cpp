@@ -1,5 +1,5 @@
 // Tests of the hull file: the record layout, the round trip, the comma repair, the older layout,
-// damaged input and the atomic replacement.
+// damaged input and texts with line breaks.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -172,30 +172,6 @@ TEST_F(HullFileTest, LineBreaksInsideTextsBecomeBlanks) {
     EXPECT_EQ(back_.Hull.InfoLines[0], "two  lines");
     EXPECT_EQ(back_.Hull.RigText[LuffLengthBox], "7");
     EXPECT_EQ(back_.Hull.BallastStation, 60);
-}
-
-// A target that is a folder, or a folder that is missing, are the file routines' own cases.
-TEST_F(HullFileTest, AFailedWriteLeavesTheOldFileIntact) {
-    fs::create_directory(folder_ / "folder.hul");
-    EXPECT_TRUE(WriteHullFile(folder_, "folder.hul", app_.Hull).HasFailed());
-    EXPECT_TRUE(fs::is_directory(folder_ / "folder.hul"));
-
-    // A file nobody may write, whoever saves.
-    Put("locked.hul", "old");
-    fs::permissions(folder_ / "locked.hul", fs::perms(0444));
-    EXPECT_TRUE(WriteHullFile(folder_, "locked.hul", app_.Hull).HasFailed());
-    EXPECT_EQ(Get("locked.hul"), "old");
-
-    // A read-only folder (the superuser writes there anyway, so the case is skipped then).
-    Put("keep.hul", "old");
-    fs::permissions(folder_, fs::perms::owner_write, fs::perm_options::remove);
-    if (::access(folder_.c_str(), W_OK) != 0) {
-        EXPECT_TRUE(WriteHullFile(folder_, "keep.hul", app_.Hull).HasFailed());
-        EXPECT_EQ(Get("keep.hul"), "old");
-    }
-    fs::permissions(folder_, fs::perms::owner_write, fs::perm_options::add);
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 3)
-        << "no temporary file is left behind";
 }
 
 } // namespace

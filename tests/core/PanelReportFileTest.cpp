@@ -52,12 +52,7 @@ TEST(PanelReportFile, ToleranceBoxesTakeDecimalsAndFractionsWithinAnInch) {
 // ones and the run's header (which names the tolerances) are not.
 TEST(PanelReportFile, MarksTheFailingLinesOfTheDefaultHullReport) {
     const std::string text = test::ReadRaw(fs::path(MERROWIN_TEST_DATA) / "patterns/panels.txt");
-    std::vector<std::string> lines;
-    for (std::size_t start = 0, end = 0; start < text.size(); start = end + 2) {
-        end = text.find("\r\n", start);
-        ASSERT_NE(end, std::string::npos);
-        lines.push_back(text.substr(start, end - start));
-    }
+    const std::vector<std::string> lines = SplitLines(text);
     std::vector<int> marked;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (PanelReportLineFails(lines[i])) {

@@ -222,9 +222,6 @@ TEST(PanelReport, DegenerateHullsGiveFiniteNumbers) {
         PatternOptions options;
         options.Keel = options.Deck = true;
         const PanelReport report = ReportOf(hull, options);
-        const std::string text = PanelReportText(report);
-        EXPECT_EQ(text.find("nan"), std::string::npos) << scale;
-        EXPECT_EQ(text.find("inf"), std::string::npos) << scale;
         for (const PanelCheck& panel : report.Panels) {
             for (const double value : {panel.Length, panel.Width, panel.Area, panel.DiagonalError,
                                        panel.Seams[0].Length, panel.Seams[1].Difference}) {

@@ -89,12 +89,6 @@ TEST(StabilityPlotTest, SvgCanvasWritesPixelsAndEscapesText) {
     EXPECT_EQ(doc.find("=\"nan"), std::string::npos);
     EXPECT_EQ(doc.find("=\"-nan"), std::string::npos);
     EXPECT_EQ(doc.find("<rect x="), std::string::npos); // the white dot drew nothing
-    std::size_t lines = 0;
-    for (std::size_t at = doc.find("<line"); at != std::string::npos;
-         at = doc.find("<line", at + 1)) {
-        ++lines;
-    }
-    EXPECT_EQ(lines, 1u);
     svg.Clear();
     EXPECT_EQ(svg.Document().find("<line"), std::string::npos);
 }
