@@ -35,6 +35,15 @@ struct MainWindow {
     QAction* Action(const char* name) const {
         return form->findChild<QAction*>(QString::fromUtf8(name));
     }
+    // The window a menu item opens, as the main window keeps it; the run stops if none opened.
+    template <typename W> W& Open(const char* action, W* (Form1::*window)() const) {
+        Action(action)->trigger();
+        W* opened = (form.get()->*window)();
+        if (opened == nullptr) {
+            qFatal("%s opened no window", action);
+        }
+        return *opened;
+    }
     HullDocument& Hull() { return app.Hull; }
     ViewState& View() { return app.Work.View; }
     HydroState& Hydro() { return app.Work.Hydro; }
@@ -103,6 +112,16 @@ inline int PixelsOf(const QImage& image, int colour) {
 }
 inline int Inked(const QImage& image) {
     return CountPixels(image, [](QRgb pixel) { return pixel != qRgb(255, 255, 255); });
+}
+// The bounds of the pixels that are not white.
+inline QRect InkBounds(const QImage& image) {
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            bounds |= image.pixel(x, y) != qRgb(255, 255, 255) ? QRect(x, y, 1, 1) : QRect();
+        }
+    }
+    return bounds;
 }
 
 } // namespace merrowin::test

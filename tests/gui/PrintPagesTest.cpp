@@ -11,6 +11,7 @@
 #include <fstream>
 #include <limits>
 
+#include "MainWindowFixture.h"
 #include "print/PrintPages.h"
 
 using namespace merrowin;
@@ -31,13 +32,7 @@ QRect Ink(int dpi, const std::function<void(PainterCanvas&)>& draw,
         PainterCanvas canvas(painter, area);
         draw(canvas);
     }
-    QRect bounds;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            bounds |= image.pixel(x, y) != qRgb(255, 255, 255) ? QRect(x, y, 1, 1) : QRect();
-        }
-    }
-    return bounds;
+    return test::InkBounds(image);
 }
 
 } // namespace

@@ -29,17 +29,7 @@ struct Picture {
     }
     QRgb At(int x, int y) { return box.Image().pixel(x, y); }
     int Inked() { return test::Inked(box.Image()); }
-    // Bounds of the pixels that are not white.
-    QRect InkBounds() {
-        QRect bounds;
-        const QImage& image = box.Image();
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                bounds |= image.pixel(x, y) != White ? QRect(x, y, 1, 1) : QRect();
-            }
-        }
-        return bounds;
-    }
+    QRect InkBounds() { return test::InkBounds(box.Image()); }
 };
 
 } // namespace
