@@ -190,7 +190,7 @@ int WriteScreenshots(const std::filesystem::path& outFolder) {
     form.Text3().setText(QStringLiteral("6"));
     Settle();
 
-    bool saved = Save(form, out, "perspective.png");
+    bool saved = Save(form, out, "hull.png");
     ChooseMenuView(form, "Sections");
     saved = Save(form, out, "sections.png") && saved;
     ChooseMenuView(form, "Plan");

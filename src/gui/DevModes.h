@@ -10,11 +10,11 @@ namespace merrowin {
 int RepaintAndQuit(const std::filesystem::path& folder);
 
 // Writes PNG images of the main window with the default hull at six chines into `outFolder`:
-// perspective.png, sections.png, profile.png, plan.png, zoomed.png and waterline.png (the plan at
-// a waterline set with the slider, results list shown); then open.png (the Open window with a
-// rig and a figure), rig.png (the main window showing them) and offsets.png (the offsets table),
-// and nesting.png (the nesting window with the pieces of a pattern run on three sheets).
-// Returns 0 when all were written.
+// hull.png (the perspective view), sections.png, profile.png, plan.png, zoomed.png and
+// waterline.png (the plan at a waterline set with the slider, results list shown); then open.png
+// (the Open window with a rig and a figure), rig.png (the main window showing them) and offsets.png
+// (the offsets table), and nesting.png (the nesting window with the pieces of a pattern run on
+// three sheets). Returns 0 when all were written.
 int WriteScreenshots(const std::filesystem::path& outFolder);
 
 } // namespace merrowin
