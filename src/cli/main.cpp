@@ -132,8 +132,8 @@ const char* const HelpText =
     "  tiles FILE -o OUT.pdf [--paper letter|a4] [--units in|mm] [--pieces NAME,...] | --list\n"
     "                                 a pattern run's pieces full size on printer pages\n"
     "\n"
-    "Exit status: 0 done, 1 a file could not be written, 2 wrong arguments or an unreadable "
-    "hull.\n";
+    "Exit status: 0 done, 1 a file could not be written or a number of hydro, displacement,\n"
+    "heel or transform was refused, 2 other wrong arguments or an unreadable hull.\n";
 
 // Answers --help and --version; nothing when the first argument is neither.
 std::optional<int> AnswerInformationOption(std::string_view option) {
