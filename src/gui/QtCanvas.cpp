@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/SegmentClip.h"
+
 namespace merrowin {
 
 namespace {
@@ -42,42 +44,6 @@ int ButtonsCode(Qt::MouseButtons buttons) {
     return (buttons.testFlag(Qt::LeftButton) ? 1 : 0) |
            (buttons.testFlag(Qt::RightButton) ? 2 : 0) |
            (buttons.testFlag(Qt::MiddleButton) ? 4 : 0);
-}
-
-// Liang-Barsky: clips the segment to the rectangle [xmin, xmax] x [ymin, ymax]; false when
-// nothing of it is inside.
-bool ClipSegment(double& x1, double& y1, double& x2, double& y2, double xmin, double ymin,
-                 double xmax, double ymax) {
-    const double dx = x2 - x1;
-    const double dy = y2 - y1;
-    double t0 = 0;
-    double t1 = 1;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {x1 - xmin, xmax - x1, y1 - ymin, ymax - y1};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0) {
-                return false;
-            }
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0) {
-            t0 = std::max(t0, t);
-        } else {
-            t1 = std::min(t1, t);
-        }
-        if (t0 > t1) {
-            return false;
-        }
-    }
-    const double sx = x1;
-    const double sy = y1;
-    x1 = sx + t0 * dx;
-    y1 = sy + t0 * dy;
-    x2 = sx + t1 * dx;
-    y2 = sy + t1 * dy;
-    return true;
 }
 
 bool Finite(double a, double b) {
@@ -397,8 +363,9 @@ void PictureBox::DrawSegment(double x1, double y1, double x2, double y2) {
     if (!Finite(px1, py1) || !Finite(px2, py2)) {
         return;
     }
-    if (!ClipSegment(px1, py1, px2, py2, -ClipMargin, -ClipMargin, logicalWidth_ + ClipMargin,
-                     logicalHeight_ + ClipMargin)) {
+    if (!ClipSegment(
+            px1, py1, px2, py2,
+            {-ClipMargin, -ClipMargin, logicalWidth_ + ClipMargin, logicalHeight_ + ClipMargin})) {
         return;
     }
     lines_.emplace_back(OnPixel(px1, py1), OnPixel(px2, py2));

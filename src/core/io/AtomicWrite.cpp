@@ -45,26 +45,6 @@ template <typename Call> int Retried(Call call) {
     return result;
 }
 
-// Writes all bytes to a file descriptor from its start.
-bool WriteAll(int fd, std::string_view content) {
-    const char* data = content.data();
-    std::size_t left = content.size();
-    off_t offset = 0;
-    while (left > 0) {
-        const ssize_t written = ::pwrite(fd, data, left, offset);
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written <= 0) {
-            return false; // a write that makes no progress would never end
-        }
-        data += written;
-        offset += written;
-        left -= static_cast<std::size_t>(written);
-    }
-    return true;
-}
-
 // The start of every temporary name of one file; a very long name is cut so the temporary's
 // name still fits.
 std::string TemporaryPrefix(const std::string& base) {
@@ -272,6 +252,25 @@ bool FlushFolder(const fs::path& folder) {
 }
 
 } // namespace
+
+bool WriteAll(int fd, std::string_view content) {
+    const char* data = content.data();
+    std::size_t left = content.size();
+    off_t offset = 0;
+    while (left > 0) {
+        const ssize_t written = ::pwrite(fd, data, left, offset);
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            return false; // a write that makes no progress would never end
+        }
+        data += written;
+        offset += written;
+        left -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
 
 int RemoveStaleTemporaries(const fs::path& folder) {
     return SweepTemporaries(folder, {});

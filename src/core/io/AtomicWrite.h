@@ -2,6 +2,8 @@
 // of those left behind by a program that was killed while it saved.
 #pragma once
 
+#include <string_view>
+
 #include "io/Files.h"
 
 namespace merrowin {
@@ -16,5 +18,9 @@ namespace merrowin {
 // file whatever its age, so a save killed half-way leaves at most one and the next save of that
 // file clears it. Returns the number removed.
 int RemoveStaleTemporaries(const fs::path& folder);
+
+// Writes all bytes to an open file descriptor from its start, going on after an interrupted
+// write; false when a write fails or makes no progress.
+bool WriteAll(int fd, std::string_view content);
 
 } // namespace merrowin

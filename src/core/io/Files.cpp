@@ -2,6 +2,8 @@
 // and in-place writes (the atomic replacement lives in AtomicWrite.cpp).
 #include "io/Files.h"
 
+#include "io/AtomicWrite.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -22,26 +24,6 @@ char LowerAscii(char c) {
 bool IsRegularFile(const fs::path& path) {
     std::error_code error;
     return fs::is_regular_file(path, error);
-}
-
-// Writes all bytes to a file descriptor from its start.
-bool WriteAll(int fd, std::string_view content) {
-    const char* data = content.data();
-    std::size_t left = content.size();
-    off_t offset = 0;
-    while (left > 0) {
-        const ssize_t written = ::pwrite(fd, data, left, offset);
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written <= 0) {
-            return false; // a write that makes no progress would never end
-        }
-        data += written;
-        offset += written;
-        left -= static_cast<std::size_t>(written);
-    }
-    return true;
 }
 
 } // namespace
