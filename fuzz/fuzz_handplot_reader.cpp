@@ -115,17 +115,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CheckShape(piece.Piece);
         CheckShape(piece.Copy);
     }
-    CheckListing(merrowin::NestedListing(state, read.HullFileName, "00:00:00", "01-01-2027"), text);
     CheckingCanvas picture;
     const merrowin::NestViewMode modes[] = {
         merrowin::NestViewMode::Wide, merrowin::NestViewMode::Full, merrowin::NestViewMode::False};
     merrowin::DrawSheetView(picture, state, modes[size % 3], size % 4 < 2);
-    for (const merrowin::NestPage& page : merrowin::NestPages(state)) {
-        for (const merrowin::NestPagePiece& piece : page.Pieces) {
-            Check(std::isfinite(piece.LabelX) && std::isfinite(piece.LabelY));
-            Check(!piece.Segments.empty());
+    // The listing or the printed pages, as the input size chooses: the two cost a third of the
+    // time, and each still sees every kind of input.
+    if (size / 8 % 2 == 0) {
+        CheckListing(merrowin::NestedListing(state, read.HullFileName, "00:00:00", "01-01-2027"),
+                     text);
+    } else {
+        for (const merrowin::NestPage& page : merrowin::NestPages(state)) {
+            for (const merrowin::NestPagePiece& piece : page.Pieces) {
+                Check(std::isfinite(piece.LabelX) && std::isfinite(piece.LabelY));
+                Check(!piece.Segments.empty());
+            }
+            merrowin::DrawNestPage(picture, page);
         }
-        merrowin::DrawNestPage(picture, page);
     }
     const merrowin::NestReadOut readOut = merrowin::PointReadOut(state, 10, 10);
     Check(!readOut.Found || (std::isfinite(readOut.X) && std::isfinite(readOut.Y)));

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <fstream>
 #include <system_error>
+#include <utility>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -147,7 +148,7 @@ std::vector<std::string> SplitItems(std::string_view text) {
             const auto last = std::find_if(item.rbegin(), item.rend(), notBlank).base();
             item = first < last ? std::string(first, last) : std::string();
         }
-        items.push_back(item);
+        items.push_back(std::move(item));
         item.clear();
         wasQuoted = false;
     };

@@ -92,7 +92,12 @@ bool ReadPatternSettings(const fs::path& folder, PatternOptions& options) {
     if (!text) {
         return false;
     }
-    SettingsItems items(*text);
+    ParsePatternSettings(*text, options);
+    return true;
+}
+
+void ParsePatternSettings(std::string_view text, PatternOptions& options) {
+    SettingsItems items(text);
     for (std::size_t i = 0; i < OptionBoxCount && !items.AtEnd(); ++i) {
         // A check box takes 0 or 1; any other value cannot be set and leaves the box as it was.
         const double value = Val(items.Next());
@@ -103,7 +108,6 @@ bool ReadPatternSettings(const fs::path& folder, PatternOptions& options) {
     if (!items.AtEnd()) {
         SetExportText(options, items.RestOfLine());
     }
-    return true;
 }
 
 std::string PatternSettingsText(const PatternOptions& options) {

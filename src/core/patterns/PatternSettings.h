@@ -15,6 +15,8 @@ inline constexpr const char* PatternSettingsFileName = "hull.dat";
 // Reads "hull.dat" of the folder into the ten option boxes and the export folder box; returns
 // false (options untouched) when there is no such file.
 bool ReadPatternSettings(const fs::path& folder, PatternOptions& options);
+// The same for the file's text: what it sets is set, the rest of the boxes keep their values.
+void ParsePatternSettings(std::string_view text, PatternOptions& options);
 // The text of "hull.dat": the ten boxes as 0 or 1, then the export folder box (in quotes when
 // it has blanks at an end or quotes around it, so that it reads back as it was).
 std::string PatternSettingsText(const PatternOptions& options);
